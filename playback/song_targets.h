@@ -1,0 +1,38 @@
+#pragma once
+// What the playback engine drives: the singer's window (lyrics and the tick)
+// and the main window (the end of a song). The windows implement these; tests
+// use stand-ins.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lyrova {
+
+// Receives a new song's lyrics on the main thread, lines first, then timing.
+class ILyricTarget {
+ public:
+  virtual ~ILyricTarget() = default;
+  // Lines of words in CP1251, split at CR, LF or CR LF.
+  virtual void SetLyrics(const std::vector<std::string>& lines) = 0;
+  // Timing pairs (start, length), two little-endian int32 each, in music time.
+  virtual void SetTiming(const std::vector<std::uint8_t>& pairs) = 0;
+};
+
+// Receives the clock's tick on the clock thread, once per cycle.
+class ITickTarget {
+ public:
+  virtual ~ITickTarget() = default;
+  // songTime: music time (768 per quarter note) since the song started; 0 when idle.
+  virtual void WMTimer(std::int32_t songTime) = 0;
+};
+
+// Receives the natural end of a song. Called from the end-of-song thread, which
+// waits until the call returns; the implementation hands it to the main thread.
+class ISongEndTarget {
+ public:
+  virtual ~ISongEndTarget() = default;
+  virtual void WMSongEnd() = 0;
+};
+
+}  // namespace lyrova
