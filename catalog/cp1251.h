@@ -1,0 +1,23 @@
+#pragma once
+// Windows code page 1251, the character set of every text on the disc and in
+// the settings and playlist files. Texts stay CP1251 bytes inside the program;
+// these convert them at the screen and console boundary.
+
+#include <string>
+#include <string_view>
+
+namespace lyrova {
+
+char32_t Cp1251ToUnicode(unsigned char b);
+// The byte for a code point, or -1 when the code page has none.
+int UnicodeToCp1251(char32_t c);
+
+std::string Cp1251ToUtf8(std::string_view text);
+// Characters the code page lacks become '?'.
+std::string Utf8ToCp1251(std::string_view text);
+
+// Upper-casing as the Russian Windows locale does it for CP1251 text.
+unsigned char AnsiUpper(unsigned char b);
+std::string AnsiUpperCase(std::string_view text);
+
+}  // namespace lyrova
