@@ -1,0 +1,103 @@
+#pragma once
+// The playback engine as the main window sees it: one object that owns the
+// synthesizer, the audio output, the end-of-song thread and the lyric clock.
+// Every method except SongPlaying/SongTime/CurrentTempo belongs to the main
+// thread; the targets handed in are called as their interfaces describe.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "playback/song_targets.h"
+
+namespace lyrova {
+
+class TSongsCatalog;
+class TPerformance;
+class TWaitEndSongThread;
+class TClockThread;
+
+// Where the rendered sound goes.
+enum class TAudioMode {
+  Device,   // a sound device; a silent real-time output when none opens
+  Silent,   // real time without sound (songs, lyrics and playlist still run)
+  Offline,  // nothing runs by itself: RenderBlock pulls the audio
+};
+
+class TPlaybackEngine {
+ public:
+  // The catalogue and the targets must outlive the engine.
+  TPlaybackEngine(TSongsCatalog& catalog, ILyricTarget& lyrics, ISongEndTarget& songEnd);
+  ~TPlaybackEngine();  // runs Shutdown
+  TPlaybackEngine(const TPlaybackEngine&) = delete;
+  TPlaybackEngine& operator=(const TPlaybackEngine&) = delete;
+
+  // The system's General MIDI SoundFont, or "" when none is installed.
+  static std::string DefaultSoundFont();
+
+  // Creates the synthesizer with the SoundFont (loaded once, here) and opens
+  // the audio output. Throws lyrova::Error saying what is missing when no
+  // synthesizer can be made; the program cannot play anything then.
+  void DMInit(const std::string& soundFontPath, TAudioMode mode = TAudioMode::Device);
+  bool Initialised() const;
+  // Which output is in use, for the log and the about box (plain ASCII).
+  std::string AudioOutputName() const;
+
+  // The MIDI output ports (CP1251 names for the configuration dialog); the
+  // software synthesizer is always the first and only one.
+  std::vector<std::string> EnumPorts() const;
+
+  // Starts the end-of-song thread and the lyric clock, which calls
+  // tick.WMTimer on its own thread at least 50 times a second.
+  void StartThreads(ITickTarget& tick);
+  // Stops both threads and returns when both have ended.
+  void StopThreads();
+  // While the main window asks the user for a new film the tick must not run;
+  // SuspendClock returns once the clock is between ticks.
+  void SuspendClock();
+  void ResumeClock();
+
+  // Stops the current song, loads song `code` from the catalogue, hands its
+  // lyrics and timing to the lyric target and starts it. Throws lyrova::Error
+  // (the text for the user) when the song is not in the catalogue, cannot be
+  // read, or the previous song does not stop.
+  void WMPlaySong(std::uint32_t code);
+  // Aborts the current song; an abort never calls WMSongEnd.
+  void WMStopSong();
+  // a = the negated tempo track-bar position, -40..40 (40 = twice as fast).
+  void WMTempo(int a);
+  // n = semitones, -8..8; every melodic channel, never the drums.
+  void WMPitch(int n);
+  // p = the volume track-bar position, 0 (loudest) .. 100.
+  void WMVolume(int p);
+
+  // Any thread.
+  bool SongPlaying() const;
+  // Music time (768 per quarter note) of the sound heard now since the song
+  // started; 0 when no song plays.
+  std::int32_t SongTime() const;
+  // The last master tempo factor accepted; 0 before the first WMTempo.
+  float CurrentTempo() const;
+
+  // Offline mode only: renders `frames` stereo frames and then handles the
+  // song notifications they caused (WMSongEnd is called from here).
+  void RenderBlock(float* left, float* right, int frames);
+  int SampleRate() const;
+
+  // Stops the threads, then the sound, then releases the synthesizer, in
+  // that order. Safe to call twice.
+  void Shutdown();
+
+ private:
+  TSongsCatalog& catalog_;
+  ILyricTarget& lyrics_;
+  ISongEndTarget& songEnd_;
+  TAudioMode mode_ = TAudioMode::Device;
+  float currentTempo_ = 0.0f;
+  std::unique_ptr<TPerformance> performance_;
+  std::unique_ptr<TWaitEndSongThread> endThread_;
+  std::unique_ptr<TClockThread> clock_;
+};
+
+}  // namespace lyrova
