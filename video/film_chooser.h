@@ -1,0 +1,22 @@
+#pragma once
+// What WMBadVidFile needs from the user: a film file and a word of why.
+// The desktop version shows a file dialog and a message box; tests answer
+// from a script.
+
+#include <optional>
+#include <string>
+
+namespace lyrova {
+
+class IFilmChooser {
+ public:
+  virtual ~IFilmChooser() = default;
+  // An open-file dialog with the given title and filter (UTF-8, Qt filter
+  // syntax). The chosen path (CP1251), or nothing when the user cancelled.
+  virtual std::optional<std::string> AskFilmFile(const std::string& title,
+                                                 const std::string& filter) = 0;
+  // A modal message (CP1251).
+  virtual void ShowMessage(const std::string& text) = 0;
+};
+
+}  // namespace lyrova

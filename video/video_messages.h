@@ -1,0 +1,34 @@
+#pragma once
+// The private messages between the video window and the main window, as Qt
+// event types: QEvent::User plus the message's offset from WM_USER.
+
+#include <QEvent>
+#include <string>
+#include <utility>
+
+namespace lyrova {
+
+// Posted to the video window: open VideoFile and start the film.
+inline const QEvent::Type kWMPlayVideo = static_cast<QEvent::Type>(QEvent::User + 1);
+// Posted to the video window: stop the film.
+inline const QEvent::Type kWMStopVideo = static_cast<QEvent::Type>(QEvent::User + 2);
+// Posted to the main window (as a TBadVidFileEvent) when the film cannot be started.
+inline const QEvent::Type kWMBadVidFile = static_cast<QEvent::Type>(QEvent::User + 4);
+
+// WMBadVidFile with what was tried and why it failed, so that the main window
+// can tell the user instead of retrying the same file without end.
+class TBadVidFileEvent : public QEvent {
+ public:
+  // Both texts CP1251; `file` is empty when no film name was set yet.
+  TBadVidFileEvent(std::string file, std::string reason)
+      : QEvent(kWMBadVidFile), file_(std::move(file)), reason_(std::move(reason)) {}
+
+  const std::string& File() const { return file_; }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::string file_;
+  std::string reason_;
+};
+
+}  // namespace lyrova
