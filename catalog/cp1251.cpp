@@ -120,8 +120,12 @@ unsigned char AnsiUpper(unsigned char b) { return kUpper[b]; }
 
 std::string AnsiUpperCase(std::string_view text) {
   std::string out(text);
-  for (char& ch : out) ch = static_cast<char>(kUpper[static_cast<unsigned char>(ch)]);
+  AnsiUpperCaseInPlace(out);
   return out;
+}
+
+void AnsiUpperCaseInPlace(std::string& text) {
+  for (char& ch : text) ch = static_cast<char>(kUpper[static_cast<unsigned char>(ch)]);
 }
 
 }  // namespace lyrova

@@ -19,5 +19,6 @@ std::string Utf8ToCp1251(std::string_view text);
 // Upper-casing as the Russian Windows locale does it for CP1251 text.
 unsigned char AnsiUpper(unsigned char b);
 std::string AnsiUpperCase(std::string_view text);
+void AnsiUpperCaseInPlace(std::string& text);
 
 }  // namespace lyrova

@@ -3,22 +3,17 @@
 // image that every song's MIDI, timing and words are read from.
 
 #include <cstdint>
-#include <fstream>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "catalog/catalog_resources.h"
 #include "catalog/song_header.h"
+#include "catalog/song_image.h"
 
 namespace lyrova {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// The two catalogue resources in their dump layouts.
-struct CatalogResources {
-  std::span<const std::uint8_t> ofsdat;  // count + 20-byte records
-  std::span<const std::uint8_t> txtdat;  // four CP1251 lines per record
-};
 
 class TSongsCatalog {
  public:
@@ -29,17 +24,24 @@ class TSongsCatalog {
 
   // Replaces the list with the records of the resources and opens
   // folder + "rmidi.img". Returns false when the image could not be opened
-  // (the records are loaded all the same).
+  // (the records are loaded all the same; kImageNotFoundText tells the user).
+  // Folders are file-system paths. Damaged resources throw lyrova::Error and
+  // leave the list empty.
   bool LoadCatalog(const std::string& folder, const CatalogResources& resources);
+  // The records alone, for work that needs no image.
+  void LoadRecords(const CatalogResources& resources);
+  bool ImageOpen() const { return image_.IsOpen(); }
 
   // Song blocks by song index; throw lyrova::Error on a bad index or I/O failure.
   void LoadMidi(int index, Bytes& stream);
   void LoadPoints(int index, Bytes& stream);
   std::string GetWodrs(int index);  // CP1251
 
-  // Catalogue builder.
+  // Catalogue builder. ReadCatalog returns false, with the list empty, when
+  // rmidi_of.img or rmidi.img is missing from the folder.
   bool ReadCatalog(const std::string& folder);
   void SaveCatalog(const std::string& outFolder) const;  // catdata.bin, catdata.txt
+  CatalogDumps MakeDumps() const;
 
   int Count() const { return static_cast<int>(records_.size()); }
   const TSongHeader& Record(int index) const;
@@ -54,9 +56,10 @@ class TSongsCatalog {
   void ClearSearchRes();
 
  private:
+  void SearchInField(std::string TSongHeader::*field, const std::string& query);
+
   std::vector<TSongHeader> records_;
-  std::ifstream imageFile_;
-  bool imageOpen_ = false;
+  SongImage image_;
 };
 
 }  // namespace lyrova

@@ -1,0 +1,82 @@
+// The catalogue searches: each sets every record's Found flag.
+
+#include <string_view>
+
+#include "catalog/cp1251.h"
+#include "catalog/disc_text.h"
+#include "catalog/songs_catalog.h"
+
+namespace lyrova {
+namespace {
+
+// `upperQuery` is upper-cased and not empty; `text` is upper-cased in place.
+bool Contains(std::string& text, std::string_view upperQuery) {
+  AnsiUpperCaseInPlace(text);
+  return std::string_view(text).find(upperQuery) != std::string_view::npos;
+}
+
+}  // namespace
+
+void TSongsCatalog::SearchInField(std::string TSongHeader::*field, const std::string& query) {
+  const std::string upperQuery = AnsiUpperCase(query);
+  std::string text;
+  for (TSongHeader& r : records_) {
+    if (upperQuery.empty()) {
+      r.Found = false;
+      continue;
+    }
+    text.assign(r.*field);
+    r.Found = Contains(text, upperQuery);
+  }
+}
+
+void TSongsCatalog::SearchInName(const std::string& query) {
+  SearchInField(&TSongHeader::Name, query);
+}
+void TSongsCatalog::SearchInLyric(const std::string& query) {
+  SearchInField(&TSongHeader::LyricAuthor, query);
+}
+void TSongsCatalog::SearchInMusic(const std::string& query) {
+  SearchInField(&TSongHeader::MusicAuthor, query);
+}
+void TSongsCatalog::SearchInSinger(const std::string& query) {
+  SearchInField(&TSongHeader::Singer, query);
+}
+
+// One read per song into buffers reused from song to song. A song that cannot
+// be read stops the search with its error; the songs before it keep their flags.
+void TSongsCatalog::SearchFullText(const std::string& query) {
+  const std::string upperQuery = AnsiUpperCase(query);
+  std::string stored;
+  std::string words;
+  for (TSongHeader& r : records_) {
+    if (upperQuery.empty()) {
+      r.Found = false;
+      continue;
+    }
+    stored.resize(r.WordsSize);
+    image_.ReadAt(WordsOffset(r), stored.size(), stored.data());
+    if (r.Encoded) {
+      ConvertDiscTextInto(stored, QuoteMode::Keep, words);
+      r.Found = Contains(words, upperQuery);
+    } else {
+      r.Found = Contains(stored, upperQuery);
+    }
+  }
+}
+
+int TSongsCatalog::SearchByOstrelCode(std::uint32_t code, bool mark) {
+  int index = -1;
+  for (std::size_t i = 0; i < records_.size(); ++i) {
+    const bool match = records_[i].Code == code;
+    if (match) index = static_cast<int>(i);
+    if (mark) records_[i].Found = match;
+  }
+  return index;
+}
+
+void TSongsCatalog::ClearSearchRes() {
+  for (TSongHeader& r : records_) r.Found = true;
+}
+
+}  // namespace lyrova

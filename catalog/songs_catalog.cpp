@@ -1,0 +1,49 @@
+#include "catalog/songs_catalog.h"
+
+#include "catalog/catalog_errors.h"
+#include "catalog/disc_text.h"
+#include "catalog/file_path.h"
+
+namespace lyrova {
+
+TSongsCatalog::TSongsCatalog() = default;
+TSongsCatalog::~TSongsCatalog() = default;
+
+bool TSongsCatalog::LoadCatalog(const std::string& folder, const CatalogResources& resources) {
+  records_.clear();
+  const bool opened = image_.Open(JoinPath(folder, "rmidi.img"));
+  LoadRecords(resources);
+  return opened;
+}
+
+void TSongsCatalog::LoadRecords(const CatalogResources& resources) {
+  records_.clear();
+  records_ = ReadResourceRecords(resources);
+}
+
+const TSongHeader& TSongsCatalog::Record(int index) const {
+  if (index < 0 || index >= Count()) throw ListIndexError(index);
+  return records_[static_cast<std::size_t>(index)];
+}
+
+void TSongsCatalog::LoadMidi(int index, Bytes& stream) {
+  const TSongHeader& r = Record(index);
+  stream.resize(r.MidiSize);
+  image_.ReadAt(MidiOffset(r), stream.size(), stream.data());
+}
+
+void TSongsCatalog::LoadPoints(int index, Bytes& stream) {
+  const TSongHeader& r = Record(index);
+  stream.resize(r.PointsSize);
+  image_.ReadAt(PointsOffset(r), stream.size(), stream.data());
+}
+
+std::string TSongsCatalog::GetWodrs(int index) {
+  const TSongHeader& r = Record(index);
+  std::string words(r.WordsSize, '\0');
+  image_.ReadAt(WordsOffset(r), words.size(), words.data());
+  if (!r.Encoded) return words;
+  return ConvertDiscText(words, QuoteMode::Keep);
+}
+
+}  // namespace lyrova
