@@ -1,0 +1,65 @@
+#include "config/ini_file.h"
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+#include "config/ini_number.h"
+#include "config/whole_file.h"
+
+namespace lyrova {
+
+IniDocument TIniFile::Load() const {
+  try {
+    const auto bytes = ReadWholeFile(path_);
+    return bytes ? IniDocument::Parse(*bytes) : IniDocument();
+  } catch (const Error&) {
+    // Reads fall back to their defaults, as for a file that is not there.
+    return IniDocument();
+  }
+}
+
+void TIniFile::Save(const IniDocument& doc) { ReplaceWholeFile(path_, doc.Serialize()); }
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
+  return Load().Find(section, key) != nullptr;
+}
+
+bool TIniFile::SectionExists(std::string_view section) const { return Load().HasSection(section); }
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view def) const {
+  const IniDocument doc = Load();
+  const std::string* value = doc.Find(section, key);
+  const std::string_view text = value ? std::string_view(*value) : def;
+  return std::string(text.substr(0, kMaxValueLength));
+}
+
+std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
+                                   std::int32_t def) const {
+  return ParseProfileInt(ReadString(section, key, ""), def);
+}
+
+double TIniFile::ReadFloat(std::string_view section, std::string_view key, double def) const {
+  return ParseProfileFloat(ReadString(section, key, ""), def);
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  if (!IniDocument::ValidSectionName(section) || !IniDocument::ValidKeyName(key) ||
+      !IniDocument::ValidValue(value)) {
+    throw Error(WriteErrorText(path_, Utf8ToCp1251("Текст не умещается в одной строке файла.")));
+  }
+  // Unlike a read, a write must not take an unreadable file for an empty one.
+  const auto bytes = ReadWholeFile(path_);
+  IniDocument doc = bytes ? IniDocument::Parse(*bytes) : IniDocument();
+  doc.Set(section, key, value);
+  Save(doc);
+}
+
+void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void TIniFile::WriteFloat(std::string_view section, std::string_view key, double value) {
+  WriteString(section, key, FormatProfileFloat(value));
+}
+
+}  // namespace lyrova

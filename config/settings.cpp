@@ -1,0 +1,91 @@
+#include "config/settings.h"
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+#include "config/settings_path.h"
+#include "config/whole_file.h"
+
+namespace lyrova {
+
+namespace keys = settings_keys;
+
+TSettingsFile::TSettingsFile(std::string iniPath, std::string programFolder)
+    : ini_(std::move(iniPath)), programFolder_(std::move(programFolder)) {}
+
+TSettingsFile TSettingsFile::ForProgram() { return TSettingsFile(SettingsFilePath(), ProgramFolder()); }
+
+std::string TSettingsFile::ReadPath(const char* section, const char* key, const std::string& def) const {
+  if (!ini_.ValueExists(section, key)) return def;
+  return Cp1251ToUtf8(ini_.ReadString(section, key, ""));
+}
+
+void TSettingsFile::WritePath(const char* section, const char* key, const std::string& path) {
+  const std::string stored = Utf8ToCp1251(path);
+  if (Cp1251ToUtf8(stored) != path) {
+    throw Error(WriteErrorText(FileName(), Utf8ToCp1251("В пути \"" + path +
+                                                        "\" есть знаки, которых нет в кодировке файла настроек.")));
+  }
+  ini_.WriteString(section, key, stored);
+}
+
+std::string TSettingsFile::DiscFolder() const {
+  std::string folder = ReadPath(keys::kPaths, keys::kDiscFolder, programFolder_);
+  // Callers append file names directly, so a hand-edited folder gets its separator here.
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+void TSettingsFile::SetDiscFolder(const std::string& folder) {
+  WritePath(keys::kPaths, keys::kDiscFolder, folder);
+}
+
+std::string TSettingsFile::VideoFile() const {
+  std::string def = programFolder_;
+  if (def.size() > 1 && def.back() == '/') def.pop_back();
+  return ReadPath(keys::kPaths, keys::kVideoFile, def);
+}
+
+void TSettingsFile::SetVideoFile(const std::string& path) { WritePath(keys::kPaths, keys::kVideoFile, path); }
+
+std::string TSettingsFile::SoundFont() const { return ReadPath(keys::kSound, keys::kSoundFont, ""); }
+
+void TSettingsFile::SetSoundFont(const std::string& path) { WritePath(keys::kSound, keys::kSoundFont, path); }
+
+std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values) {
+  std::optional<std::string> firstError;
+  const auto writeMissing = [&](const char* section, const char* key, const std::string& value) {
+    if (firstError) return;
+    try {
+      ini.WriteString(section, key, value);
+    } catch (const Error& e) {
+      firstError = e.what();
+    }
+  };
+  // Each number key: read when present, else written from memory.
+  const auto number = [&](const char* section, const char* key, std::int32_t def, auto get, auto set) {
+    if (ini.ValueExists(section, key)) {
+      (values.*set)(ini.ReadInteger(section, key, def));
+    } else {
+      writeMissing(section, key, std::to_string((values.*get)()));
+    }
+  };
+
+  if (ini.ValueExists(keys::kFont, keys::kFontName)) {
+    values.SetFontName(ini.ReadString(keys::kFont, keys::kFontName, SettingsValues::kDefaultFontName));
+  } else {
+    writeMissing(keys::kFont, keys::kFontName, values.FontName());
+  }
+  number(keys::kFont, keys::kFontHeight, kLookNumberDefault, &SettingsValues::FontHeight,
+         &SettingsValues::SetFontHeight);
+  number(keys::kFont, keys::kFontColor1, kLookNumberDefault, &SettingsValues::FontColor1,
+         &SettingsValues::SetFontColor1);
+  number(keys::kFont, keys::kFontColor2, kLookNumberDefault, &SettingsValues::FontColor2,
+         &SettingsValues::SetFontColor2);
+  number(keys::kFont, keys::kFontShadow, kLookNumberDefault, &SettingsValues::FontShadow,
+         &SettingsValues::SetFontShadow);
+  number(keys::kStrings, keys::kStringsCount, SettingsValues::kDefaultStringsCount,
+         &SettingsValues::StringsCount, &SettingsValues::SetStringsCount);
+  return firstError;
+}
+
+}  // namespace lyrova

@@ -1,0 +1,74 @@
+#pragma once
+// The settings file's keys and the start-up reading of the lyric look.
+//
+// Texts in the file are CP1251. File paths are held in memory as the file
+// system spells them (UTF-8) and converted on the way in and out; a path
+// with a character that CP1251 lacks cannot be stored and its write fails.
+
+#include <optional>
+#include <string>
+
+#include "config/ini_file.h"
+#include "config/settings_values.h"
+
+namespace lyrova {
+
+namespace settings_keys {
+inline constexpr char kPaths[] = "Paths";
+inline constexpr char kDiscFolder[] = "rMidiPath";
+inline constexpr char kVideoFile[] = "VideoFile";
+inline constexpr char kFont[] = "Font";
+inline constexpr char kFontName[] = "Name";
+inline constexpr char kFontHeight[] = "Height";
+inline constexpr char kFontColor1[] = "Color1";
+inline constexpr char kFontColor2[] = "Color2";
+inline constexpr char kFontShadow[] = "Shadow";
+inline constexpr char kStrings[] = "Strings";
+inline constexpr char kStringsCount[] = "Count";
+inline constexpr char kSound[] = "Sound";
+inline constexpr char kSoundFont[] = "SoundFont";
+}  // namespace settings_keys
+
+// The number every look key but Name and Count reads as when its text is not
+// a number: colours included, so "abc" as a colour is 72 (a very dark red).
+inline constexpr std::int32_t kLookNumberDefault = 72;
+
+class TSettingsFile {
+ public:
+  // `programFolder` ends with "/"; it is the default disc folder.
+  TSettingsFile(std::string iniPath, std::string programFolder);
+  // The running program's settings file.
+  static TSettingsFile ForProgram();
+
+  TIniFile& Ini() { return ini_; }
+  const std::string& FileName() const { return ini_.FileName(); }
+
+  // The folder of the disc files, always ending with "/" unless empty (an
+  // empty folder means the process's current folder); the program's folder
+  // when the key is missing.
+  std::string DiscFolder() const;
+  void SetDiscFolder(const std::string& folder);
+  // The background film; the program's folder without its final "/" (which
+  // names no film) when the key is missing.
+  std::string VideoFile() const;
+  void SetVideoFile(const std::string& path);
+  // The SoundFont the synthesizer loads at start; empty for its default one.
+  std::string SoundFont() const;
+  void SetSoundFont(const std::string& path);
+
+ private:
+  std::string ReadPath(const char* section, const char* key, const std::string& def) const;
+  void WritePath(const char* section, const char* key, const std::string& path);
+
+  TIniFile ini_;
+  std::string programFolder_;
+};
+
+// The look at start-up: Font Name, Height, Color1, Color2, Shadow and
+// Strings Count, in that order. A key in the file replaces the value in
+// memory; a missing key is written with the value in memory. After the first
+// failed write no further key is written, but all are still read. Returns the
+// text of that first failure, so that it is reported once and start-up goes on.
+std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values);
+
+}  // namespace lyrova

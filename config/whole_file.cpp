@@ -1,0 +1,139 @@
+#include "config/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+
+namespace lyrova {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Closes a descriptor on every way out.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now, reporting the error that close may bring (a delayed write error).
+  int Close() {
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    return rc;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+[[noreturn]] void ThrowWriteError(const std::string& path, int error) {
+  throw Error(WriteErrorText(path, std::strerror(error)));
+}
+
+// The file a write really lands in: the target of a symbolic link.
+std::string Target(const std::string& path) {
+  std::error_code ec;
+  if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+  const fs::path resolved = fs::weakly_canonical(path, ec);
+  return ec ? path : resolved.string();
+}
+
+std::string TempNameBeside(const std::string& target) {
+  static std::atomic<unsigned> counter{0};
+  const fs::path p(target);
+  return (p.parent_path() / ("." + p.filename().string() + "." + std::to_string(::getpid()) + "." +
+                             std::to_string(counter++) + ".tmp"))
+      .string();
+}
+
+// Writes into a temporary file and renames it over the target. Returns 0, or
+// the errno of creating the temporary file (nothing else is left over then).
+int ReplaceByRename(const std::string& path, const std::string& target, std::string_view bytes) {
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  const std::string temp = TempNameBeside(target);
+  Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (fd.get() < 0) return errno;
+  int error = 0;
+  if (exists && ::fchmod(fd.get(), st.st_mode & 07777) != 0) error = errno;
+  if (error == 0 && !WriteAll(fd.get(), bytes)) error = errno;
+  if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
+  if (fd.Close() != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    ThrowWriteError(path, error);
+  }
+  return 0;
+}
+
+void RewriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+  Fd fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  if (fd.get() < 0) ThrowWriteError(path, errno);
+  if (!WriteAll(fd.get(), bytes)) ThrowWriteError(path, errno);
+  if (fd.Close() != 0) ThrowWriteError(path, errno);
+}
+
+}  // namespace
+
+std::string WriteErrorText(const std::string& path, const std::string& reason) {
+  return Utf8ToCp1251("Не удалось записать файл \"" + path + "\". ") + reason;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+    throw Error(Utf8ToCp1251("Не удалось прочитать файл \"" + path + "\". ") + std::strerror(errno));
+  }
+  std::string bytes;
+  char buffer[8192];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw Error(Utf8ToCp1251("Не удалось прочитать файл \"" + path + "\". ") + std::strerror(errno));
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return bytes;
+}
+
+void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+  const std::string target = Target(path);
+  const int error = ReplaceByRename(path, target, bytes);
+  if (error == 0) return;
+  // A folder that takes no new file may still hold a file we are allowed to write.
+  if ((error == EACCES || error == EPERM || error == EROFS) && ::access(target.c_str(), W_OK) == 0) {
+    RewriteInPlace(path, target, bytes);
+    return;
+  }
+  ThrowWriteError(path, error);
+}
+
+}  // namespace lyrova
