@@ -4,6 +4,7 @@
 // Every method except SongPlaying/SongTime/CurrentTempo belongs to the main
 // thread; the targets handed in are called as their interfaces describe.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 namespace lyrova {
 
 class TSongsCatalog;
+class IAudioOutput;
 class TPerformance;
 class TWaitEndSongThread;
 class TClockThread;
@@ -90,12 +92,17 @@ class TPlaybackEngine {
   void Shutdown();
 
  private:
+  TPerformance& Performance() const;
+  // Offline nothing renders between calls: apply a stop and its abort now.
+  void SettleOffline();
+
   TSongsCatalog& catalog_;
   ILyricTarget& lyrics_;
   ISongEndTarget& songEnd_;
   TAudioMode mode_ = TAudioMode::Device;
-  float currentTempo_ = 0.0f;
+  std::atomic<float> currentTempo_{0.0f};
   std::unique_ptr<TPerformance> performance_;
+  std::unique_ptr<IAudioOutput> output_;
   std::unique_ptr<TWaitEndSongThread> endThread_;
   std::unique_ptr<TClockThread> clock_;
 };

@@ -1,0 +1,49 @@
+#pragma once
+// The program's note hook in the player's event path. Every event goes on to
+// the synthesizer unchanged, except that notes of the melodic channels are
+// moved by the current transposition. The drum channel is never moved: a
+// different key there is a different drum.
+
+#include <array>
+#include <cstdint>
+
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_midi_event_t fluid_midi_event_t;
+
+namespace lyrova {
+
+class TLyrovaDMTool {
+ public:
+  static constexpr int kDrumChannel = 9;
+  static constexpr int kDropped = -1;  // the moved key fell off the keyboard
+
+  explicit TLyrovaDMTool(fluid_synth_t* synth = nullptr);
+
+  // Audio thread only, like everything below.
+  void SetTranspose(int semitones) { transpose_ = semitones; }
+  int Transpose() const { return transpose_; }
+  // Forgets the sounding notes, after the synthesizer has been silenced.
+  void Reset();
+
+  // The key a note-on goes out with, remembered so that its note-off uses
+  // the same key even when the transposition changed in between.
+  int NoteOn(int channel, int key);
+  int NoteOff(int channel, int key);
+  // A key still sounding from an earlier note-on of the same (channel, key)
+  // that the new note-on would not replace; kDropped when there is none.
+  int StaleKey(int channel, int key, int newKey) const;
+
+  // FluidSynth's playback callback; `data` is the tool.
+  static int HandleEvent(void* data, fluid_midi_event_t* event);
+
+ private:
+  static constexpr std::int16_t kSilent = -2;
+  static constexpr int kChannels = 16;
+  bool Tracked(int channel, int key) const;
+
+  fluid_synth_t* synth_;
+  int transpose_ = 0;
+  std::array<std::array<std::int16_t, 128>, kChannels> sent_;
+};
+
+}  // namespace lyrova

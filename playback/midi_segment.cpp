@@ -1,0 +1,30 @@
+#include "playback/midi_segment.h"
+
+#include <cstring>
+#include <utility>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+#include "catalog/midi_repair.h"
+
+namespace lyrova {
+namespace {
+
+constexpr std::size_t kHeaderSize = 14;
+
+}  // namespace
+
+std::shared_ptr<const TSegment> MakeSegment(std::vector<std::uint8_t> midi) {
+  if (midi.size() < kHeaderSize || std::memcmp(midi.data(), "MThd", 4) != 0)
+    throw Error(Utf8ToCp1251("Данные MIDI этой песни повреждены: нет заголовка файла."));
+  const int division = midi[12] << 8 | midi[13];
+  if (division == 0 || (division & 0x8000) != 0)
+    throw Error(Utf8ToCp1251("Данные MIDI этой песни повреждены: неверное разрешение времени."));
+  RepairFirstTrackLength(midi);
+  auto segment = std::make_shared<TSegment>();
+  segment->midi = std::move(midi);
+  segment->division = division;
+  return segment;
+}
+
+}  // namespace lyrova

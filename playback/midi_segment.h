@@ -1,0 +1,28 @@
+#pragma once
+// A song's MIDI block made ready for the player: its damaged first track
+// length mended, and its resolution read so that ticks become music time.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lyrova {
+
+// Music-time units per quarter note, whatever the file's own resolution.
+inline constexpr std::int64_t kMusicTimePerQuarter = 768;
+
+struct TSegment {
+  std::vector<std::uint8_t> midi;  // the repaired copy the player reads
+  int division = 0;                // the file's ticks per quarter note
+};
+
+// Throws lyrova::Error when the block is no Standard MIDI File the player can
+// time (no header, or a frame-based resolution).
+std::shared_ptr<const TSegment> MakeSegment(std::vector<std::uint8_t> midi);
+
+// ticks of a segment in music time.
+inline std::int64_t TicksToMusicTime(std::int64_t ticks, int division) {
+  return ticks * kMusicTimePerQuarter / division;
+}
+
+}  // namespace lyrova

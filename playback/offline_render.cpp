@@ -1,0 +1,49 @@
+#include "playback/offline_render.h"
+
+#include <vector>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+
+namespace lyrova {
+namespace {
+
+constexpr int kStepsPerSecond = 100;
+// Longer than any song at a fifth of its tempo; a song that never ends is damaged.
+constexpr std::int64_t kMaxSeconds = 4 * 3600;
+
+}  // namespace
+
+TOfflineRender::TOfflineRender(TSongsCatalog& catalog, ILyricTarget& lyrics, const std::string& soundFontPath)
+    : engine_(catalog, lyrics, *this) {
+  engine_.DMInit(soundFontPath, TAudioMode::Offline);
+}
+
+TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onStep, double tailSeconds) {
+  const int rate = engine_.SampleRate();
+  const int step = rate / kStepsPerSecond;
+  std::vector<float> left(step);
+  std::vector<float> right(step);
+  ended_ = false;
+  engine_.WMPlaySong(code);
+
+  TRenderResult result;
+  onStep({0, engine_.SongTime(), {}, {}});
+  const auto tailFrames = static_cast<std::int64_t>(tailSeconds * rate);
+  std::int64_t pos = 0;
+  bool seenEnd = false;
+  while (!seenEnd || pos < result.endSample + tailFrames) {
+    if (pos > kMaxSeconds * rate) throw Error(Utf8ToCp1251("Песня не заканчивается: данные MIDI повреждены."));
+    engine_.RenderBlock(left.data(), right.data(), step);
+    pos += step;
+    if (ended_ && !seenEnd) {
+      seenEnd = true;
+      result.endSample = pos;
+    }
+    onStep({pos, engine_.SongTime(), left, right});
+  }
+  result.totalFrames = pos;
+  return result;
+}
+
+}  // namespace lyrova

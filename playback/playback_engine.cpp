@@ -1,0 +1,172 @@
+#include "playback/playback_engine.h"
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <thread>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+#include "catalog/points.h"
+#include "catalog/songs_catalog.h"
+#include "catalog/text_lines.h"
+#include "playback/audio_output.h"
+#include "playback/clock_thread.h"
+#include "playback/master_settings.h"
+#include "playback/midi_segment.h"
+#include "playback/performance.h"
+#include "playback/sound_font.h"
+#include "playback/wait_end_song_thread.h"
+
+namespace lyrova {
+namespace {
+
+// The end-of-song thread sees a stop within one audio block and one event
+// wait; far longer means the audio output has stalled.
+constexpr auto kStopWait = std::chrono::seconds(3);
+
+}  // namespace
+
+TPlaybackEngine::TPlaybackEngine(TSongsCatalog& catalog, ILyricTarget& lyrics, ISongEndTarget& songEnd)
+    : catalog_(catalog), lyrics_(lyrics), songEnd_(songEnd) {}
+
+TPlaybackEngine::~TPlaybackEngine() { Shutdown(); }
+
+std::string TPlaybackEngine::DefaultSoundFont() { return FindDefaultSoundFont(); }
+
+void TPlaybackEngine::DMInit(const std::string& soundFontPath, TAudioMode mode) {
+  if (performance_) throw std::logic_error("DMInit called twice");
+  auto performance = std::make_unique<TPerformance>(soundFontPath);
+  mode_ = mode;
+  if (mode == TAudioMode::Device) output_ = OpenDeviceOutput(*performance);
+  if (mode != TAudioMode::Offline && !output_) output_ = OpenSilentOutput(*performance);
+  performance_ = std::move(performance);
+  endThread_ = std::make_unique<TWaitEndSongThread>(*performance_, songEnd_);
+}
+
+bool TPlaybackEngine::Initialised() const { return performance_ != nullptr; }
+
+std::string TPlaybackEngine::AudioOutputName() const {
+  if (output_) return output_->Name();
+  return performance_ ? "offline" : "none";
+}
+
+std::vector<std::string> TPlaybackEngine::EnumPorts() const {
+  // Only the synthesizer is connected; MIDI hardware ports are not used.
+  return {"FluidSynth software synthesizer"};
+}
+
+TPerformance& TPlaybackEngine::Performance() const {
+  if (!performance_) throw std::logic_error("the playback engine is not initialised");
+  return *performance_;
+}
+
+void TPlaybackEngine::StartThreads(ITickTarget& tick) {
+  Performance();
+  if (mode_ == TAudioMode::Offline) throw std::logic_error("offline rendering runs no threads");
+  endThread_->Start();
+  if (!clock_) clock_ = std::make_unique<TClockThread>([this] { return SongTime(); }, tick);
+  clock_->Start();
+}
+
+void TPlaybackEngine::StopThreads() {
+  if (endThread_) endThread_->Stop();
+  if (clock_) clock_->Stop();
+}
+
+void TPlaybackEngine::SuspendClock() {
+  if (clock_) clock_->Suspend();
+}
+
+void TPlaybackEngine::ResumeClock() {
+  if (clock_) clock_->Resume();
+}
+
+void TPlaybackEngine::SettleOffline() {
+  if (mode_ != TAudioMode::Offline) return;
+  performance_->ApplyPendingCommands();
+  endThread_->ProcessNotifications();
+}
+
+void TPlaybackEngine::WMPlaySong(std::uint32_t code) {
+  TPerformance& performance = Performance();
+  WMStopSong();
+  const auto deadline = std::chrono::steady_clock::now() + kStopWait;
+  while (SongPlaying()) {
+    if (std::chrono::steady_clock::now() > deadline)
+      throw Error(Utf8ToCp1251("Предыдущая песня не остановилась: звуковой вывод не отвечает."));
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+
+  const int index = catalog_.SearchByOstrelCode(code, true);
+  if (index < 0) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%.4u", code);
+    throw Error(Utf8ToCp1251("Песни с кодом " + std::string(text) + " нет в каталоге."));
+  }
+  Bytes midi;
+  catalog_.LoadMidi(index, midi);
+  const std::string words = catalog_.GetWodrs(index);
+  Bytes points;
+  catalog_.LoadPoints(index, points);
+
+  // Made before the lyrics go out, so a damaged song shows no lyrics.
+  const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(midi));
+  lyrics_.SetLyrics(SplitLines(words));
+  lyrics_.SetTiming(UnpackPoints(points));
+  if (!performance.Play(segment))
+    throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
+}
+
+void TPlaybackEngine::WMStopSong() {
+  if (!Performance().Stop())
+    throw Error(Utf8ToCp1251("Не удалось остановить песню: синтезатор не принял команду."));
+  SettleOffline();
+}
+
+void TPlaybackEngine::WMTempo(int a) {
+  const float factor = TempoFactor(a);
+  if (factor == currentTempo_.load()) return;
+  // A refused setting keeps the old value, so the same position is tried again.
+  if (Performance().SetMasterTempo(factor)) currentTempo_.store(factor);
+}
+
+void TPlaybackEngine::WMPitch(int n) {
+  if (!Performance().SetTranspose(n))
+    throw Error(Utf8ToCp1251("Не удалось изменить тональность: синтезатор не принял команду."));
+}
+
+void TPlaybackEngine::WMVolume(int p) { Performance().SetMasterVolume(VolumeHundredthsDb(p)); }
+
+bool TPlaybackEngine::SongPlaying() const { return endThread_ && endThread_->SongPlaying(); }
+
+std::int32_t TPlaybackEngine::SongTime() const {
+  if (!performance_ || !SongPlaying()) return 0;
+  const TWaitEndSongThread::Playing playing = endThread_->PlayingSegment();
+  const TAudioMoment heard = performance_->HeardMoment();
+  // Before the new song is heard (output latency) or after it ended.
+  if (heard.serial != playing.serial) return 0;
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(heard.musicTime) - playing.songStartTime);
+}
+
+float TPlaybackEngine::CurrentTempo() const { return currentTempo_.load(); }
+
+void TPlaybackEngine::RenderBlock(float* left, float* right, int frames) {
+  if (mode_ != TAudioMode::Offline) throw std::logic_error("RenderBlock is for offline rendering");
+  Performance().Render(left, right, frames);
+  endThread_->ProcessNotifications();
+}
+
+int TPlaybackEngine::SampleRate() const { return Performance().SampleRate(); }
+
+void TPlaybackEngine::Shutdown() {
+  // Both threads have ended before anything they use is released.
+  StopThreads();
+  if (performance_) performance_->Stop();
+  output_.reset();
+  clock_.reset();
+  endThread_.reset();
+  performance_.reset();
+}
+
+}  // namespace lyrova
