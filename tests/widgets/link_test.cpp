@@ -1,0 +1,172 @@
+// The links along the top of the main window: their colours under and away
+// from the pointer, read from the pixels, and what each one opens.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrlQuery>
+
+#include "app/widgets/link_actions.h"
+#include "app/widgets/link_label.h"
+#include "app/widgets/link_strip.h"
+
+namespace lyrova {
+namespace {
+
+struct RecordingShell : TShell {
+  QStringList files;
+  QList<QUrl> urls;
+  QStringList messages;
+  void OpenFile(const QString& path) override { files << path; }
+  void OpenUrl(const QUrl& url) override { urls << url; }
+  void ShowMessage(const QString& text) override { messages << text; }
+};
+
+// Whether the label's text is drawn in exactly that colour somewhere (the
+// underline and the upright strokes are fully covered pixels).
+bool Draws(QWidget* label, const QColor& color) {
+  const QImage image = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == color.rgb()) return true;
+  return false;
+}
+
+const QColor kDarkBlue(0, 0, 160);
+const QColor kBlue(0, 0, 255);
+const QString kSubject = QStringLiteral("\"Lyrova 1.573 Сообщение об ошибке\"");
+
+}  // namespace
+
+class LinkTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingShell shell_;
+  QTemporaryDir programDir_;
+  std::unique_ptr<TLinkStrip> strip_;
+
+  QWindow* Window() const { return strip_->windowHandle(); }
+  static QPoint CentreOf(QWidget* w) { return w->geometry().center(); }
+
+ private slots:
+  void init() {
+    shell_ = RecordingShell();
+    strip_ = std::make_unique<TLinkStrip>(shell_, programDir_.path());
+    strip_->resize(500, TLinkStrip::kHeight);
+    strip_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(strip_.get()));
+  }
+
+  void cleanup() { strip_.reset(); }
+
+  void linksSitRightAlignedInOrder() {
+    TLinkLabel* links[] = {strip_->HelpLink(), strip_->HomePageLink(), strip_->ErrorReportLink()};
+    QCOMPARE(links[0]->text(), QStringLiteral("Помощь"));
+    QCOMPARE(links[1]->text(), QStringLiteral("Домашняя страница"));
+    QCOMPARE(links[2]->text(), QStringLiteral("Сообщить об ошибке"));
+    QCOMPARE(links[1]->x() - links[0]->geometry().right() - 1, 15);
+    QCOMPARE(links[2]->x() - links[1]->geometry().right() - 1, 15);
+    QCOMPARE(strip_->width() - links[2]->geometry().right() - 1, 15);
+    for (TLinkLabel* link : links) {
+      QVERIFY(link->font().underline());
+      QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
+    }
+  }
+
+  void dark_blue_at_rest_blue_under_the_pointer() {
+    TLinkLabel* help = strip_->HelpLink();
+    QVERIFY(Draws(help, kDarkBlue));
+    QVERIFY(!Draws(help, kBlue));
+    QTest::mouseMove(Window(), CentreOf(help));
+    QVERIFY(Draws(help, kBlue));
+    QVERIFY(!Draws(help, kDarkBlue));
+    QTest::mouseMove(Window(), QPoint(2, 2));
+    QVERIFY(Draws(help, kDarkBlue));
+    QVERIFY(!Draws(help, kBlue));
+  }
+
+  void hoverFromOneLinkStraightOntoAnother() {
+    TLinkLabel* first = strip_->HomePageLink();
+    TLinkLabel* second = strip_->ErrorReportLink();
+    QTest::mouseMove(Window(), CentreOf(first));
+    QTest::mouseMove(Window(), CentreOf(second));
+    QVERIFY(Draws(first, kDarkBlue));
+    QVERIFY(!Draws(first, kBlue));
+    QVERIFY(Draws(second, kBlue));
+    QVERIFY(Draws(strip_->HelpLink(), kDarkBlue));
+  }
+
+  void missingHelpFileNamesTheFullPath() {
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, CentreOf(strip_->HelpLink()));
+    const QString path = QDir::toNativeSeparators(programDir_.path() + QStringLiteral("/help.chm"));
+    QCOMPARE(shell_.messages, QStringList{QStringLiteral("Отсутствует файл ") + path});
+    QVERIFY(shell_.files.isEmpty());
+  }
+
+  void presentHelpFileIsOpened() {
+    QFile help(programDir_.filePath(QStringLiteral("help.chm")));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, CentreOf(strip_->HelpLink()));
+    QVERIFY(shell_.messages.isEmpty());
+    QCOMPARE(shell_.files, QStringList{QDir::toNativeSeparators(help.fileName())});
+    QVERIFY(help.remove());
+  }
+
+  // Whether or not the folder ends in a separator, one joins it to the name.
+  void helpPathHasOneSeparator_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("bare") << QStringLiteral("/opt/lyrova");
+    QTest::newRow("trailing separator") << QStringLiteral("/opt/lyrova/");
+  }
+
+  void helpPathHasOneSeparator() {
+    QFETCH(QString, folder);
+    RecordingShell shell;
+    TLinkActions(shell, folder).OpenHelp();
+    QCOMPARE(shell.messages,
+             QStringList{QStringLiteral("Отсутствует файл ") +
+                         QDir::toNativeSeparators(QStringLiteral("/opt/lyrova/help.chm"))});
+  }
+
+  void homePageLinkOpensTheHomePage() {
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, CentreOf(strip_->HomePageLink()));
+    QCOMPARE(shell_.urls, QList<QUrl>{QUrl(QStringLiteral("https://lyrova.org/"))});
+    QCOMPARE(shell_.urls.front().host(), QLatin1String(kHomePageHost));
+  }
+
+  void errorReportLinkWritesAMail() {
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, CentreOf(strip_->ErrorReportLink()));
+    QCOMPARE(shell_.urls.size(), 1);
+    const QUrl mail = shell_.urls.front();
+    QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(mail.path(), QStringLiteral("bugs@lyrova.org"));
+    QCOMPARE(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+             kSubject);
+    QCOMPARE(QUrl::fromPercentEncoding(mail.toEncoded()),
+             QStringLiteral("mailto:bugs@lyrova.org?subject=") + kSubject);
+    // What the desktop receives carries no raw blanks or quotes to split it.
+    const QByteArray sent = mail.toEncoded();
+    QVERIFY(!sent.contains(' '));
+    QVERIFY(!sent.contains('"'));
+  }
+
+  // Pressing on a link and letting go elsewhere opens nothing.
+  void releaseOffTheLinkOpensNothing() {
+    QTest::mousePress(Window(), Qt::LeftButton, {}, CentreOf(strip_->HomePageLink()));
+    QTest::mouseRelease(Window(), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(shell_.urls.isEmpty());
+  }
+
+  void rightClickOpensNothing() {
+    QTest::mouseClick(Window(), Qt::RightButton, {}, CentreOf(strip_->HomePageLink()));
+    QVERIFY(shell_.urls.isEmpty());
+  }
+};
+
+}  // namespace lyrova
+
+QTEST_MAIN(lyrova::LinkTest)
+#include "link_test.moc"
