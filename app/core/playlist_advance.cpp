@@ -1,0 +1,14 @@
+#include "app/core/playlist_advance.h"
+
+namespace lyrova {
+
+int NextPlaylistRow(const TPlayOrigin& origin, int playlistRows) {
+  if (origin.PlayedFrom != kPlaylistView) return -1;
+  // Rows may have been deleted since the song started; a stale index below
+  // zero must not restart the playlist from the top.
+  if (origin.PlayedIndex < 0) return -1;
+  const int next = origin.PlayedIndex + 1;
+  return next < playlistRows ? next : -1;
+}
+
+}  // namespace lyrova

@@ -1,0 +1,189 @@
+// The plain rules behind the song lists: sort order, playlist advance,
+// search dispatch and the focus return.
+
+#include <gtest/gtest.h>
+
+#include "app/core/focus_return.h"
+#include "app/core/playlist_advance.h"
+#include "app/core/search_dispatch.h"
+#include "app/core/song_order.h"
+#include "app/core/song_row.h"
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+#include "tests/app/test_catalog.h"
+
+namespace lyrova {
+namespace {
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+struct OrderCase {
+  const char* a;  // UTF-8, compared as CP1251
+  const char* b;
+  int expected;
+};
+
+class SongTextOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(SongTextOrder, ComparesLikeTheListsDo) {
+  const OrderCase& c = GetParam();
+  const std::string a = Utf8ToCp1251(c.a), b = Utf8ToCp1251(c.b);
+  EXPECT_EQ(Sign(CompareSongText(a, b)), c.expected) << c.a << " vs " << c.b;
+  EXPECT_EQ(Sign(CompareSongText(b, a)), -c.expected) << c.b << " vs " << c.a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SongTextOrder,
+    ::testing::Values(OrderCase{"abc", "ABC", 0},           // ASCII letters fold
+                      OrderCase{"abc", "ABD", -1},
+                      OrderCase{"Zebra", "apple", 1},       // folded: ZEBRA > APPLE
+                      OrderCase{"Яблоко", "абрикос", -1},  // Cyrillic capitals before all smalls
+                      OrderCase{"я", "Я", 1},               // Cyrillic case is not folded
+                      OrderCase{"Ёлка", "Аист", -1},        // Ё (168) before А (192)
+                      OrderCase{"ёж", "Аист", -1},          // ё (184) too
+                      OrderCase{"Zorro", "Аист", -1},       // Latin before Cyrillic
+                      OrderCase{"9", "A", -1},              // digits before letters
+                      OrderCase{"Ab", "Abc", -1},           // a prefix comes first
+                      OrderCase{"", "a", -1},
+                      OrderCase{"0025", "0100", -1},        // padded codes sort as numbers
+                      OrderCase{"[", "a", 1}));             // "[" (91) after folded "A" (65)
+
+TEST(SortedRowOrder, SortsByTheChosenColumnAndKeepsTiesInOrder) {
+  const std::vector<SongRowTexts> rows = {
+      {"0003", "b", "x", "", ""},
+      {"0001", "a", "y", "", ""},
+      {"0002", "b", "x", "", ""},
+  };
+  EXPECT_EQ(SortedRowOrder(rows, 0), (std::vector<int>{1, 2, 0}));
+  EXPECT_EQ(SortedRowOrder(rows, 1), (std::vector<int>{1, 0, 2}));
+  EXPECT_EQ(SortedRowOrder(rows, 2), (std::vector<int>{0, 2, 1}));
+  EXPECT_EQ(SortedRowOrder(rows, 7), (std::vector<int>{0, 1, 2}));
+}
+
+TEST(SongRow, ShowsTheCodeWithFourDigitsAndTheTextsInColumnOrder) {
+  TSongHeader song;
+  song.Code = 25;
+  song.Name = "n";
+  song.LyricAuthor = "l";
+  song.MusicAuthor = "m";
+  song.Singer = "s";
+  EXPECT_EQ(SongRowOf(song), (SongRowTexts{"0025", "n", "s", "m", "l"}));
+  EXPECT_EQ(FormatSongCode(12345), "12345");
+}
+
+struct AdvanceCase {
+  const char* from;
+  int index;
+  int rows;
+  int expected;
+};
+
+class PlaylistAdvance : public ::testing::TestWithParam<AdvanceCase> {};
+
+TEST_P(PlaylistAdvance, GoesOnOnlyWithinThePlaylist) {
+  const AdvanceCase& c = GetParam();
+  EXPECT_EQ(NextPlaylistRow(TPlayOrigin{c.from, c.index}, c.rows), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PlaylistAdvance,
+                         ::testing::Values(AdvanceCase{"ListView1", 0, 4, -1},  // catalogue songs never advance
+                                           AdvanceCase{"ListView1", 4, 9, -1},
+                                           AdvanceCase{"", 0, 4, -1},           // nothing played yet
+                                           AdvanceCase{"ListView2", 1, 4, 2},
+                                           AdvanceCase{"ListView2", 2, 4, 3},
+                                           AdvanceCase{"ListView2", 3, 4, -1},  // last row ends the run
+                                           AdvanceCase{"ListView2", 5, 4, -1},  // rows deleted meanwhile
+                                           AdvanceCase{"ListView2", -1, 4, -1},
+                                           AdvanceCase{"listview2", 0, 4, -1}));
+
+class SearchDispatch : public ::testing::Test {
+ protected:
+  SearchDispatch()
+      : data_({{25, "Калинка", "Народные слова", "Народная музыка", "Хор"},
+               {100, "Kalinka remix", "Smith", "Jones", "Band"},
+               {3001, "Ночь", "Пушкин", "Глинка", "Соло Калинка"},
+               {25, "Двойник", "", "", ""}}) {
+    catalog_.LoadRecords(data_.Resources());
+  }
+
+  std::vector<std::uint32_t> FoundCodes() const {
+    std::vector<std::uint32_t> codes;
+    for (int i = 0; i < catalog_.Count(); ++i)
+      if (catalog_.Record(i).Found) codes.push_back(catalog_.Record(i).Code);
+    return codes;
+  }
+
+  test::TTestCatalog data_;
+  TSongsCatalog catalog_;
+};
+
+TEST_F(SearchDispatch, CodeModeReadsTheTypedNumber) {
+  for (const char* typed : {"100", "0100", " 100"}) {
+    EXPECT_TRUE(RunSearch(catalog_, 0, typed));
+    EXPECT_EQ(FoundCodes(), (std::vector<std::uint32_t>{100})) << typed;
+  }
+  // A code that two records share shows both.
+  RunSearch(catalog_, 0, "25");
+  EXPECT_EQ(FoundCodes(), (std::vector<std::uint32_t>{25, 25}));
+  RunSearch(catalog_, 0, "2000");
+  EXPECT_TRUE(FoundCodes().empty());
+}
+
+TEST_F(SearchDispatch, CodeModeRefusesTextThatIsNoNumberAndKeepsTheFlags) {
+  RunSearch(catalog_, 0, "100");
+  for (const char* typed : {"25a", "", "1 2", "99999999999"}) {
+    try {
+      RunSearch(catalog_, 0, typed);
+      ADD_FAILURE() << "no error for " << typed;
+    } catch (const Error& e) {
+      EXPECT_EQ(std::string(e.what()), "'" + std::string(typed) + "' is not a valid integer value");
+    }
+    EXPECT_EQ(FoundCodes(), (std::vector<std::uint32_t>{100}));
+  }
+}
+
+TEST_F(SearchDispatch, EachItemSearchesItsOwnField) {
+  struct Case {
+    int item;
+    const char* query;
+    std::vector<std::uint32_t> found;
+  };
+  const Case cases[] = {
+      {1, "калинка", {25}},       // title, any case
+      {1, "KALINKA", {100}},
+      {2, "калинка", {3001}},     // singer
+      {3, "глинка", {3001}},      // music author
+      {4, "пушкин", {3001}},      // words author
+      {4, "smith", {100}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(RunSearch(catalog_, c.item, Utf8ToCp1251(c.query)));
+    EXPECT_EQ(FoundCodes(), c.found) << "item " << c.item << " query " << c.query;
+  }
+}
+
+TEST_F(SearchDispatch, NoChosenItemRunsNoSearch) {
+  RunSearch(catalog_, 0, "100");
+  EXPECT_FALSE(RunSearch(catalog_, -1, "25"));
+  EXPECT_FALSE(RunSearch(catalog_, 6, "25"));
+  EXPECT_EQ(FoundCodes(), (std::vector<std::uint32_t>{100}));
+}
+
+struct FakeControl {
+  bool canTakeFocus = true;
+};
+
+TEST(FocusReturn, GoesBackToTheLastControlLeftWhenItCanTakeTheFocus) {
+  FakeControl list, edit;
+  TFocusReturn<FakeControl*> focus;
+  const auto able = [](FakeControl* c) { return c->canTakeFocus; };
+  EXPECT_EQ(focus.Target(able), nullptr);
+  focus.Exited(&list);
+  focus.Exited(&edit);
+  EXPECT_EQ(focus.Target(able), &edit);
+  edit.canTakeFocus = false;
+  EXPECT_EQ(focus.Target(able), nullptr);
+}
+
+}  // namespace
+}  // namespace lyrova
