@@ -19,8 +19,6 @@ class TPictureButton : public QLabel {
   // while pressed.
   explicit TPictureButton(const QString& baseName, QWidget* parent = nullptr);
 
-  bool IsPressed() const { return heldButtons_ != Qt::NoButton; }
-
  signals:
   // Runs while the pressed picture still shows, so a dialog opened from here
   // leaves the button looking pressed until it closes.
