@@ -1,9 +1,7 @@
 // The catalogue builder: the list rebuilt from a disc's own files, and the
 // dump files the built-in resources are made from.
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <limits>
@@ -11,6 +9,7 @@
 #include "catalog/byte_order.h"
 #include "catalog/catalog_errors.h"
 #include "catalog/file_path.h"
+#include "catalog/file_writer.h"
 #include "catalog/header_text.h"
 #include "catalog/offset_table.h"
 #include "catalog/song_codes.h"
@@ -24,24 +23,6 @@ constexpr std::size_t kBlockHeaderSize = 12;
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-}
-
-void WriteDumpFile(const std::string& path, const void* data, std::size_t size) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) throw CannotCreateFileError(path, errno);
-  const auto* bytes = static_cast<const char*>(data);
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::write(fd, bytes + done, size - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int err = errno;
-      ::close(fd);
-      throw IoError(err);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0) throw IoError(errno);
 }
 
 }  // namespace
@@ -90,8 +71,9 @@ CatalogDumps TSongsCatalog::MakeDumps() const { return MakeCatalogDumps(records_
 
 void TSongsCatalog::SaveCatalog(const std::string& outFolder) const {
   const CatalogDumps dumps = MakeDumps();
-  WriteDumpFile(JoinPath(outFolder, "catdata.bin"), dumps.bin.data(), dumps.bin.size());
-  WriteDumpFile(JoinPath(outFolder, "catdata.txt"), dumps.txt.data(), dumps.txt.size());
+  WriteWholeFile(JoinPath(outFolder, "catdata.bin"), dumps.bin);
+  WriteWholeFile(JoinPath(outFolder, "catdata.txt"),
+                 {reinterpret_cast<const std::uint8_t*>(dumps.txt.data()), dumps.txt.size()});
 }
 
 }  // namespace lyrova

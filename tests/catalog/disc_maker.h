@@ -1,0 +1,49 @@
+#pragma once
+// Small song discs made in tests: an image and an offset table laid out as on
+// the real disc (sector-aligned song blocks, big-endian numbers).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lyrova::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct DiscSong {
+  std::string header;  // header text as stored
+  Bytes midi;
+  Bytes points;
+  std::string words;   // as stored
+};
+
+struct DiscFiles {
+  Bytes image;  // rmidi.img
+  Bytes table;  // rmidi_of.img: one entry per song, then three trailing entries
+};
+
+DiscFiles MakeDisc(const std::vector<DiscSong>& songs);
+void WriteDisc(const std::string& folder, const DiscFiles& disc);
+void WriteFile(const std::string& path, const std::string& bytes);
+void WriteFile(const std::string& path, const Bytes& bytes);
+std::string ReadFile(const std::string& path);
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+Bytes ToBytes(const std::string& s);
+// A Standard MIDI File header chunk and one track chunk announcing `trackLength`.
+Bytes MidiWithTrackLength(std::uint32_t trackLength, std::size_t trackBytes);
+
+}  // namespace lyrova::testing
