@@ -1,0 +1,146 @@
+#include "playback/performance.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "catalog/errors.h"
+#include "playback/sound_font.h"
+#include "tests/playback/smf_builder.h"
+
+namespace lyrova {
+namespace {
+
+using Kind = TSegmentNotification::Kind;
+constexpr int kRate = TPerformance::kSampleRate;
+
+class PerformanceTest : public testing::Test {
+ protected:
+  // Renders in 10 ms steps up to `seconds`, collecting notifications with
+  // the sample position they were seen at.
+  void RenderTo(double seconds) {
+    std::vector<float> left(441), right(441);
+    while (performance_.RenderedFrames() < static_cast<std::int64_t>(seconds * kRate)) {
+      performance_.Render(left.data(), right.data(), 441);
+      while (auto note = performance_.PopNotification()) seen_.push_back({*note, performance_.RenderedFrames()});
+    }
+  }
+  std::vector<Kind> Kinds() const {
+    std::vector<Kind> kinds;
+    for (const auto& s : seen_) kinds.push_back(s.note.kind);
+    return kinds;
+  }
+  // Music time since the segment's start, heard at `seconds`.
+  std::int64_t SongTimeAt(double seconds) {
+    RenderTo(seconds);
+    const TAudioMoment moment = performance_.HeardMoment();
+    return moment.musicTime - seen_.front().note.musicTime;
+  }
+
+  struct Seen {
+    TSegmentNotification note;
+    std::int64_t frames;
+  };
+  TPerformance performance_{FindDefaultSoundFont()};
+  std::vector<Seen> seen_;
+};
+
+// Four quarters at 96 ticks a quarter: two at 120 bpm, two at 240 bpm, 1.5 s.
+std::vector<std::uint8_t> TwoTempoSong() {
+  test::TSmfBuilder smf(96);
+  smf.Tempo(0, 500000).Tempo(192, 250000).Note(0, 0, 60, 96).Note(192, 0, 64, 96).Note(288, 0, 67, 96);
+  return smf.Build();
+}
+
+TEST_F(PerformanceTest, MusicTimeCountsQuartersAs768WhateverTheFilesResolution) {
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  // Moments are exact to a 64-sample block: 1.45 ms, under 3 units at 240 bpm.
+  EXPECT_NEAR(SongTimeAt(0.5), 768, 4);
+  EXPECT_NEAR(SongTimeAt(1.0), 1536, 4);
+  EXPECT_NEAR(SongTimeAt(1.25), 2304, 6);
+  ASSERT_EQ(Kinds(), std::vector<Kind>{Kind::Start});
+}
+
+TEST_F(PerformanceTest, MasterTempoSpeedsMusicTimeAndTheSongEnd) {
+  ASSERT_TRUE(performance_.SetMasterTempo(2.0f));
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  EXPECT_NEAR(SongTimeAt(0.5), 1536, 6);
+  RenderTo(1.0);
+  ASSERT_EQ(Kinds(), (std::vector<Kind>{Kind::Start, Kind::End}));
+  EXPECT_NEAR(static_cast<double>(seen_[1].frames) / kRate, 0.75, 0.015);
+}
+
+TEST_F(PerformanceTest, EndComesAtTheLastEventNotSecondsLater) {
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  RenderTo(2.0);
+  ASSERT_EQ(Kinds(), (std::vector<Kind>{Kind::Start, Kind::End}));
+  EXPECT_NEAR(static_cast<double>(seen_[1].frames) / kRate, 1.5, 0.015);
+  EXPECT_EQ(performance_.HeardMoment().serial, 0u) << "no segment sounds after its end";
+}
+
+TEST_F(PerformanceTest, StopIsAnAbortAndANewSongAbortsTheOldOneFirst) {
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  RenderTo(0.3);
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  RenderTo(0.6);
+  ASSERT_TRUE(performance_.Stop());
+  RenderTo(2.5);
+  ASSERT_EQ(Kinds(), (std::vector<Kind>{Kind::Start, Kind::Abort, Kind::Start, Kind::Abort}));
+  EXPECT_EQ(seen_[0].note.serial, seen_[1].note.serial);
+  EXPECT_NE(seen_[1].note.serial, seen_[2].note.serial);
+  EXPECT_EQ(seen_[2].note.serial, seen_[3].note.serial);
+}
+
+TEST_F(PerformanceTest, StopWithNothingPlayingNotifiesNothing) {
+  ASSERT_TRUE(performance_.Stop());
+  RenderTo(0.1);
+  EXPECT_TRUE(seen_.empty());
+  EXPECT_EQ(performance_.HeardMoment().serial, 0u);
+}
+
+TEST_F(PerformanceTest, ABlockThePlayerCannotReadEndsInsteadOfHanging) {
+  std::vector<std::uint8_t> midi = TwoTempoSong();
+  midi.resize(30);  // the header and a cut-off track
+  ASSERT_TRUE(performance_.Play(MakeSegment(midi)));
+  RenderTo(0.5);
+  EXPECT_EQ(Kinds(), (std::vector<Kind>{Kind::Start, Kind::End}));
+}
+
+TEST_F(PerformanceTest, LatencyMovesTheHeardMomentBack) {
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  RenderTo(0.5);
+  const std::int64_t now = performance_.HeardMoment().musicTime;
+  performance_.SetLatencyFrames(kRate / 4);
+  EXPECT_NEAR(now - performance_.HeardMoment().musicTime, 384, 4);
+}
+
+TEST(MakeSegment, RefusesWhatThePlayerCannotTime) {
+  EXPECT_THROW(MakeSegment({}), Error);
+  EXPECT_THROW(MakeSegment(std::vector<std::uint8_t>(40, 0)), Error);
+  std::vector<std::uint8_t> smpte = TwoTempoSong();
+  smpte[12] = 0xE7;  // -25 frames a second
+  EXPECT_THROW(MakeSegment(smpte), Error);
+}
+
+TEST(MakeSegment, ReadsTheResolutionAndMendsTheFirstTrackLength) {
+  std::vector<std::uint8_t> midi = TwoTempoSong();
+  const std::vector<std::uint8_t> length(midi.begin() + 18, midi.begin() + 22);
+  midi[18] = 0xFF;
+  midi[19] = 0xFF;
+  const auto segment = MakeSegment(midi);
+  EXPECT_EQ(segment->division, 96);
+  EXPECT_EQ(std::vector<std::uint8_t>(segment->midi.begin() + 18, segment->midi.begin() + 22), length);
+}
+
+TEST(Performance, MissingSoundFontSaysWhatIsMissing) {
+  try {
+    TPerformance performance("/nonexistent/none.sf2");
+    FAIL() << "a performance without instruments";
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("/nonexistent/none.sf2"), std::string::npos);
+  }
+  EXPECT_THROW(TPerformance performance(""), Error);
+}
+
+}  // namespace
+}  // namespace lyrova

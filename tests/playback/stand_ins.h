@@ -1,0 +1,98 @@
+#pragma once
+// Stand-ins for the windows the engine drives.
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "playback/song_targets.h"
+
+namespace lyrova::test {
+
+class TLyricRecorder : public ILyricTarget {
+ public:
+  void SetLyrics(const std::vector<std::string>& lines) override {
+    std::lock_guard lock(mutex_);
+    lines_ = lines;
+    calls_.push_back("SetLyrics");
+  }
+  void SetTiming(const std::vector<std::uint8_t>& pairs) override {
+    std::lock_guard lock(mutex_);
+    pairs_ = pairs;
+    calls_.push_back("SetTiming");
+  }
+  std::vector<std::string> Calls() const {
+    std::lock_guard lock(mutex_);
+    return calls_;
+  }
+  std::vector<std::string> Lines() const {
+    std::lock_guard lock(mutex_);
+    return lines_;
+  }
+  std::vector<std::uint8_t> Pairs() const {
+    std::lock_guard lock(mutex_);
+    return pairs_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  std::vector<std::string> calls_;
+  std::vector<std::string> lines_;
+  std::vector<std::uint8_t> pairs_;
+};
+
+class TSongEndRecorder : public ISongEndTarget {
+ public:
+  void WMSongEnd() override {
+    std::lock_guard lock(mutex_);
+    ++ends_;
+    changed_.notify_all();
+  }
+  int Ends() const {
+    std::lock_guard lock(mutex_);
+    return ends_;
+  }
+  bool WaitForEnds(int count, std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, timeout, [&] { return ends_ >= count; });
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  int ends_ = 0;
+};
+
+class TTickRecorder : public ITickTarget {
+ public:
+  void WMTimer(std::int32_t songTime) override {
+    std::lock_guard lock(mutex_);
+    times_.push_back(songTime);
+  }
+  std::vector<std::int32_t> Times() const {
+    std::lock_guard lock(mutex_);
+    return times_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  std::vector<std::int32_t> times_;
+};
+
+// Polls until pred holds or the timeout runs out.
+template <typename Pred>
+bool WaitUntil(Pred pred, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!pred()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+}  // namespace lyrova::test
