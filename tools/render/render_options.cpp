@@ -1,0 +1,53 @@
+#include "tools/render/render_options.h"
+
+#include <charconv>
+
+#include "catalog/errors.h"
+
+namespace lyrova {
+namespace {
+
+long Number(const std::string& option, const std::string& text, long low, long high) {
+  long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+    throw Error(option + " wants a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
+                ", not '" + text + "'");
+  return value;
+}
+
+}  // namespace
+
+const char* const kRenderUsage =
+    "usage: lyrova-render --disc DIR [--catalog DIR] --code N --wav OUT.wav\n"
+    "                     [--tempo P] [--pitch P] [--volume P] [--timeline OUT.tsv] [--soundfont FILE]\n"
+    "  P are track-bar positions: tempo -40..40 (top = fastest), pitch -8..8 (top = highest),\n"
+    "  volume 0..100 (top = loudest). The timeline lists every 10 ms the sample and the song time.\n";
+
+TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
+  TRenderOptions options;
+  bool haveCode = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (i + 1 >= args.size()) throw Error(option + ": value missing");
+    const std::string& value = args[++i];
+    if (option == "--disc") options.disc = value;
+    else if (option == "--catalog") options.catalog = value;
+    else if (option == "--code") {
+      options.code = static_cast<std::uint32_t>(Number(option, value, 0, 0xFFFFFFFFL));
+      haveCode = true;
+    }
+    else if (option == "--wav") options.wav = value;
+    else if (option == "--timeline") options.timeline = value;
+    else if (option == "--soundfont") options.soundFont = value;
+    else if (option == "--tempo") options.tempo = static_cast<int>(Number(option, value, -40, 40));
+    else if (option == "--pitch") options.pitch = static_cast<int>(Number(option, value, -8, 8));
+    else if (option == "--volume") options.volume = static_cast<int>(Number(option, value, 0, 100));
+    else throw Error("unknown option " + option);
+  }
+  if (options.disc.empty() || !haveCode || options.wav.empty())
+    throw Error("--disc, --code and --wav are required");
+  return options;
+}
+
+}  // namespace lyrova

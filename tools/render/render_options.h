@@ -1,0 +1,29 @@
+#pragma once
+// The command line of lyrova-render.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lyrova {
+
+struct TRenderOptions {
+  std::string disc;     // folder with rmidi.img
+  std::string catalog;  // folder with catdata.bin/.txt; "" for the built-in one
+  std::uint32_t code = 0;
+  std::string wav;
+  std::string timeline;  // "" for none
+  std::string soundFont;  // "" for the system's default
+  // Track-bar positions, as the sliders give them.
+  int tempo = 0;
+  int pitch = 0;
+  std::optional<int> volume;  // none: the synthesizer's own level
+};
+
+extern const char* const kRenderUsage;
+
+// Throws lyrova::Error with a plain message on a bad command line.
+TRenderOptions ParseRenderOptions(const std::vector<std::string>& args);
+
+}  // namespace lyrova

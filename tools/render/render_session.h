@@ -1,0 +1,31 @@
+#pragma once
+// One offline render as the command line asks for it: the catalogue and the
+// song image, the engine with the track-bar positions, and the render loop.
+// The audio, the song time and the lyrics go to whoever the caller names.
+
+#include <memory>
+#include <string>
+
+#include "catalog/songs_catalog.h"
+#include "playback/offline_render.h"
+#include "tools/render/render_options.h"
+
+namespace lyrova {
+
+class TRenderSession {
+ public:
+  // Throws lyrova::Error when the disc, the catalogue or the SoundFont fails.
+  TRenderSession(const TRenderOptions& options, ILyricTarget& lyrics);
+
+  int SampleRate() { return render_->Engine().SampleRate(); }
+  TRenderResult Run(const TOfflineRender::StepFn& onStep);
+
+ private:
+  TRenderOptions options_;
+  std::string bin_;  // a catalogue read from files stays here while in use
+  std::string txt_;
+  TSongsCatalog catalog_;
+  std::unique_ptr<TOfflineRender> render_;
+};
+
+}  // namespace lyrova

@@ -1,0 +1,33 @@
+#pragma once
+// A 16-bit stereo PCM WAV file written block by block; the header's sizes
+// are filled in when the file is closed.
+
+#include <cstdint>
+#include <fstream>
+#include <span>
+#include <string>
+
+namespace lyrova {
+
+class TWavWriter {
+ public:
+  // Throws lyrova::Error when the file cannot be created.
+  TWavWriter(const std::string& path, int sampleRate);
+  ~TWavWriter();
+  TWavWriter(const TWavWriter&) = delete;
+  TWavWriter& operator=(const TWavWriter&) = delete;
+
+  void Write(std::span<const float> left, std::span<const float> right);
+  // Throws lyrova::Error when the file could not be completed.
+  void Close();
+
+ private:
+  void WriteHeader();
+
+  std::string path_;
+  std::ofstream file_;
+  int sampleRate_;
+  std::uint64_t frames_ = 0;
+};
+
+}  // namespace lyrova
