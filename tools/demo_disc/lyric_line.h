@@ -1,0 +1,27 @@
+#pragma once
+// One line of words as the songs are written: syllables split by '/', a
+// lone '_' holding the previous syllable over one more note, and '+' joining
+// a word without a vowel to the next one ("в+рожь" is sung as one syllable).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lyrova::demo {
+
+struct Syllable {
+  std::string text;  // CP1251, no spaces; punctuation belongs to its syllable
+  int notes = 1;     // melody notes the syllable is sung on
+};
+
+struct LyricLine {
+  std::string display;  // the line as shown, words separated by one space
+  std::vector<Syllable> syllables;
+};
+
+// `words` is CP1251. A word of punctuation only ("—") joins the syllable
+// before it. Throws lyrova::Error on a hold or punctuation with no syllable
+// before it on the line.
+LyricLine ParseLyricLine(std::string_view words);
+
+}  // namespace lyrova::demo

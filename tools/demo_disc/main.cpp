@@ -1,0 +1,38 @@
+// lyrova-demo-disc OUT_DIR [--full]: writes a disc folder the player accepts
+// (rmidi.img and rmidi_of.img), with the demo songs or, with --full, every
+// code of the real disc for load tests.
+
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "catalog/cp1251.h"
+#include "tools/demo_disc/demo_disc.h"
+
+namespace {
+
+int Usage() {
+  std::cerr << "usage: lyrova-demo-disc OUT_DIR [--full]\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) return Usage();
+  const bool full = argc == 3;
+  if (full && std::strcmp(argv[2], "--full") != 0) return Usage();
+  const std::filesystem::path folder = argv[1];
+  try {
+    const lyrova::demo::DiscSummary summary = lyrova::demo::WriteDemoDisc(folder, full);
+    // The background film (rmoving.img) belongs in the same folder; its
+    // writer is called here once it exists.
+    std::cout << "wrote " << summary.songs << " songs in " << summary.sectors << " sectors to "
+              << folder.string() << "\n";
+  } catch (const std::exception& e) {
+    std::cerr << "lyrova-demo-disc: " << lyrova::Cp1251ToUtf8(e.what()) << "\n";
+    return 1;
+  }
+  return 0;
+}
