@@ -1,0 +1,163 @@
+// What the configuration dialog does: refill on showing, the choosers behind
+// its buttons and swatches, and storing everything on Ok.
+
+#include "config/config_dialog.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+#include "config/colour_swatch.h"
+#include "config/file_filter.h"
+#include "config/font_pixels.h"
+#include "config/qt_config_dialogs.h"
+
+namespace lyrova {
+namespace {
+
+namespace keys = settings_keys;
+
+constexpr char kFolderTitle[] = "Укажите путь к файлам с диска Караоке (версия 3)";
+constexpr char kRestartText[] = "Это изменеие вступит в силу после перезапуска программы";
+constexpr char kFilmTitle[] = "Выберите видеофайл для проигрывания в качестве фона";
+constexpr char kFilmFilter[] =
+    "Ostrel караоке видео (rmoving.img)|RMOVING.IMG|Avi files (*.avi)|*.AVI|Mpeg files (*.mpg)|*.MPG|"
+    "Все Файлы (*.*)|*.*";
+constexpr char kSoundFontTitle[] = "Выберите файл SoundFont";
+constexpr char kSoundFontFilter[] = "SoundFont (*.sf2, *.sf3)|*.SF2;*.SF3|Все Файлы (*.*)|*.*";
+constexpr char kDefaultPort[] = "Default port";
+
+QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string PathOf(const QLineEdit* edit) { return QFile::encodeName(edit->text()).toStdString(); }
+
+}  // namespace
+
+TForm2::TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs, QWidget* parent)
+    : QDialog(parent),
+      settings_(std::move(settings)),
+      values_(values),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<TQtConfigDialogs>(this)),
+      dialogs_(dialogs ? *dialogs : *ownDialogs_) {
+  BuildLayout();
+  connect(okButton_, &QPushButton::clicked, this, [this] {
+    accepted_ = true;
+    accept();
+  });
+  connect(cancelButton_, &QPushButton::clicked, this, [this] {
+    accepted_ = false;
+    reject();
+  });
+  connect(button1_, &QPushButton::clicked, this, &TForm2::Button1Click);
+  connect(button2_, &QPushButton::clicked, this, &TForm2::Button2Click);
+  connect(button3_, &QPushButton::clicked, this, &TForm2::Button3Click);
+  connect(button6_, &QPushButton::clicked, this, &TForm2::Button6Click);
+  for (TColourSwatch* panel : {panel3_, panel4_, panel5_}) {
+    connect(panel, &TColourSwatch::clicked, this, [this, panel] { PanelClick(panel); });
+  }
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::AddPortName(const QString& name) { comboBox1_->addItem(name); }
+
+void TForm2::showEvent(QShowEvent* event) {
+  // A window brought back by the desktop keeps what the user has done so far.
+  if (!event->spontaneous()) {
+    // Only an Ok of this showing may store.
+    accepted_ = false;
+    FillControls();
+  }
+  QDialog::showEvent(event);
+}
+
+void TForm2::FillControls() {
+  edit1_->setText(PathText(settings_.DiscFolder()));
+  edit2_->setText(PathText(settings_.VideoFile()));
+  edit3_->setText(QString::fromUtf8(Cp1251ToUtf8(values_.FontName())));
+  spinEdit2_->setValue(values_.FontHeight());
+  panel3_->SetColour(values_.FontColor1());
+  panel4_->SetColour(values_.FontColor2());
+  panel5_->SetColour(values_.FontShadow());
+  spinEdit1_->setValue(values_.StringsCount());
+  comboBox1_->setEditText(QString::fromLatin1(kDefaultPort));
+  edit5_->setText(PathText(settings_.SoundFont()));
+}
+
+void TForm2::done(int result) {
+  if (accepted_) {
+    try {
+      StoreValues();
+    } catch (const Error& e) {
+      // The keys before the failing one are stored; the rest are not.
+      dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(e.what())));
+    }
+  }
+  QDialog::done(result);
+}
+
+void TForm2::StoreValues() {
+  TIniFile& ini = settings_.Ini();
+  settings_.SetDiscFolder(PathOf(edit1_));
+
+  values_.SetVideoFileName(PathOf(edit2_));
+  settings_.SetVideoFile(PathOf(edit2_));
+
+  const std::string fontName = Utf8ToCp1251(edit3_->text().toStdString());
+  ini.WriteString(keys::kFont, keys::kFontName, fontName);
+  values_.SetFontName(fontName);
+
+  values_.SetFontHeight(spinEdit2_->value());
+  ini.WriteInteger(keys::kFont, keys::kFontHeight, spinEdit2_->value());
+  values_.SetFontColor1(panel3_->Colour());
+  ini.WriteInteger(keys::kFont, keys::kFontColor1, panel3_->Colour());
+  values_.SetFontColor2(panel4_->Colour());
+  ini.WriteInteger(keys::kFont, keys::kFontColor2, panel4_->Colour());
+  values_.SetFontShadow(panel5_->Colour());
+  ini.WriteInteger(keys::kFont, keys::kFontShadow, panel5_->Colour());
+  values_.SetStringsCount(spinEdit1_->value());
+  ini.WriteInteger(keys::kStrings, keys::kStringsCount, spinEdit1_->value());
+
+  // Read by the synthesizer at the next start.
+  settings_.SetSoundFont(PathOf(edit5_));
+}
+
+void TForm2::Button1Click() {
+  const auto folder = dialogs_.ChooseFolder(QString::fromUtf8(kFolderTitle));
+  if (!folder) return;
+  edit1_->setText(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
+  dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+}
+
+void TForm2::Button2Click() {
+  const auto file = dialogs_.ChooseFile(QString::fromUtf8(kFilmTitle), QtFileFilter(QString::fromUtf8(kFilmFilter)));
+  if (!file) return;
+  edit2_->setText(*file);
+  dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+}
+
+void TForm2::Button3Click() {
+  const auto file =
+      dialogs_.ChooseFile(QString::fromUtf8(kSoundFontTitle), QtFileFilter(QString::fromUtf8(kSoundFontFilter)));
+  if (!file) return;
+  edit5_->setText(*file);
+  dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+}
+
+void TForm2::Button6Click() {
+  const auto font = dialogs_.ChooseFont();
+  if (!font) return;
+  edit3_->setText(font->family());
+  spinEdit2_->setValue(FontPixelHeight(*font, logicalDpiY()));
+}
+
+void TForm2::PanelClick(TColourSwatch* panel) {
+  const auto colour = dialogs_.ChooseColour(ColourOf(panel->Colour()));
+  if (colour) panel->SetColour(ColorrefOf(*colour));
+}
+
+}  // namespace lyrova

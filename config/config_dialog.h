@@ -1,0 +1,100 @@
+#pragma once
+// TForm2, the configuration dialog: the disc folder, the background film,
+// the lyric font, size, colours and number of lines, and the SoundFont the
+// synthesizer loads. Every showing refills it from the settings file (the
+// paths) and the values in memory (the rest); only Ok stores anything, all
+// keys at once, in a fixed order.
+
+#include <QDialog>
+#include <memory>
+
+#include "config/settings.h"
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace lyrova {
+
+class TColourSwatch;
+class TConfigDialogs;
+
+class TForm2 : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 456;
+  static constexpr int kHeight = 332;
+
+  // `dialogs` answers every chooser and message box; null gives the real ones.
+  TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs = nullptr,
+         QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  // Appends an output port's name to the port list (the list is never emptied).
+  void AddPortName(const QString& name);
+  // Whether the dialog was last closed with Ok.
+  bool Accepted() const { return accepted_; }
+
+  // The controls, by their historical names.
+  QLineEdit* Edit1() const { return edit1_; }  // disc folder
+  QLineEdit* Edit2() const { return edit2_; }  // film
+  QLineEdit* Edit3() const { return edit3_; }  // font face
+  QLineEdit* Edit5() const { return edit5_; }  // SoundFont
+  QSpinBox* SpinEdit1() const { return spinEdit1_; }  // lines on screen
+  QSpinBox* SpinEdit2() const { return spinEdit2_; }  // font height
+  TColourSwatch* Panel3() const { return panel3_; }
+  TColourSwatch* Panel4() const { return panel4_; }
+  TColourSwatch* Panel5() const { return panel5_; }
+  QComboBox* ComboBox1() const { return comboBox1_; }
+  QPushButton* Button1() const { return button1_; }
+  QPushButton* Button2() const { return button2_; }
+  QPushButton* Button3() const { return button3_; }
+  QPushButton* Button6() const { return button6_; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  void BuildLayout();
+  QGroupBox* BuildGeneralGroup();
+  QGroupBox* BuildSoundGroup();
+  void FillControls();
+  void StoreValues();
+
+  void Button1Click();  // disc folder
+  void Button2Click();  // film
+  void Button3Click();  // SoundFont
+  void Button6Click();  // font
+  void PanelClick(TColourSwatch* panel);
+
+  TSettingsFile settings_;
+  SettingsValues& values_;
+  std::unique_ptr<TConfigDialogs> ownDialogs_;
+  TConfigDialogs& dialogs_;
+  bool accepted_ = false;
+
+  QLineEdit* edit1_ = nullptr;
+  QLineEdit* edit2_ = nullptr;
+  QLineEdit* edit3_ = nullptr;
+  QLineEdit* edit5_ = nullptr;
+  QSpinBox* spinEdit1_ = nullptr;
+  QSpinBox* spinEdit2_ = nullptr;
+  TColourSwatch* panel3_ = nullptr;
+  TColourSwatch* panel4_ = nullptr;
+  TColourSwatch* panel5_ = nullptr;
+  QComboBox* comboBox1_ = nullptr;
+  QPushButton* button1_ = nullptr;
+  QPushButton* button2_ = nullptr;
+  QPushButton* button3_ = nullptr;
+  QPushButton* button6_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+};
+
+}  // namespace lyrova

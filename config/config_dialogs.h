@@ -1,0 +1,28 @@
+#pragma once
+// Every dialog the configuration dialog opens, behind one interface, so that
+// tests can answer them without a screen.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+namespace lyrova {
+
+class TConfigDialogs {
+ public:
+  virtual ~TConfigDialogs() = default;
+
+  // A folder chooser titled `title`, starting with no folder selected.
+  virtual std::optional<QString> ChooseFolder(const QString& title) = 0;
+  // An open-file dialog; `filter` in Qt's "Name (*.ext);;..." form.
+  virtual std::optional<QString> ChooseFile(const QString& title, const QString& filter) = 0;
+  // A font dialog of scalable fonts, not given the current font.
+  virtual std::optional<QFont> ChooseFont() = 0;
+  // A colour dialog with `initial` selected.
+  virtual std::optional<QColor> ChooseColour(const QColor& initial) = 0;
+  // A modal message box with an Ok button.
+  virtual void ShowMessage(const QString& text) = 0;
+};
+
+}  // namespace lyrova

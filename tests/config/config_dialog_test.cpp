@@ -1,0 +1,377 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "catalog/cp1251.h"
+#include "config/colour_swatch.h"
+#include "config/config_dialog.h"
+#include "config/config_dialogs.h"
+#include "config/file_filter.h"
+#include "config/font_pixels.h"
+#include "tests/config/temp_dir.h"
+
+namespace lyrova {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+// Answers the dialog's choosers as a test tells it and remembers what it was asked.
+class FakeDialogs : public TConfigDialogs {
+ public:
+  std::optional<QString> ChooseFolder(const QString& title) override {
+    titles << title;
+    return folder;
+  }
+  std::optional<QString> ChooseFile(const QString& title, const QString& filter) override {
+    titles << title;
+    filters << filter;
+    return file;
+  }
+  std::optional<QFont> ChooseFont() override { return font; }
+  std::optional<QColor> ChooseColour(const QColor& initial) override {
+    initials << initial;
+    return colour;
+  }
+  void ShowMessage(const QString& text) override { messages << text; }
+
+  std::optional<QString> folder, file;
+  std::optional<QFont> font;
+  std::optional<QColor> colour;
+  QStringList titles, filters, messages;
+  QList<QColor> initials;
+};
+
+const QString kRestart = QString::fromUtf8("Это изменеие вступит в силу после перезапуска программы");
+
+}  // namespace
+
+class ConfigDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempDir> dir_;
+  std::string path_;
+  std::unique_ptr<SettingsValues> values_;
+  FakeDialogs dialogs_;
+  std::unique_ptr<TForm2> form_;
+
+  TForm2& Form() {
+    if (!form_) form_ = std::make_unique<TForm2>(TSettingsFile(path_, "/opt/lyrova/"), *values_, &dialogs_);
+    return *form_;
+  }
+  // Shows the dialog as the configuration button does; true when it came up.
+  TForm2& Shown() {
+    Form().show();
+    return Form();
+  }
+  void ChangeEverything() {
+    TForm2& f = Form();
+    f.Edit1()->setText("/elsewhere/");
+    f.Edit2()->setText("/elsewhere/film.avi");
+    f.Edit3()->setText("Courier");
+    f.Edit5()->setText("/elsewhere/bank.sf2");
+    f.SpinEdit1()->setValue(2);
+    f.SpinEdit2()->setValue(33);
+    f.Panel3()->SetColour(1);
+    f.Panel4()->SetColour(2);
+    f.Panel5()->SetColour(3);
+  }
+  static const char* StoredText() {
+    return "[Paths]\r\nrMidiPath=/disc/\r\nVideoFile=/disc/rmoving.img\r\n"
+           "[Font]\r\nName=Arial\r\nHeight=72\r\nColor1=16711680\r\nColor2=16777215\r\nShadow=0\r\n"
+           "[Strings]\r\nCount=4\r\n[Sound]\r\nSoundFont=\r\n";
+  }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<TempDir>();
+    path_ = dir_->File("lyrova.ini");
+    values_ = std::make_unique<SettingsValues>();
+    dialogs_ = FakeDialogs();
+  }
+  void cleanup() { form_.reset(); }
+
+  void showRefillsPathsFromFileAndTheRestFromMemory() {
+    WriteFile(path_, Utf8ToCp1251("[Paths]\r\nrMidiPath=/песни/\r\nVideoFile=/v/фон.mpg\r\n"
+                                  "[Sound]\r\nSoundFont=/sf/bank.sf3\r\n[Font]\r\nName=FromFile\r\n"));
+    values_->SetFontName(Utf8ToCp1251("Таймс"));
+    values_->SetFontHeight(48);
+    values_->SetFontColor1(0x0000FF);
+    values_->SetFontColor2(0x00FF00);
+    values_->SetFontShadow(0x123456);
+    values_->SetStringsCount(5);
+    TForm2& f = Shown();
+    QCOMPARE(f.Edit1()->text(), QString::fromUtf8("/песни/"));
+    QCOMPARE(f.Edit2()->text(), QString::fromUtf8("/v/фон.mpg"));
+    QCOMPARE(f.Edit5()->text(), QString("/sf/bank.sf3"));
+    QCOMPARE(f.Edit3()->text(), QString::fromUtf8("Таймс"));
+    QCOMPARE(f.SpinEdit2()->value(), 48);
+    QCOMPARE(f.Panel3()->Colour(), 0x0000FF);
+    QCOMPARE(f.Panel4()->Colour(), 0x00FF00);
+    QCOMPARE(f.Panel5()->Colour(), 0x123456);
+    QCOMPARE(f.SpinEdit1()->value(), 5);
+    QCOMPARE(f.ComboBox1()->currentText(), QString("Default port"));
+  }
+
+  void missingPathsShowTheProgramFolder() {
+    TForm2& f = Shown();
+    QCOMPARE(f.Edit1()->text(), QString("/opt/lyrova/"));
+    QCOMPARE(f.Edit2()->text(), QString("/opt/lyrova"));
+    QCOMPARE(f.Edit5()->text(), QString());
+  }
+
+  void portListIsOnlyAppendedTo() {
+    QCOMPARE(Shown().ComboBox1()->count(), 0);
+    QCOMPARE(Form().ComboBox1()->currentText(), QString("Default port"));
+    Form().hide();
+    Form().AddPortName("Synth A");
+    Form().AddPortName("Synth B");
+    Form().ComboBox1()->setCurrentIndex(1);
+    TForm2& f = Shown();
+    QCOMPARE(f.ComboBox1()->count(), 2);
+    QCOMPARE(f.ComboBox1()->itemText(0), QString("Synth A"));
+    QCOMPARE(f.ComboBox1()->currentText(), QString("Default port"));
+  }
+
+  void storedNumbersOutOfRangeShowAsTheNearestBound_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("count 9") << "9" << "72" << 6 << 72;
+    QTest::newRow("count 0") << "0" << "72" << 2 << 72;
+    QTest::newRow("count -1") << "-1" << "72" << 2 << 72;
+    QTest::newRow("height 500") << "4" << "500" << 4 << 120;
+    QTest::newRow("height 5") << "4" << "5" << 4 << 20;
+  }
+  void storedNumbersOutOfRangeShowAsTheNearestBound() {
+    QFETCH(QString, count);
+    QFETCH(QString, height);
+    QFETCH(int, lines);
+    QFETCH(int, pixels);
+    WriteFile(path_, "[Font]\r\nHeight=" + height.toStdString() + "\r\n[Strings]\r\nCount=" + count.toStdString() +
+                         "\r\n");
+    TIniFile ini(path_);
+    QVERIFY(!ReadLookSettings(ini, *values_));
+    TForm2& f = Shown();
+    QCOMPARE(f.SpinEdit1()->value(), lines);
+    QCOMPARE(f.SpinEdit2()->value(), pixels);
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QCOMPARE(ini.ReadInteger("Strings", "Count", 0), lines);
+    QCOMPARE(ini.ReadInteger("Font", "Height", 0), pixels);
+  }
+
+  void okRewritesEveryKeyInOrder() {
+    values_->SetVideoFileName("/old.mpg");
+    TForm2& f = Shown();
+    f.Edit1()->setText("/disc/");
+    f.Edit2()->setText("/disc/rmoving.img");
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QVERIFY(f.Accepted());
+    // Written into an empty file, the keys stand in the order they were written.
+    QCOMPARE(QString::fromStdString(ReadFile(path_)), QString(StoredText()));
+    QCOMPARE(QString::fromStdString(values_->VideoFileName()), QString("/disc/rmoving.img"));
+  }
+
+  void okStoresTheChangedValuesInFileAndMemory() {
+    WriteFile(path_, "; mine\r\n[Strings]\r\nCount=3\r\n[Font]\r\nColor2=255\r\nName=Arial\r\n");
+    Shown();
+    ChangeEverything();
+    QTest::mouseClick(Form().OkButton(), Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(ReadFile(path_)),
+             QString("; mine\r\n[Strings]\r\nCount=2\r\n[Font]\r\nColor2=2\r\nName=Courier\r\nHeight=33\r\n"
+                     "Color1=1\r\nShadow=3\r\n[Paths]\r\nrMidiPath=/elsewhere/\r\nVideoFile=/elsewhere/film.avi\r\n"
+                     "[Sound]\r\nSoundFont=/elsewhere/bank.sf2\r\n"));
+    QCOMPARE(QString::fromStdString(values_->FontName()), QString("Courier"));
+    QCOMPARE(values_->FontHeight(), 33);
+    QCOMPARE(values_->FontColor1(), 1);
+    QCOMPARE(values_->FontColor2(), 2);
+    QCOMPARE(values_->FontShadow(), 3);
+    QCOMPARE(values_->StringsCount(), 2);
+    QCOMPARE(QString::fromStdString(values_->VideoFileName()), QString("/elsewhere/film.avi"));
+  }
+
+  void closingWithoutOkStoresNothing_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Отмена") << "cancel";
+    QTest::newRow("close box") << "close";
+    QTest::newRow("Escape") << "escape";
+  }
+  void closingWithoutOkStoresNothing() {
+    QFETCH(QString, how);
+    // An earlier Ok in the same run must not carry over to this showing.
+    TForm2& f = Shown();
+    f.Edit1()->setText("/disc/");
+    f.Edit2()->setText("/disc/rmoving.img");
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    const std::string stored = ReadFile(path_);
+
+    Shown();
+    ChangeEverything();
+    if (how == "cancel") QTest::mouseClick(f.CancelButton(), Qt::LeftButton);
+    if (how == "close") f.close();
+    if (how == "escape") QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    QVERIFY(!f.Accepted());
+    QCOMPARE(QString::fromStdString(ReadFile(path_)), QString::fromStdString(stored));
+    QCOMPARE(QString::fromStdString(values_->FontName()), QString("Arial"));
+    QCOMPARE(values_->StringsCount(), 4);
+    QCOMPARE(QString::fromStdString(values_->VideoFileName()), QString("/disc/rmoving.img"));
+
+    // The next showing shows what is stored, not what was discarded.
+    Shown();
+    QCOMPARE(f.Edit1()->text(), QString("/disc/"));
+    QCOMPARE(f.Edit3()->text(), QString("Arial"));
+    QCOMPARE(f.SpinEdit1()->value(), 4);
+    QCOMPARE(f.Panel3()->Colour(), 16711680);
+  }
+
+  void folderChooserAddsSeparatorAndAsksForRestart() {
+    TForm2& f = Shown();
+    dialogs_.folder = "/media/Songs";
+    QTest::mouseClick(f.Button1(), Qt::LeftButton);
+    QCOMPARE(dialogs_.titles, QStringList{QString::fromUtf8("Укажите путь к файлам с диска Караоке (версия 3)")});
+    QCOMPARE(f.Edit1()->text(), QString("/media/Songs/"));
+    QCOMPARE(dialogs_.messages, QStringList{kRestart});
+    // Отмена afterwards discards the folder.
+    QTest::mouseClick(f.CancelButton(), Qt::LeftButton);
+    QCOMPARE(TSettingsFile(path_, "/opt/lyrova/").DiscFolder(), std::string("/opt/lyrova/"));
+
+    Shown();
+    dialogs_.folder = "/";
+    QTest::mouseClick(f.Button1(), Qt::LeftButton);
+    QCOMPARE(f.Edit1()->text(), QString("/"));
+  }
+
+  void cancelledChoosersChangeNothingAndSayNothing() {
+    TForm2& f = Shown();
+    const QString folder = f.Edit1()->text(), film = f.Edit2()->text(), font = f.Edit3()->text();
+    for (QPushButton* button : {f.Button1(), f.Button2(), f.Button3(), f.Button6()}) {
+      QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QTest::mouseClick(f.Panel3(), Qt::LeftButton);
+    QCOMPARE(f.Edit1()->text(), folder);
+    QCOMPARE(f.Edit2()->text(), film);
+    QCOMPARE(f.Edit3()->text(), font);
+    QCOMPARE(f.Edit5()->text(), QString());
+    QCOMPARE(f.SpinEdit2()->value(), 72);
+    QCOMPARE(f.Panel3()->Colour(), 16711680);
+    QCOMPARE(dialogs_.messages, QStringList());
+  }
+
+  void filmAndSoundFontChoosersFillTheirFields() {
+    TForm2& f = Shown();
+    dialogs_.file = QString::fromUtf8("/видео/rmoving.img");
+    QTest::mouseClick(f.Button2(), Qt::LeftButton);
+    QCOMPARE(f.Edit2()->text(), QString::fromUtf8("/видео/rmoving.img"));
+    QCOMPARE(dialogs_.titles.last(), QString::fromUtf8("Выберите видеофайл для проигрывания в качестве фона"));
+    QCOMPARE(dialogs_.filters.last(),
+             QString::fromUtf8("Ostrel караоке видео (rmoving.img) (RMOVING.IMG rmoving.img);;"
+                               "Avi files (*.avi) (*.AVI *.avi);;Mpeg files (*.mpg) (*.MPG *.mpg);;"
+                               "Все Файлы (*.*) (*)"));
+    dialogs_.file = "/sf/bank.sf2";
+    QTest::mouseClick(f.Button3(), Qt::LeftButton);
+    QCOMPARE(f.Edit5()->text(), QString("/sf/bank.sf2"));
+    QCOMPARE(dialogs_.filters.last(),
+             QString::fromUtf8("SoundFont (*.sf2, *.sf3) (*.SF2 *.sf2 *.SF3 *.sf3);;Все Файлы (*.*) (*)"));
+    QCOMPARE(dialogs_.messages, (QStringList{kRestart, kRestart}));
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QCOMPARE(TSettingsFile(path_, "/").SoundFont(), std::string("/sf/bank.sf2"));
+  }
+
+  void fontChooserSetsFaceAndPixelHeight() {
+    TForm2& f = Shown();
+    QFont font("Liberation Serif");
+    font.setPixelSize(50);
+    dialogs_.font = font;
+    QTest::mouseClick(f.Button6(), Qt::LeftButton);
+    QCOMPARE(f.Edit3()->text(), QString("Liberation Serif"));
+    QCOMPARE(f.SpinEdit2()->value(), 50);
+    QCOMPARE(dialogs_.messages, QStringList());
+  }
+
+  void pointSizesBecomeClampedPixels_data() {
+    QTest::addColumn<double>("points");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("48 pt at 96 dpi") << 48.0 << 96.0 << 64;
+    QTest::newRow("100 pt at 96 dpi") << 100.0 << 96.0 << 120;
+    QTest::newRow("8 pt at 96 dpi") << 8.0 << 96.0 << 20;
+    QTest::newRow("36 pt at 120 dpi") << 36.0 << 120.0 << 60;
+    QTest::newRow("20.5 pt at 96 dpi") << 20.5 << 96.0 << 27;
+  }
+  void pointSizesBecomeClampedPixels() {
+    QFETCH(double, points);
+    QFETCH(double, dpi);
+    QFETCH(int, pixels);
+    QFont font("Liberation Sans");
+    font.setPointSizeF(points);
+    QCOMPARE(FontPixelHeight(font, dpi), pixels);
+  }
+
+  void swatchOpensColourDialogWithItsColour() {
+    values_->SetFontColor2(0x00FF8040);
+    TForm2& f = Shown();
+    dialogs_.colour = QColor(1, 2, 3);
+    QTest::mouseClick(f.Panel4(), Qt::LeftButton);
+    QCOMPARE(dialogs_.initials, QList<QColor>{QColor(0x40, 0x80, 0xFF)});
+    QCOMPARE(f.Panel4()->Colour(), 0x030201);
+    QCOMPARE(f.Panel3()->Colour(), 16711680);
+    // A hand-edited colour with its top byte set comes back unchanged when untouched.
+    values_->SetFontShadow(-1);
+    QTest::mouseClick(f.CancelButton(), Qt::LeftButton);
+    Shown();
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QCOMPARE(TIniFile(path_).ReadInteger("Font", "Shadow", 0), -1);
+  }
+
+  void typedNumbersSettleOnLeavingTheBox_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("in range") << "5" << 5;
+    QTest::newRow("above") << "200" << 6;
+    QTest::newRow("below") << "-5" << 2;
+    QTest::newRow("not a number") << "abc" << 2;
+    QTest::newRow("empty") << "" << 2;
+  }
+  void typedNumbersSettleOnLeavingTheBox() {
+    QFETCH(QString, typed);
+    QFETCH(int, lines);
+    TForm2& f = Shown();
+    auto* edit = f.SpinEdit1()->findChild<QLineEdit*>();
+    QVERIFY(edit);
+    edit->selectAll();
+    edit->del();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+    f.SpinEdit1()->interpretText();
+    QCOMPARE(f.SpinEdit1()->value(), lines);
+  }
+
+  void failedStoreIsReportedNamingTheFile() {
+    WriteFile(dir_->File("plain"), "");
+    path_ = dir_->File("plain") + "/lyrova.ini";
+    TForm2& f = Shown();
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages[0].contains(QString::fromStdString(path_)), qPrintable(dialogs_.messages[0]));
+  }
+
+  void windowsFiltersBecomeQtFilters() {
+    QCOMPARE(QtFileFilter("Lyrova playlist files (*.lpl)|*.LPL"),
+             QString("Lyrova playlist files (*.lpl) (*.LPL *.lpl)"));
+    QCOMPARE(QtFileFilter("Sound|*.Sf2;*.SF3|All|*.*"), QString("Sound (*.Sf2 *.sf2 *.SF2 *.SF3 *.sf3);;All (*)"));
+    QCOMPARE(QtFileFilter(""), QString());
+  }
+};
+
+}  // namespace lyrova
+
+QTEST_MAIN(lyrova::ConfigDialogTest)
+#include "config_dialog_test.moc"
