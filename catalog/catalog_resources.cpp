@@ -22,7 +22,7 @@ std::vector<TSongHeader> ReadResourceRecords(const CatalogResources& resources) 
   const std::uint32_t count = ReadLe32(ofs.data());
   if (4 + std::uint64_t{count} * kResourceRecordSize > ofs.size()) throw ReadBeyondEndError();
 
-  const std::vector<std::string> lines = SplitLines(std::string_view(
+  const std::vector<std::string_view> lines = SplitLineViews(std::string_view(
       reinterpret_cast<const char*>(resources.txtdat.data()), resources.txtdat.size()));
 
   std::vector<TSongHeader> records(count);
@@ -42,7 +42,7 @@ std::vector<TSongHeader> ReadResourceRecords(const CatalogResources& resources) 
     for (std::size_t k = 0; k < 4; ++k) {
       const std::size_t line = i * 4 + k;
       if (line >= lines.size()) throw ListIndexError(static_cast<long long>(line));
-      *fields[k] = lines[line];
+      fields[k]->assign(lines[line]);
     }
   }
   return records;

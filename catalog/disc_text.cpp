@@ -38,7 +38,9 @@ constexpr std::array<unsigned char, 256> kDiscTable = MakeDiscTable();
 unsigned char DiscCharToCp1251(unsigned char b) { return kDiscTable[b]; }
 
 void ConvertDiscTextInto(std::string_view disc, QuoteMode mode, std::string& out) {
-  out.clear();
+  // The output is never longer than the input: write in place, cut at the end.
+  out.resize(disc.size());
+  char* dst = out.data();
   bool escaped = false;
   for (char ch : disc) {
     const auto b = static_cast<unsigned char>(ch);
@@ -49,14 +51,14 @@ void ConvertDiscTextInto(std::string_view disc, QuoteMode mode, std::string& out
     const unsigned char c = kDiscTable[b];
     // A dropped quote leaves a pending escape armed for the byte after it.
     if (mode == QuoteMode::Drop && c == kQuote) continue;
-    out += static_cast<char>(c);
+    *dst++ = static_cast<char>(c);
     escaped = false;
   }
+  out.resize(static_cast<std::size_t>(dst - out.data()));
 }
 
 std::string ConvertDiscText(std::string_view disc, QuoteMode mode) {
   std::string out;
-  out.reserve(disc.size());
   ConvertDiscTextInto(disc, mode, out);
   return out;
 }

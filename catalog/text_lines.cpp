@@ -5,15 +5,20 @@
 namespace lyrova {
 
 std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+  const std::vector<std::string_view> views = SplitLineViews(text);
+  return {views.begin(), views.end()};
+}
+
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
   std::size_t pos = 0;
   while (pos < text.size()) {
     const std::size_t end = text.find_first_of("\r\n", pos);
     if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(pos));
+      lines.push_back(text.substr(pos));
       break;
     }
-    lines.emplace_back(text.substr(pos, end - pos));
+    lines.push_back(text.substr(pos, end - pos));
     pos = end + 1;
     if (text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
   }

@@ -10,6 +10,8 @@ namespace lyrova {
 
 // Splits at CR, LF or CR LF. A break at the very end starts no further line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into text.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // How many timing pairs words of these lines take: one for the introduction,
 // one per character other than the space, and one for a line of spaces only.

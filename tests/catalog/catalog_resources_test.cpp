@@ -82,16 +82,6 @@ TEST(CatalogResources, LineBreakInsideAFieldCannotShiftLaterRecords) {
   EXPECT_EQ(back[1].Name, "second");
 }
 
-TEST(CatalogResources, AcceptsAnyLineBreakAndALastLineWithoutOne) {
-  const Bytes ofs = {1, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  const auto records = ReadResourceRecords(View(ofs, "t\rw\nm\r\ns"));
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].Name, "t");
-  EXPECT_EQ(records[0].LyricAuthor, "w");
-  EXPECT_EQ(records[0].MusicAuthor, "m");
-  EXPECT_EQ(records[0].Singer, "s");
-}
-
 TEST(CatalogResources, DamagedResourcesAreErrorsNotOverreads) {
   const Bytes oneRecord = {1, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   Bytes cut = oneRecord;
