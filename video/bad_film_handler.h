@@ -9,7 +9,8 @@
 
 namespace lyrova {
 
-// What the handler does to the rest of the program. All strings CP1251.
+// What the handler does to the rest of the program. Paths are spelled as
+// the file system spells them.
 struct TBadFilmActions {
   std::function<void()> suspendClock;
   std::function<void()> resumeClock;

@@ -12,7 +12,8 @@ class IFilmChooser {
  public:
   virtual ~IFilmChooser() = default;
   // An open-file dialog with the given title and filter (UTF-8, Qt filter
-  // syntax). The chosen path (CP1251), or nothing when the user cancelled.
+  // syntax). The chosen path as the file system spells it, or nothing when
+  // the user cancelled.
   virtual std::optional<std::string> AskFilmFile(const std::string& title,
                                                  const std::string& filter) = 0;
   // A modal message (CP1251).

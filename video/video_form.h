@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -17,16 +16,15 @@
 
 namespace lyrova {
 
-class TDisplay;
-class TFilmPlayer;
-class TLyricPage;
+class TVideoComposer;
 
 class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   Q_OBJECT
 
  public:
   // `mainWindow` receives WMBadVidFile (a TBadVidFileEvent) when the film
-  // cannot be started; it may be null (then nothing is posted).
+  // cannot be started; it may be null (then nothing is posted). The clock
+  // must have stopped calling WMTimer before the window is destroyed.
   explicit TVideoForm(QObject* mainWindow = nullptr, QWidget* parent = nullptr);
   ~TVideoForm() override;
 
@@ -38,9 +36,12 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   // Clock thread, every cycle: newest film frame, lyric page, present.
   void WMTimer(std::int32_t songTime) override;
 
-  // Main thread. The film to open at the next WMPlayVideo (CP1251 path).
+  // Main thread. The film to open at the next WMPlayVideo, a path as the
+  // file system spells it; kept in the settings values as VideoFileName.
   void SetVideoFile(const std::string& name);
   std::string VideoFile() const;
+  // Posts WMPlayVideo to this window (the main window's WMBadVidFile does).
+  void PostPlayVideo();
 
   // Until this is set (at shutdown) the window refuses to close.
   void SetVideoMayClose(bool may);
@@ -70,24 +71,21 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
  private:
   void WMPlayVideo();
   void WMStopVideo();
-  void NextVideoFrame();
-  std::shared_ptr<TFilmPlayer> CurrentFilm() const;
+  void RequestRepaint();  // any thread
   Qt::Edges EdgesAt(QPoint pos) const;
 
   QObject* mainWindow_;
-  std::unique_ptr<TDisplay> display_;
-  std::unique_ptr<TLyricPage> page_;
-  std::string videoFileName_;  // main thread only
+  std::unique_ptr<TVideoComposer> composer_;
+  std::atomic<bool> repaintPending_{false};
   bool videoMayClose_ = false;
   bool firstShow_ = true;
 
-  // The film shared with the tick: replaced on the main thread, held by the
-  // tick for the time of one frame so it is never freed under it.
-  mutable std::mutex filmMutex_;
-  std::shared_ptr<TFilmPlayer> film_;
-
-  // Manual drag when the window system cannot move the window itself.
+  // A left press starts moving the window once the mouse has moved a little,
+  // so that a double click still arrives; `dragging_` moves it by hand where
+  // the window system cannot.
+  bool leftDown_ = false;
   bool dragging_ = false;
+  QPoint pressGlobal_;
   QPoint dragOffset_;
 };
 

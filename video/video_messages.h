@@ -19,7 +19,8 @@ inline const QEvent::Type kWMBadVidFile = static_cast<QEvent::Type>(QEvent::User
 // can tell the user instead of retrying the same file without end.
 class TBadVidFileEvent : public QEvent {
  public:
-  // Both texts CP1251; `file` is empty when no film name was set yet.
+  // `file` as the file system spells it, empty when no film was set yet;
+  // `reason` CP1251.
   TBadVidFileEvent(std::string file, std::string reason)
       : QEvent(kWMBadVidFile), file_(std::move(file)), reason_(std::move(reason)) {}
 

@@ -1,0 +1,86 @@
+#include "video/bad_film_handler.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+
+namespace lyrova {
+namespace {
+
+bool IsFile(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// Resumes the clock on every way out, errors included.
+class ClockHold {
+ public:
+  explicit ClockHold(const TBadFilmActions& a) : actions_(a) {
+    if (actions_.suspendClock) actions_.suspendClock();
+  }
+  ~ClockHold() {
+    if (actions_.resumeClock) actions_.resumeClock();
+  }
+  ClockHold(const ClockHold&) = delete;
+  ClockHold& operator=(const ClockHold&) = delete;
+
+ private:
+  const TBadFilmActions& actions_;
+};
+
+}  // namespace
+
+TBadFilmHandler::TBadFilmHandler(IFilmChooser& chooser, TBadFilmActions actions)
+    : chooser_(chooser), actions_(std::move(actions)) {
+  if (!actions_.fileExists) actions_.fileExists = IsFile;
+}
+
+const char* TBadFilmHandler::DialogTitle() {
+  return "Выберите видеофайл для проигрывания в качестве фона";
+}
+
+const char* TBadFilmHandler::DialogFilter() {
+  // Name patterns match letter case exactly here, so both spellings are listed.
+  return "Ostrel караоке видео (rmoving.img RMOVING.IMG);;Avi files (*.avi *.AVI);;"
+         "Mpeg files (*.mpg *.MPG);;Все Файлы (*)";
+}
+
+void TBadFilmHandler::WMBadVidFile(const std::string& failedFile, const std::string& reason) {
+  bool closeProgram = false;
+  {
+    ClockHold hold(actions_);
+    std::string path = actions_.readVideoFile ? actions_.readVideoFile() : std::string();
+    // The stored film itself just failed: asking again for the same file
+    // would loop, so say why and ask for another.
+    bool ask = !failedFile.empty() && failedFile == path;
+    if (ask) {
+      chooser_.ShowMessage(Utf8ToCp1251("Не удаётся воспроизвести видеофайл\n") +
+                           Utf8ToCp1251(failedFile) + "\n(" + reason + ").");
+    }
+    while (ask || !actions_.fileExists(path)) {
+      ask = false;
+      path.clear();
+      const auto chosen = chooser_.AskFilmFile(DialogTitle(), DialogFilter());
+      if (!chosen) {
+        closeProgram = true;
+        break;
+      }
+      path = *chosen;
+    }
+    if (!closeProgram) {
+      actions_.setVideoFile(path);
+      try {
+        actions_.writeVideoFile(path);
+      } catch (const Error& e) {
+        // The film still plays; only the next start will not remember it.
+        chooser_.ShowMessage(e.what());
+      }
+      actions_.postPlayVideo();
+    }
+  }
+  if (closeProgram && actions_.closeProgram) actions_.closeProgram();
+}
+
+}  // namespace lyrova

@@ -1,0 +1,179 @@
+#include "video/lyric_page.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "catalog/cp1251.h"
+#include "catalog/errors.h"
+
+namespace lyrova {
+namespace {
+
+std::int32_t ReadInt32Le(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+  std::uint32_t v = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    // A last incomplete pair reads its missing bytes as 0.
+    const std::uint32_t b = at + i < bytes.size() ? bytes[at + i] : 0;
+    v |= b << (8 * i);
+  }
+  return static_cast<std::int32_t>(v);
+}
+
+// Times wrap like the 32-bit numbers they are instead of overflowing.
+std::int32_t Wrap(std::int64_t v) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
+}
+
+}  // namespace
+
+const std::string& TLyricPage::IntroLine() {
+  static const std::string text = Utf8ToCp1251("Вступление...");
+  return text;
+}
+
+TLyricPage::TLyricPage(std::function<TLyricLook()> look) : look_(std::move(look)) {}
+
+HResult TLyricPage::CreateSurface(TDisplay& display) {
+  HResult hr = display.NewSurface(&lyricSurface_, kTextWidth, kTextHeight);
+  if (hr != S_OK) return hr;
+  hr = lyricSurface_->SetSourceKey(0);
+  if (hr != S_OK) return hr;
+  FillSurface(*lyricSurface_, 0);
+  return S_OK;
+}
+
+void TLyricPage::AddLyricLine(std::vector<TLline>& lines, const std::string& text,
+                              const TLyricLook& look, int stringsCount) const {
+  const int slot = static_cast<int>(lines.size() % static_cast<std::size_t>(stringsCount));
+  const int h = kTextHeight / stringsCount;
+  TLline line({0, slot * h, kTextWidth, slot * h + h - 1});
+  line.Init(text, look.fontName, look.fontHeight, look.color1, look.color2, look.shadow);
+  lines.push_back(std::move(line));
+}
+
+void TLyricPage::SetLyrics(const std::vector<std::string>& words) {
+  const TLyricLook look = look_ ? look_() : TLyricLook{};
+  // The page arithmetic divides by the line count: never below one line.
+  const int stringsCount = std::max(1, look.stringsCount);
+  auto lines = std::make_shared<std::vector<TLline>>();
+  lines->reserve(words.size() + 1);
+  AddLyricLine(*lines, IntroLine(), look, stringsCount);
+  for (const std::string& text : words) {
+    if (!text.empty()) AddLyricLine(*lines, text, look, stringsCount);
+  }
+  auto snapshot = std::make_shared<TLyricSnapshot>();
+  snapshot->lines = std::move(lines);
+  snapshot->stringsCount = stringsCount;
+  Publish(std::move(snapshot));
+}
+
+void TLyricPage::SetTiming(const std::vector<std::uint8_t>& pairs) {
+  const auto current = Snapshot();
+  auto snapshot = std::make_shared<TLyricSnapshot>();
+  if (current) *snapshot = {current->lines, {}, current->stringsCount};
+  const std::size_t pairCount = (pairs.size() + 7) / 8;
+  if (pairCount == 0 || !snapshot->lines) {
+    Publish(std::move(snapshot));
+    return;
+  }
+
+  // The introduction is shared out over the intro line's characters, the
+  // last share taking the remainder.
+  std::vector<std::pair<std::int32_t, std::int32_t>> expanded;
+  expanded.reserve(pairCount + kIntroShares);
+  const std::int32_t s0 = ReadInt32Le(pairs, 0);
+  const std::int32_t l0 = ReadInt32Le(pairs, 4);
+  const std::int32_t q = l0 / kIntroShares;
+  const std::int32_t r = l0 % kIntroShares;
+  for (int k = 0; k < kIntroShares - 1; ++k) {
+    expanded.emplace_back(Wrap(static_cast<std::int64_t>(s0) + std::int64_t{k} * q), q);
+  }
+  expanded.emplace_back(Wrap(static_cast<std::int64_t>(s0) + std::int64_t{12} * q),
+                        Wrap(std::int64_t{q} + r));
+  for (std::size_t k = 1; k < pairCount; ++k) {
+    expanded.emplace_back(ReadInt32Le(pairs, 8 * k), ReadInt32Le(pairs, 8 * k + 4));
+  }
+
+  const std::vector<TLline>& lines = *snapshot->lines;
+  std::size_t line = 0;
+  int ch = 0;
+  snapshot->timing.reserve(expanded.size());
+  for (const auto& [start, length] : expanded) {
+    if (line >= lines.size()) break;
+    snapshot->timing.push_back({start, length, static_cast<std::int32_t>(line), ch});
+    // A line without characters still takes one pair.
+    if (ch + 1 < lines[line].CharCount()) {
+      ++ch;
+    } else {
+      ++line;
+      ch = 0;
+    }
+  }
+  Publish(std::move(snapshot));
+}
+
+int TLyricPage::FindTimingEntry(const std::vector<TTimingEntry>& table, std::int32_t t) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const TTimingEntry& e = table[i];
+    if (e.start <= t && std::int64_t{t} <= std::int64_t{e.start} + e.length) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+float TLyricPage::Fraction(const TTimingEntry& e, std::int32_t t) {
+  const std::int64_t into = std::int64_t{t} - e.start;
+  if (e.length == 0) return into < 0 ? -1.0f : (into == 0 ? 1.0f : 2.0f);
+  return static_cast<float>(static_cast<double>(into) / e.length);
+}
+
+void TLyricPage::DrawLyrics(TDisplay& display, std::int32_t t) {
+  if (t == 0) return;
+  const auto snapshot = Snapshot();
+  if (!snapshot || snapshot->timing.empty()) return;
+  const std::vector<TTimingEntry>& table = snapshot->timing;
+  int b = FindTimingEntry(table, t);
+  if (b == -1) b = t < table.front().start ? 0 : static_cast<int>(table.size()) - 1;
+
+  if (!lyricSurface_) throw Error(DescribeResult(E_POINTER));
+  FillSurface(*lyricSurface_, 0);
+
+  TSurface* back = display.BackBuffer();
+  if (back == nullptr) return;
+  const TTimingEntry& entry = table[static_cast<std::size_t>(b)];
+  const std::vector<TLline>& lines = *snapshot->lines;
+  const int count = snapshot->stringsCount;
+  const int n = static_cast<int>(lines.size());
+  const int cur = entry.line;
+  const int first = cur - cur % count;
+  const int x = (display.Width() - lyricSurface_->Width()) / 2;
+  const int y = display.Height() - lyricSurface_->Height();
+  for (int i = first; i < first + count && i < n; ++i) {
+    if (i < cur) {
+      // A sung line gives its slot to the line that comes next there.
+      if (i + count < n) {
+        lines[i + count].DrawOnScreen(*back, x, y, 0, 0.0f);
+      } else {
+        lines[i].DrawOnScreen(*back, x, y, lines[i].CharCount() - 1, 1.0f);
+      }
+    } else if (i > cur) {
+      lines[i].DrawOnScreen(*back, x, y, 0, 0.0f);
+    } else {
+      lines[i].DrawOnScreen(*back, x, y, entry.ch, Fraction(entry, t));
+    }
+  }
+}
+
+std::shared_ptr<const TLyricSnapshot> TLyricPage::Snapshot() const {
+  std::lock_guard lock(snapshotMutex_);
+  return snapshot_;
+}
+
+void TLyricPage::Publish(std::shared_ptr<const TLyricSnapshot> snapshot) {
+  std::shared_ptr<const TLyricSnapshot> old;
+  std::lock_guard lock(snapshotMutex_);
+  old = std::exchange(snapshot_, std::move(snapshot));
+}
+
+}  // namespace lyrova

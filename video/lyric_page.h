@@ -1,0 +1,86 @@
+#pragma once
+// TLyricPage: a song's lyric lines and syllable timing, and the page of lines
+// drawn for a song time. Lines and timing are built on the main thread and
+// handed to the drawing (clock) thread as one immutable snapshot, so a new
+// song never changes tables that a tick is drawing from.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "display/display.h"
+#include "display/lyric_line.h"
+#include "playback/song_targets.h"
+
+namespace lyrova {
+
+// The look of the lines, read from the settings when a song's lines are laid out.
+struct TLyricLook {
+  std::string fontName = "Arial";  // CP1251
+  int fontHeight = 72;
+  ColorRef color1 = 0xFF0000;  // not yet sung
+  ColorRef color2 = 0xFFFFFF;  // sung
+  ColorRef shadow = 0;
+  int stringsCount = 4;
+};
+
+struct TTimingEntry {
+  std::int32_t start = 0;
+  std::int32_t length = 0;
+  std::int32_t line = 0;
+  std::int32_t ch = 0;  // index of the character's box in its line
+  bool operator==(const TTimingEntry&) const = default;
+};
+
+struct TLyricSnapshot {
+  std::shared_ptr<const std::vector<TLline>> lines;
+  std::vector<TTimingEntry> timing;
+  int stringsCount = 4;  // the value the lines were laid out with
+};
+
+class TLyricPage : public ILyricTarget {
+ public:
+  // The lyric area, at the bottom of the picture.
+  static constexpr int kTextWidth = 800;
+  static constexpr int kTextHeight = 320;
+  // Shares of the introduction, one per character of the intro line.
+  static constexpr int kIntroShares = 13;
+  static const std::string& IntroLine();  // "Вступление..." in CP1251
+
+  explicit TLyricPage(std::function<TLyricLook()> look);
+
+  // Makes the lyric-area surface on `display` (once, when the window is made).
+  HResult CreateSurface(TDisplay& display);
+
+  // Main thread.
+  void SetLyrics(const std::vector<std::string>& lines) override;
+  void SetTiming(const std::vector<std::uint8_t>& pairs) override;
+
+  // Any thread: draws the page for song time t (0: no song, nothing drawn)
+  // on the display's back buffer. Throws lyrova::Error when the lyric-area
+  // surface cannot be cleared.
+  void DrawLyrics(TDisplay& display, std::int32_t t);
+
+  // The first entry with start <= t <= start + length, or -1.
+  static int FindTimingEntry(const std::vector<TTimingEntry>& table, std::int32_t t);
+  // How far into entry `e` time t is: 0..1 while it is sung. An entry of
+  // length 0 counts as sung at its start, before it nothing, after it past 1.
+  static float Fraction(const TTimingEntry& e, std::int32_t t);
+
+  std::shared_ptr<const TLyricSnapshot> Snapshot() const;
+
+ private:
+  void AddLyricLine(std::vector<TLline>& lines, const std::string& text, const TLyricLook& look,
+                    int stringsCount) const;
+  void Publish(std::shared_ptr<const TLyricSnapshot> snapshot);
+
+  std::function<TLyricLook()> look_;
+  std::unique_ptr<TSurface> lyricSurface_;  // drawing thread, after creation
+  mutable std::mutex snapshotMutex_;
+  std::shared_ptr<const TLyricSnapshot> snapshot_;
+};
+
+}  // namespace lyrova

@@ -1,0 +1,72 @@
+#pragma once
+// TVideoComposer: the singer's picture without the window. It owns the back
+// buffer, the lyric page and the running film, and composes one picture per
+// tick: the film frame due now (or black while no film runs), the lyric page
+// for the song time, then presents it. The window and the offline renderer
+// both draw through it.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "display/display.h"
+#include "playback/song_targets.h"
+#include "video/lyric_page.h"
+
+namespace lyrova {
+
+class TFilmPlayer;
+
+class TVideoComposer : public ILyricTarget {
+ public:
+  // The back buffer's fixed size: the window's client size when it is made.
+  static constexpr int kWidth = 800;
+  static constexpr int kHeight = 600;
+
+  // `look` is asked for the font, colours and line count whenever a song's
+  // lines are laid out (main thread).
+  explicit TVideoComposer(std::function<TLyricLook()> look);
+  ~TVideoComposer() override;
+
+  // Makes the back buffer (black) and the lyric area. `presented` runs on
+  // the composing thread after every picture, e.g. to ask for a repaint.
+  HResult Open(std::function<void()> presented, int width = kWidth, int height = kHeight);
+
+  TDisplay& Display() { return display_; }
+  TLyricPage& Page() { return page_; }
+
+  // Main thread.
+  void SetLyrics(const std::vector<std::string>& lines) override;
+  void SetTiming(const std::vector<std::uint8_t>& pairs) override;
+  // Stops any running film, then opens `path` and starts it from its first
+  // picture. Throws lyrova::Error saying why (CP1251) when it cannot be
+  // played; no film runs then.
+  void StartFilm(const std::string& path);
+  void StopFilm();
+  bool FilmRunning() const;
+
+  // Composing thread: one picture for song time `songTime`, the film shown
+  // at the time it has run since it started.
+  void Tick(std::int32_t songTime);
+  // Offline: the film shown at `filmTimeUs`, decoded up to there first.
+  void ComposeAt(std::int32_t songTime, std::int64_t filmTimeUs);
+
+ private:
+  struct RunningFilm {
+    std::shared_ptr<TFilmPlayer> player;
+    std::chrono::steady_clock::time_point started;
+  };
+  RunningFilm CurrentFilm() const;
+  void Compose(std::int32_t songTime, const RunningFilm& film, std::int64_t filmTimeUs, bool wait);
+
+  TDisplay display_;
+  TLyricPage page_;
+  mutable std::mutex filmMutex_;
+  RunningFilm film_;
+};
+
+}  // namespace lyrova
