@@ -1,6 +1,6 @@
 // lyrova-demo-disc OUT_DIR [--full]: writes a disc folder the player accepts
-// (rmidi.img and rmidi_of.img), with the demo songs or, with --full, every
-// code of the real disc for load tests.
+// (rmidi.img, rmidi_of.img and the film rmoving.img), with the demo songs or,
+// with --full, every code of the real disc for load tests.
 
 #include <cstring>
 #include <exception>
@@ -9,6 +9,7 @@
 
 #include "catalog/cp1251.h"
 #include "tools/demo_disc/demo_disc.h"
+#include "tools/demo_film/demo_film.h"
 
 namespace {
 
@@ -26,8 +27,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = argv[1];
   try {
     const lyrova::demo::DiscSummary summary = lyrova::demo::WriteDemoDisc(folder, full);
-    // The background film (rmoving.img) belongs in the same folder; its
-    // writer is called here once it exists.
+    lyrova::WriteDemoFilm((folder / "rmoving.img").string());
     std::cout << "wrote " << summary.songs << " songs in " << summary.sectors << " sectors to "
               << folder.string() << "\n";
   } catch (const std::exception& e) {
