@@ -115,22 +115,22 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
 
   MidiTrack& lead = tracks[1];
   lead.Name(0, "Melody");
-  SetUpChannel(lead, kLeadChannel, score.instruments.lead, 112, 64);
+  SetUpChannel(lead, kLeadChannel, score.instruments.lead, 127, 64);
   for (const MelodyNote& n : timeline.melody) {
     const bool downbeat = n.start >= firstBar && (n.start - firstBar) % grid.barLength == 0;
     lead.Note(n.start, n.length - std::min<std::uint32_t>(n.length / 8, 24), kLeadChannel,
-              n.key + score.transpose, downbeat ? 104 : 92);
+              n.key + score.transpose, downbeat ? 118 : 106);
   }
 
   MidiTrack& harmony = tracks[2];
   harmony.Name(0, "Harmony");
-  SetUpChannel(harmony, kHarmonyChannel, score.instruments.harmony, 78, 40);
+  SetUpChannel(harmony, kHarmonyChannel, score.instruments.harmony, 96, 40);
   MidiTrack& bass = tracks[3];
   bass.Name(0, "Bass");
-  SetUpChannel(bass, kBassChannel, score.instruments.bass, 100, 70);
+  SetUpChannel(bass, kBassChannel, score.instruments.bass, 116, 70);
   MidiTrack& drums = tracks[4];
   drums.Name(0, "Drums");
-  SetUpChannel(drums, kDrumChannel, 0, 88, 64);
+  SetUpChannel(drums, kDrumChannel, 0, 104, 64);
 
   auto transposed = [&](const ChordSpan& c) {
     ChordSpan t = c;

@@ -24,7 +24,6 @@ DiscImageWriter::DiscImageWriter(const std::filesystem::path& folder) : folder_(
 }
 
 void DiscImageWriter::Write(std::uint64_t offset, const void* data, std::size_t size) {
-  if (offset + size > kImageSize) throw Error("song blocks overrun the image");
   // Seeking past the end leaves a hole: nothing is written between blocks.
   image_.seekp(static_cast<std::streamoff>(offset));
   image_.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
@@ -33,6 +32,9 @@ void DiscImageWriter::Write(std::uint64_t offset, const void* data, std::size_t 
 
 std::uint32_t DiscImageWriter::WriteBlock(std::uint32_t sector, const ByteVector& block) {
   if (sector < nextFree_) throw Error("song block placed over the one before it");
+  // The version mark must survive: blocks end before the image's last two bytes.
+  if (std::uint64_t{sector} * kSectorBytes + block.size() > kImageSize - sizeof kVersionMark)
+    throw Error("song blocks overrun the image");
   Write(std::uint64_t{sector} * kSectorBytes, block.data(), block.size());
   nextFree_ = sector + static_cast<std::uint32_t>((block.size() + kSectorBytes - 1) / kSectorBytes);
   return sector;

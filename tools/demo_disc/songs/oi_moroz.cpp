@@ -52,6 +52,12 @@ SongScore OiMorozMoroz() {
   l.push_back(VerseBreak());
   AddVerse(l, {"Я вер/нусь _ до/мой", "на за/ка _ те дня,", "Об/ни/му _ же/ну,",
                "на/по/ю _ ко/ня."});
+  l.push_back(Play(kHalf3, kChords3));
+  l.push_back(Play(kHalf4, kChords4));
+  l.push_back(VerseBreak());
+  // The first verse again, as the song is usually rounded off.
+  AddVerse(l, {"Ой, мо/роз, _ мо/роз,", "не мо/розь _ ме/ня,", "Не мо/розь _ ме/ня,",
+               "мо/е/го _ ко/ня."});
   return s;
 }
 
