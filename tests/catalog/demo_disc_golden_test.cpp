@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "resources/catalog/built_in_catalog.h"
 #include "tools/demo_disc/demo_disc.h"
 #include "tools/demo_disc/song_library.h"
+#include "tests/catalog/disc_maker.h"
 
 namespace lyrova {
 namespace {
@@ -125,6 +127,29 @@ TEST_F(DemoDiscGolden, MidiBlocksAreStandardMidiFilesAfterTheRepair) {
     EXPECT_LE(length, midi.size() - 22);
   }
   EXPECT_GT(damaged, 0) << "some demo songs carry a damaged first track length";
+}
+
+// The load-test disc holds a song at every code of the real disc.
+TEST(FullDemoDisc, BuilderNumbersAllTheDiscsCodes) {
+  testing::TempDir dir;
+  const std::string command = std::string("'") + LYROVA_DEMO_DISC_TOOL + "' '" + dir.path() + "' --full >/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  TSongsCatalog catalog;
+  ASSERT_TRUE(catalog.ReadCatalog(dir.path()));
+  ASSERT_EQ(catalog.Count(), 2345);
+  EXPECT_EQ(catalog.Record(1405).Code, 1406u);
+  EXPECT_EQ(catalog.Record(1406).Code, 3001u);  // the 1,407th entry
+  EXPECT_EQ(catalog.Record(2000).Code, 6501u);
+  EXPECT_FALSE(catalog.Record(2000).Encoded);
+  EXPECT_EQ(catalog.Record(2342).Code, 6843u);
+  EXPECT_FALSE(catalog.Record(2342).Encoded);
+  EXPECT_EQ(catalog.Record(2343).Code, 7001u);
+  EXPECT_TRUE(catalog.Record(2343).Encoded);
+  EXPECT_EQ(catalog.Record(2344).Code, 7002u);
+  for (int i = 1; i < catalog.Count(); ++i) {
+    ASSERT_GT(catalog.Record(i).Offset, catalog.Record(i - 1).Offset) << i;
+  }
+  EXPECT_EQ(catalog.MakeDumps().bin.size(), 46'904u);
 }
 
 #if LYROVA_BUILT_IN_IS_DEMO
