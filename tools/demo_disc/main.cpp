@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) return Usage();
   const bool full = argc == 3;
   if (full && std::strcmp(argv[2], "--full") != 0) return Usage();
+  if (std::strncmp(argv[1], "--", 2) == 0) return Usage();
   const std::filesystem::path folder = argv[1];
   try {
     const lyrova::demo::DiscSummary summary = lyrova::demo::WriteDemoDisc(folder, full);
