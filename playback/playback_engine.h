@@ -53,7 +53,10 @@ class TPlaybackEngine {
   // Starts the end-of-song thread and the lyric clock, which calls
   // tick.WMTimer on its own thread at least 50 times a second.
   void StartThreads(ITickTarget& tick);
-  // Stops both threads and returns when both have ended.
+  // Stops both threads and returns when both have ended. The end-of-song
+  // thread may be inside ISongEndTarget::WMSongEnd at that moment, waiting
+  // for the main thread: once the main window is closing, the target must
+  // return without waiting for it.
   void StopThreads();
   // While the main window asks the user for a new film the tick must not run;
   // SuspendClock returns once the clock is between ticks.
