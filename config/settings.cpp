@@ -2,7 +2,6 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
-#include "config/settings_path.h"
 #include "config/whole_file.h"
 
 namespace lyrova {
@@ -11,8 +10,6 @@ namespace keys = settings_keys;
 
 TSettingsFile::TSettingsFile(std::string iniPath, std::string programFolder)
     : ini_(std::move(iniPath)), programFolder_(std::move(programFolder)) {}
-
-TSettingsFile TSettingsFile::ForProgram() { return TSettingsFile(SettingsFilePath(), ProgramFolder()); }
 
 std::string TSettingsFile::ReadPath(const char* section, const char* key, const std::string& def) const {
   if (!ini_.ValueExists(section, key)) return def;

@@ -37,9 +37,6 @@ class TSettingsFile {
  public:
   // `programFolder` ends with "/"; it is the default disc folder.
   TSettingsFile(std::string iniPath, std::string programFolder);
-  // The running program's settings file.
-  static TSettingsFile ForProgram();
-
   TIniFile& Ini() { return ini_; }
   const std::string& FileName() const { return ini_.FileName(); }
 

@@ -51,8 +51,8 @@ std::string ProgramFilePath() {
 
 std::string ProgramFolder() { return FolderOf(ProgramFilePath()); }
 
-std::string SettingsFilePath() {
-  const std::string besideProgram = IniPathBeside(ProgramFilePath());
+std::string SettingsFilePath(const std::string& programPath) {
+  const std::string besideProgram = IniPathBeside(programPath);
   const std::string chosen = ChooseSettingsPath(besideProgram, UserSettingsFolder());
   if (chosen != besideProgram) {
     // A folder that cannot be made shows up as the first write's error, naming the file.

@@ -26,8 +26,9 @@ std::string ProgramFilePath();
 // The running program's folder, ending with "/".
 std::string ProgramFolder();
 
-// The settings file of the running program, formed anew at every call. When
-// it is the per-user one, its folder is created.
-std::string SettingsFilePath();
+// The settings file of the program at `programPath` (by default the running
+// one), formed anew at every call. When it is the per-user one, its folder is
+// created.
+std::string SettingsFilePath(const std::string& programPath = ProgramFilePath());
 
 }  // namespace lyrova

@@ -8,7 +8,6 @@
 #include "config/colour_swatch.h"
 #include "config/config_dialog.h"
 #include "config/config_dialogs.h"
-#include "config/file_filter.h"
 #include "config/font_pixels.h"
 #include "tests/config/temp_dir.h"
 
@@ -63,7 +62,7 @@ class ConfigDialogTest : public QObject {
     if (!form_) form_ = std::make_unique<TForm2>(TSettingsFile(path_, "/opt/lyrova/"), *values_, &dialogs_);
     return *form_;
   }
-  // Shows the dialog as the configuration button does; true when it came up.
+  // Shows the dialog as the configuration button does.
   TForm2& Shown() {
     Form().show();
     return Form();
@@ -104,6 +103,9 @@ class ConfigDialogTest : public QObject {
     values_->SetFontColor2(0x00FF00);
     values_->SetFontShadow(0x123456);
     values_->SetStringsCount(5);
+    Form().AddPortName("Synth A");
+    Form().AddPortName("Synth B");
+    Form().ComboBox1()->setCurrentIndex(1);
     TForm2& f = Shown();
     QCOMPARE(f.Edit1()->text(), QString::fromUtf8("/песни/"));
     QCOMPARE(f.Edit2()->text(), QString::fromUtf8("/v/фон.mpg"));
@@ -114,6 +116,8 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(f.Panel4()->Colour(), 0x00FF00);
     QCOMPARE(f.Panel5()->Colour(), 0x123456);
     QCOMPARE(f.SpinEdit1()->value(), 5);
+    // The port list keeps its names; only its text is reset.
+    QCOMPARE(f.ComboBox1()->count(), 2);
     QCOMPARE(f.ComboBox1()->currentText(), QString("Default port"));
   }
 
@@ -122,19 +126,6 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(f.Edit1()->text(), QString("/opt/lyrova/"));
     QCOMPARE(f.Edit2()->text(), QString("/opt/lyrova"));
     QCOMPARE(f.Edit5()->text(), QString());
-  }
-
-  void portListIsOnlyAppendedTo() {
-    QCOMPARE(Shown().ComboBox1()->count(), 0);
-    QCOMPARE(Form().ComboBox1()->currentText(), QString("Default port"));
-    Form().hide();
-    Form().AddPortName("Synth A");
-    Form().AddPortName("Synth B");
-    Form().ComboBox1()->setCurrentIndex(1);
-    TForm2& f = Shown();
-    QCOMPARE(f.ComboBox1()->count(), 2);
-    QCOMPARE(f.ComboBox1()->itemText(0), QString("Synth A"));
-    QCOMPARE(f.ComboBox1()->currentText(), QString("Default port"));
   }
 
   void storedNumbersOutOfRangeShowAsTheNearestBound_data() {
@@ -188,11 +179,9 @@ class ConfigDialogTest : public QObject {
                      "Color1=1\r\nShadow=3\r\n[Paths]\r\nrMidiPath=/elsewhere/\r\nVideoFile=/elsewhere/film.avi\r\n"
                      "[Sound]\r\nSoundFont=/elsewhere/bank.sf2\r\n"));
     QCOMPARE(QString::fromStdString(values_->FontName()), QString("Courier"));
-    QCOMPARE(values_->FontHeight(), 33);
-    QCOMPARE(values_->FontColor1(), 1);
-    QCOMPARE(values_->FontColor2(), 2);
-    QCOMPARE(values_->FontShadow(), 3);
-    QCOMPARE(values_->StringsCount(), 2);
+    QCOMPARE((std::array{values_->FontHeight(), values_->FontColor1(), values_->FontColor2(), values_->FontShadow(),
+                         values_->StringsCount()}),
+             (std::array{33, 1, 2, 3, 2}));
     QCOMPARE(QString::fromStdString(values_->VideoFileName()), QString("/elsewhere/film.avi"));
   }
 
@@ -361,13 +350,6 @@ class ConfigDialogTest : public QObject {
     QVERIFY(!f.isVisible());
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].contains(QString::fromStdString(path_)), qPrintable(dialogs_.messages[0]));
-  }
-
-  void windowsFiltersBecomeQtFilters() {
-    QCOMPARE(QtFileFilter("Lyrova playlist files (*.lpl)|*.LPL"),
-             QString("Lyrova playlist files (*.lpl) (*.LPL *.lpl)"));
-    QCOMPARE(QtFileFilter("Sound|*.Sf2;*.SF3|All|*.*"), QString("Sound (*.Sf2 *.sf2 *.SF2 *.SF3 *.sf3);;All (*)"));
-    QCOMPARE(QtFileFilter(""), QString());
   }
 };
 

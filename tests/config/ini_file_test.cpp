@@ -111,13 +111,6 @@ TEST_F(IniFileTest, NewKeyGoesAtTheEndOfItsSectionAndNewSectionAtTheEnd) {
             "[Font]\r\nName=Arial\r\nShadow=0\r\n\r\n[Strings]\r\nCount=4\r\n[Paths]\r\nVideoFile=/v.mpg\r\n");
 }
 
-TEST_F(IniFileTest, ValuesRoundTripAsBytes) {
-  TIniFile ini(path_);
-  const std::string text = Utf8ToCp1251("Песня \"Ёлочка\" = 1; [x]");
-  ini.WriteString("S", "k", text);
-  EXPECT_EQ(ini.ReadString("S", "k", ""), text);
-}
-
 TEST_F(IniFileTest, TextThatCannotStandOnOneLineIsRefusedAndNothingChanges) {
   TIniFile ini = WithText("[S]\r\nk=1\r\n");
   const struct {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 #include "tests/config/temp_dir.h"
@@ -76,6 +77,15 @@ TEST(SettingsPathTest, PerUserWhenTheProgramFolderTakesNoFiles) {
   EXPECT_EQ(ChooseSettingsPath(beside, "/home/anna/.config/lyrova"), "/home/anna/.config/lyrova/lyrova.ini");
   // Without a per-user folder the program's own place is all there is.
   EXPECT_EQ(ChooseSettingsPath(beside, ""), beside);
+}
+
+TEST(SettingsPathTest, PerUserFolderIsMadeWhenChosen) {
+  TempDir dir;
+  WriteFile(dir.File("bin"), "");
+  EnvVar xdg("XDG_CONFIG_HOME", dir.File("config"));
+  EXPECT_EQ(SettingsFilePath(dir.File("bin") + "/lyrova"), dir.File("config") + "/lyrova/lyrova.ini");
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("config") + "/lyrova"));
+  EXPECT_EQ(SettingsFilePath(dir.File("lyrova")), dir.File("lyrova.ini"));
 }
 
 TEST(SettingsPathTest, ExistingFileInReadOnlyFolderIsKeptUsing) {
