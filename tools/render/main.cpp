@@ -1,14 +1,22 @@
 // lyrova-render: renders a song of the disc offline to a WAV file, with the
-// playback engine and song time of the program, faster than real time.
+// playback engine and song time of the program, faster than real time; and
+// the singer's picture at a moment or as a karaoke video.
 
+#include <QGuiApplication>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "catalog/file_path.h"
+#include "tools/render/karaoke_video_writer.h"
+#include "tools/render/picture_render.h"
 #include "tools/render/render_session.h"
 #include "tools/render/wav_writer.h"
 
@@ -21,15 +29,44 @@ class TNoLyrics : public lyrova::ILyricTarget {
   void SetTiming(const std::vector<std::uint8_t>&) override {}
 };
 
+constexpr int kVideoFramesPerSecond = 25;
+
+// The film behind the lyrics: the one asked for, else the disc's own.
+std::string FilmFor(const lyrova::TRenderOptions& options) {
+  if (!options.film.empty()) return options.film;
+  const std::string disc = lyrova::JoinPath(options.disc, "rmoving.img");
+  std::error_code ec;
+  return std::filesystem::is_regular_file(disc, ec) ? disc : std::string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace lyrova;
   try {
     const TRenderOptions options = ParseRenderOptions({argv + 1, argv + argc});
-    TNoLyrics lyrics;
-    TRenderSession session(options, lyrics);
-    TWavWriter wav(options.wav, session.SampleRate());
+    // Lyric fonts need a GUI application; it runs without a screen.
+    std::optional<QGuiApplication> gui;
+    std::unique_ptr<TPictureRender> picture;
+    if (options.WantsPicture()) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      gui.emplace(argc, argv);
+      picture = std::make_unique<TPictureRender>(FilmFor(options));
+    }
+    TNoLyrics noLyrics;
+    TRenderSession session(options, picture ? picture->Lyrics() : noLyrics);
+    std::optional<TWavWriter> wav;
+    if (!options.wav.empty()) wav.emplace(options.wav, session.SampleRate());
+    std::optional<TKaraokeVideoWriter> video;
+    if (picture) {
+      picture->Begin(session.SampleRate());
+      if (options.frameAtMs) picture->SaveStillAt(*options.frameAtMs, options.framePng);
+      if (!options.video.empty()) {
+        video.emplace(options.video, TVideoComposer::kWidth, TVideoComposer::kHeight,
+                      kVideoFramesPerSecond, session.SampleRate());
+        picture->WriteVideo(&*video, kVideoFramesPerSecond);
+      }
+    }
     std::ofstream timeline;
     if (!options.timeline.empty()) {
       timeline.open(options.timeline, std::ios::trunc);
@@ -39,17 +76,23 @@ int main(int argc, char** argv) {
 
     const auto started = std::chrono::steady_clock::now();
     const TRenderResult result = session.Run([&](const TRenderStep& step) {
-      wav.Write(step.left, step.right);
+      if (wav) wav->Write(step.left, step.right);
+      if (picture) picture->Step(step);
       if (timeline.is_open()) timeline << step.samplePos << '\t' << step.songTime << '\n';
     });
-    wav.Close();
+    if (wav) wav->Close();
+    if (picture) picture->Finish();
+    if (video) video->Close();
     if (timeline.is_open()) {
       timeline.close();
       if (timeline.fail()) throw Error("cannot write " + options.timeline);
     }
     const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     const double seconds = static_cast<double>(result.totalFrames) / session.SampleRate();
-    std::printf("%s: %.2f s of audio (music ends at %.2f s) in %.2f s, %.0fx real time\n", options.wav.c_str(),
+    const std::string& out = !options.wav.empty() ? options.wav
+                             : !options.video.empty() ? options.video
+                                                      : options.framePng;
+    std::printf("%s: %.2f s of audio (music ends at %.2f s) in %.2f s, %.0fx real time\n", out.c_str(),
                 seconds, static_cast<double>(result.endSample) / session.SampleRate(), took,
                 took > 0 ? seconds / took : 0.0);
     return 0;

@@ -19,10 +19,14 @@ long Number(const std::string& option, const std::string& text, long low, long h
 }  // namespace
 
 const char* const kRenderUsage =
-    "usage: lyrova-render --disc DIR [--catalog DIR] --code N --wav OUT.wav\n"
+    "usage: lyrova-render --disc DIR [--catalog DIR] --code N [--wav OUT.wav]\n"
     "                     [--tempo P] [--pitch P] [--volume P] [--timeline OUT.tsv] [--soundfont FILE]\n"
+    "                     [--frame-at MS OUT.png] [--video OUT.mp4] [--film FILE]\n"
     "  P are track-bar positions: tempo -40..40 (top = fastest), pitch -8..8 (top = highest),\n"
-    "  volume 0..100 (top = loudest). The timeline lists every 10 ms the sample and the song time.\n";
+    "  volume 0..100 (top = loudest). The timeline lists every 10 ms the sample and the song time.\n"
+    "  --frame-at saves the singer's picture (film and lyrics) at MS milliseconds of sound;\n"
+    "  --video writes the song as a karaoke video with its sound. The film is the disc's\n"
+    "  rmoving.img unless --film names another. At least one of --wav, --frame-at, --video.\n";
 
 TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   TRenderOptions options;
@@ -43,10 +47,17 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     else if (option == "--tempo") options.tempo = static_cast<int>(Number(option, value, -40, 40));
     else if (option == "--pitch") options.pitch = static_cast<int>(Number(option, value, -8, 8));
     else if (option == "--volume") options.volume = static_cast<int>(Number(option, value, 0, 100));
+    else if (option == "--frame-at") {
+      options.frameAtMs = Number(option, value, 0, 24L * 3600 * 1000);
+      if (i + 1 >= args.size()) throw Error(option + ": picture file missing");
+      options.framePng = args[++i];
+    }
+    else if (option == "--video") options.video = value;
+    else if (option == "--film") options.film = value;
     else throw Error("unknown option " + option);
   }
-  if (options.disc.empty() || !haveCode || options.wav.empty())
-    throw Error("--disc, --code and --wav are required");
+  if (options.disc.empty() || !haveCode || (options.wav.empty() && !options.WantsPicture()))
+    throw Error("--disc, --code and one of --wav, --frame-at, --video are required");
   return options;
 }
 

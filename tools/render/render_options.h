@@ -19,6 +19,13 @@ struct TRenderOptions {
   int tempo = 0;
   int pitch = 0;
   std::optional<int> volume;  // none: the synthesizer's own level
+  // The singer's picture: a still at a moment of the sound, a whole video.
+  std::optional<std::int64_t> frameAtMs;
+  std::string framePng;
+  std::string video;  // "" for none
+  std::string film;   // "" for the disc's rmoving.img when there is one
+
+  bool WantsPicture() const { return frameAtMs.has_value() || !video.empty(); }
 };
 
 extern const char* const kRenderUsage;
