@@ -9,21 +9,23 @@ namespace {
 
 constexpr std::uint32_t kEighth = kDivision / 2;
 
-enum DrumKey { kKick = 36, kSideStick = 37, kSnare = 38, kClosedHat = 42, kPedalHat = 44, kCrash = 49,
+enum DrumKey { kKick = 36, kSideStick = 37, kSnare = 38, kClosedHat = 42, kCrash = 49,
                kTambourine = 54 };
 
 // One strike of a groove, at an offset into the bar.
 struct Hit {
   std::uint32_t at;
   std::uint32_t length;
-  int role;  // bass: 0 root, 1 fifth, 2 root or fifth by bar; harmony: velocity; drums: key
+  int role;  // bass: 0 root, 1 fifth; arpeggio: chord tone; drums: key
   int velocity;
 };
 
 struct GroovePattern {
   std::vector<Hit> bass;
-  std::vector<Hit> chords;  // empty: chords are held
+  std::vector<Hit> chords;
+  std::vector<Hit> arpeggio;  // role: which chord tone, counting on into the octave above
   std::vector<Hit> drums;
+  bool heldChords = false;    // chords struck at each change and held
 };
 
 GroovePattern PatternFor(Groove groove, std::uint32_t bar, int beats) {
@@ -50,16 +52,19 @@ GroovePattern PatternFor(Groove groove, std::uint32_t bar, int beats) {
         p.drums.push_back({b + beat / 2, 60, kClosedHat, 46});
       }
       break;
-    case Groove::Waltz:
-      p.bass.push_back({0, beat, 2, 96});
-      for (std::uint32_t b = beat; b < bar; b += beat) {
-        p.chords.push_back({b, beat * 3 / 4, 0, 62});
-        p.drums.push_back({b, 60, kPedalHat, 58});
+    case Groove::Romance:
+      p.bass.push_back({0, beat, 0, 92});
+      if (beats == 4) p.bass.push_back({2 * beat, beat, 1, 84});
+      for (std::uint32_t at = kEighth, i = 0; at < bar; at += kEighth, ++i) {
+        if (beats == 4 && at == 2 * beat) continue;  // the bass's second note
+        static constexpr int kTones[] = {1, 2, 3, 2, 1, 2};
+        p.arpeggio.push_back({at, kEighth, kTones[i % 6], at % beat == 0 ? 66 : 56});
       }
-      p.drums.push_back({0, 60, kKick, 96});
-      p.drums.push_back({bar - beat, 60, kTambourine, 44});
+      p.drums.push_back({0, 60, kKick, 70});
+      for (std::uint32_t b = beat; b < bar; b += beat) p.drums.push_back({b, 60, kTambourine, 40});
       break;
     case Groove::Ballad:
+      p.heldChords = true;
       p.bass.push_back({0, beats % 2 == 0 ? bar / 2 : bar, 0, 90});
       if (beats % 2 == 0) p.bass.push_back({bar / 2, bar / 2, 1, 84});
       p.drums.push_back({0, 60, kKick, 84});
@@ -141,15 +146,14 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
   };
 
   const GroovePattern pattern = PatternFor(score.groove, grid.barLength, score.beatsPerBar);
-  int barIndex = 0;
-  for (std::uint32_t bar = firstBar; bar < endingAt; bar += grid.barLength, ++barIndex) {
+  for (std::uint32_t bar = firstBar; bar < endingAt; bar += grid.barLength) {
     for (const Hit& h : pattern.bass) {
       const std::uint32_t at = bar + h.at;
       if (at >= endingAt) continue;
       const ChordSpan c = transposed(ChordAt(timeline, at));
       if (c.silent) continue;
       const bool newChord = c.start == at;
-      const bool fifth = !newChord && (h.role == 1 || (h.role == 2 && barIndex % 2 == 1));
+      const bool fifth = !newChord && h.role == 1;
       bass.Note(at, std::min(h.length, endingAt - at), kBassChannel,
                 BassKey(fifth ? c.root + 7 : c.bass), h.velocity);
     }
@@ -159,12 +163,22 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
       const ChordSpan c = transposed(ChordAt(timeline, at));
       if (!c.silent) PlayChord(harmony, c, at, std::min(h.length, endingAt - at), h.velocity);
     }
+    for (const Hit& h : pattern.arpeggio) {
+      const std::uint32_t at = bar + h.at;
+      if (at >= endingAt) continue;
+      const ChordSpan c = transposed(ChordAt(timeline, at));
+      if (c.silent) continue;
+      const std::size_t n = c.tones.size();
+      const int key = HarmonyKey(c.tones[static_cast<std::size_t>(h.role) % n]) +
+                      12 * static_cast<int>(static_cast<std::size_t>(h.role) / n);
+      harmony.Note(at, std::min(h.length, endingAt - at), kHarmonyChannel, key, h.velocity);
+    }
     for (const Hit& h : pattern.drums) {
       const std::uint32_t at = bar + h.at;
       if (at < endingAt) drums.Note(at, h.length, kDrumChannel, h.role, h.velocity);
     }
   }
-  if (pattern.chords.empty()) {
+  if (pattern.heldChords) {
     // Held chords: struck at each change and again at each bar line.
     for (const ChordSpan& span : timeline.chords) {
       if (span.silent) continue;

@@ -11,8 +11,8 @@ namespace lyrova::demo {
 enum class Groove {
   Polka,   // 2/4: bass on the beats, chords on the off-beats
   March,   // 2/4 or 4/4: bass root and fifth, chords on every beat
-  Waltz,   // 3/4: bass on one, chords on two and three
   Ballad,  // 4/4 or 3/4: held chords, bass in long notes, soft drums
+  Romance, // 4/4 or 3/4: bass on the beat, chords broken into eighths
 };
 
 // How the stored MIDI block is damaged, as some songs of the disc are.

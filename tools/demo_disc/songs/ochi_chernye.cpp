@@ -1,5 +1,6 @@
 // «Очи чёрные»: words by E. Grebyonka (1843), music after F. Hermann's
-// waltz. D minor, 4/4, a romance: two pick-up notes, then a held line end.
+// waltz. D minor, 4/4, a romance built on one rising figure (two pick-up
+// notes, then a held line end), answered a semitone below its top note.
 #include "tools/demo_disc/song_library.h"
 
 namespace lyrova::demo {
@@ -15,9 +16,9 @@ constexpr Half kHalves[8] = {
     {"f5:8 e5 | d#5:2 e5:4 e5:4~ | e5:2.", "Dm:4 | A7 | A7:2."},
     {"e5:8 f5 | g5:2 a5:4 a5:4~ | a5:2.", "A7:4 | A7 | Dm:2."},
     {"a5:8 g5 | f5:2 e5:4 d5:4~ | d5:2.", "Dm:4 | Dm:2 A7:4 Dm:4 | Dm:2."},
-    {"d5:8 g5 | bb5:2 a5:4 g5:4~ | g5:2.", "D7:4 | Gm | Gm:2."},
-    {"g5:8 f5 | e5:2 f5:4 d5:4~ | d5:2.", "Gm:4 | A7:2 Dm:2 | Dm:2."},
-    {"a4:8 d5 | f5:2 e5:4 d5:4~ | d5:2.", "A7:4 | Dm:2 A7:4 Dm:4 | Dm:2."},
+    {"d5:8 g5 | a5:2 bb5:4 bb5:4~ | bb5:2.", "D7:4 | Gm | Gm:2."},
+    {"bb5:8 a5 | g#5:2 a5:4 a5:4~ | a5:2.", "Gm:4 | E7 | A7:2."},
+    {"a5:8 g5 | f5:2 g5:4 e5:4~ | e5:2.", "A7:4 | Dm:2 Gm:4 A7:4 | A7:2."},
     {"e5:8 d5 | c#5:2 e5:4 d5:4~ | d5:2.", "Dm:4 | A7:2. Dm:4 | Dm:2."},
 };
 
@@ -40,7 +41,7 @@ SongScore OchiChernye() {
   s.keySharps = -1;
   s.minor = true;
   s.instruments = {.lead = 40, .harmony = 24, .bass = 32};  // violin, guitar, acoustic bass
-  s.groove = Groove::Ballad;
+  s.groove = Groove::Romance;
   std::vector<ScoreLine>& l = s.lines;
   l.push_back(Play(kHalves[2].melody, kHalves[2].chords));
   l.push_back(Play(kHalves[3].melody, kHalves[3].chords));

@@ -30,12 +30,12 @@ SongScore StepDaStep() {
   s.lyricist = "И.Сурикова";
   s.composer = "Народная";
   s.singer = "Ансамбль \"Лирова\"";
-  s.tempo = 100;
+  s.tempo = 88;
   s.beatsPerBar = 3;
   s.beatUnit = 4;
   s.minor = true;
-  s.instruments = {.lead = 22, .harmony = 48, .bass = 32};  // harmonica, strings, acoustic bass
-  s.groove = Groove::Waltz;
+  s.instruments = {.lead = 22, .harmony = 24, .bass = 32};  // harmonica, guitar, acoustic bass
+  s.groove = Groove::Romance;
   std::vector<ScoreLine>& l = s.lines;
   l.push_back(Play(kLine3, kChords3));
   l.push_back(Play(kLine4, kChords2));
