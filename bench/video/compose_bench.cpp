@@ -1,0 +1,109 @@
+// The cost of one tick of the singer's window at 800 x 600: the film frame
+// copied in, a page of four lines drawn (one of them being sung), the picture
+// handed to the window.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "catalog/cp1251.h"
+#include "tools/demo_film/demo_film.h"
+#include "video/film_player.h"
+#include "video/video_composer.h"
+
+namespace lyrova {
+namespace {
+
+std::vector<std::string> Words() {
+  std::vector<std::string> words;
+  for (const char* w : {"Ой, то не вечер, то не вечер,", "Мне малым-мало спалось,",
+                        "Мне малым-мало спалось,", "Ой, да во сне привиделось."}) {
+    words.push_back(Utf8ToCp1251(w));
+  }
+  return words;
+}
+
+// An introduction of 1300, then 10 units per character.
+std::vector<std::uint8_t> Timing() {
+  std::vector<std::uint8_t> bytes;
+  auto put = [&](std::int32_t v) {
+    for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
+  };
+  put(1);
+  put(1300);
+  for (int i = 0; i < 100; ++i) {
+    put(1301 + 10 * i);
+    put(10);
+  }
+  return bytes;
+}
+
+std::string filmPath;  // made by the first benchmark that needs it
+
+const std::string& Film() {
+  if (filmPath.empty()) {
+    const auto p = std::filesystem::temp_directory_path() /
+                   ("lyrova-bench-film-" + std::to_string(::getpid()) + ".img");
+    TDemoFilmOptions options;
+    options.seconds = 4;
+    WriteDemoFilm(p.string(), options);
+    filmPath = p.string();
+  }
+  return filmPath;
+}
+
+void BM_TickWithFilm(benchmark::State& state) {
+  TVideoComposer composer([] { return TLyricLook{}; });
+  composer.Open(nullptr);
+  composer.SetLyrics(Words());
+  composer.SetTiming(Timing());
+  composer.StartFilm(Film());
+  std::int32_t t = 1301 + 35;  // inside the first line, slot 1 of the page
+  for (auto _ : state) {
+    composer.Tick(t);
+    t = t < 1301 + 200 ? t + 1 : 1301 + 35;
+  }
+}
+BENCHMARK(BM_TickWithFilm)->Unit(benchmark::kMillisecond);
+
+void BM_TickWithoutFilm(benchmark::State& state) {
+  TVideoComposer composer([] { return TLyricLook{}; });
+  composer.Open(nullptr);
+  composer.SetLyrics(Words());
+  composer.SetTiming(Timing());
+  for (auto _ : state) composer.Tick(1301 + 35);
+}
+BENCHMARK(BM_TickWithoutFilm)->Unit(benchmark::kMillisecond);
+
+void BM_DrawLyricPage(benchmark::State& state) {
+  TVideoComposer composer([] { return TLyricLook{}; });
+  composer.Open(nullptr);
+  composer.SetLyrics(Words());
+  composer.SetTiming(Timing());
+  for (auto _ : state) composer.Page().DrawLyrics(composer.Display(), 1301 + 35);
+}
+BENCHMARK(BM_DrawLyricPage)->Unit(benchmark::kMillisecond);
+
+void BM_LayOutSong(benchmark::State& state) {
+  TVideoComposer composer([] { return TLyricLook{}; });
+  composer.Open(nullptr);
+  const auto words = Words();
+  for (auto _ : state) composer.SetLyrics(words);
+}
+BENCHMARK(BM_LayOutSong)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lyrova
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code ec;
+  if (!lyrova::filmPath.empty()) std::filesystem::remove(lyrova::filmPath, ec);
+  return 0;
+}
