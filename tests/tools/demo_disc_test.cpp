@@ -1,6 +1,8 @@
 // The disc folders the tool writes: read back byte by byte and through the
 // catalogue builder, which is how the player will see them.
 
+#include "tools/demo_disc/demo_disc.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -12,7 +14,6 @@
 
 #include "catalog/errors.h"
 #include "catalog/songs_catalog.h"
-#include "tools/demo_disc/demo_disc.h"
 #include "tools/demo_disc/disc_codes.h"
 #include "tools/demo_disc/disc_image_writer.h"
 #include "tools/demo_disc/rendered_song.h"
@@ -44,7 +45,8 @@ std::string ReadAll(const fs::path& file) {
 
 std::uint32_t Be(const std::string& b, std::size_t at, int n) {
   std::uint32_t v = 0;
-  for (int i = 0; i < n; ++i) v = v << 8 | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+  for (int i = 0; i < n; ++i)
+    v = v << 8 | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
   return v;
 }
 
@@ -122,7 +124,8 @@ TEST_F(NormalDisc, SongsSitAtTheirCodesAndOtherEntriesAtDiscardedBlocks) {
   int songs = 0;
   for (std::size_t i = 0; i < codes.size(); ++i) {
     const std::string head = ReadBytes(image, std::uint64_t{entries[i]} * kSectorBytes, 12);
-    const std::string text = ReadBytes(image, std::uint64_t{entries[i]} * kSectorBytes + 12, Be(head, 0, 2));
+    const std::string text =
+        ReadBytes(image, std::uint64_t{entries[i]} * kSectorBytes + 12, Be(head, 0, 2));
     const bool isSong = std::find(placed.begin(), placed.end(), codes[i]) != placed.end();
     songs += isSong;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), isSong ? 4 : 0) << codes[i];

@@ -1,13 +1,14 @@
 // The disc character set as written must read back through the catalogue's
 // own decoding, escape byte included.
 
+#include "tools/demo_disc/disc_charset.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "catalog/disc_text.h"
 #include "catalog/errors.h"
-#include "tools/demo_disc/disc_charset.h"
 
 namespace lyrova::demo {
 namespace {

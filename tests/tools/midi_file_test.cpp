@@ -1,10 +1,11 @@
 // The MIDI writer: the encodings a player relies on.
 
+#include "tools/demo_disc/midi_file.h"
+
 #include <gtest/gtest.h>
 
 #include "catalog/errors.h"
 #include "tests/tools/midi_reader.h"
-#include "tools/demo_disc/midi_file.h"
 
 namespace lyrova::demo {
 namespace {

@@ -8,7 +8,8 @@ namespace {
 
 class Cursor {
  public:
-  Cursor(const std::vector<std::uint8_t>& b, std::size_t at, std::size_t end) : b_(b), at_(at), end_(end) {}
+  Cursor(const std::vector<std::uint8_t>& b, std::size_t at, std::size_t end)
+      : b_(b), at_(at), end_(end) {}
   bool AtEnd() const { return at_ >= end_; }
   std::size_t Position() const { return at_; }
   std::uint8_t Byte() {
@@ -100,7 +101,8 @@ void ReadTrack(Cursor& c, Smf& smf) {
 
 Smf ReadSmf(const std::vector<std::uint8_t>& bytes) {
   Cursor header(bytes, 0, bytes.size());
-  if (header.Be(4) != 0x4D546864 || header.Be(4) != 6) throw std::runtime_error("no MThd header of 6 bytes");
+  if (header.Be(4) != 0x4D546864 || header.Be(4) != 6)
+    throw std::runtime_error("no MThd header of 6 bytes");
   Smf smf;
   smf.format = static_cast<int>(header.Be(2));
   smf.trackCount = static_cast<int>(header.Be(2));
@@ -108,9 +110,11 @@ Smf ReadSmf(const std::vector<std::uint8_t>& bytes) {
   std::size_t at = header.Position();
   for (int t = 0; t < smf.trackCount; ++t) {
     Cursor chunk(bytes, at, bytes.size());
-    if (chunk.Be(4) != 0x4D54726B) throw std::runtime_error("track " + std::to_string(t) + " is no MTrk chunk");
+    if (chunk.Be(4) != 0x4D54726B)
+      throw std::runtime_error("track " + std::to_string(t) + " is no MTrk chunk");
     const std::uint32_t length = chunk.Be(4);
-    if (length > bytes.size() - chunk.Position()) throw std::runtime_error("track chunk longer than the file");
+    if (length > bytes.size() - chunk.Position())
+      throw std::runtime_error("track chunk longer than the file");
     Cursor events(bytes, chunk.Position(), chunk.Position() + length);
     ReadTrack(events, smf);
     at = chunk.Position() + length;

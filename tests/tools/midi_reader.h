@@ -20,9 +20,9 @@ struct Smf {
   int format = 0;
   int division = 0;
   int trackCount = 0;
-  std::uint32_t tempo = 0;           // microseconds per quarter, 0 when none
-  std::map<int, int> programs;       // channel to program
-  std::vector<SmfNote> notes;        // in the order they end
+  std::uint32_t tempo = 0;      // microseconds per quarter, 0 when none
+  std::map<int, int> programs;  // channel to program
+  std::vector<SmfNote> notes;   // in the order they end
   std::uint32_t lastTick = 0;
 };
 

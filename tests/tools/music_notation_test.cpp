@@ -1,11 +1,12 @@
 // The notation the songs are written in: mistakes in a song must stop the
 // build of the disc, not turn into wrong music or timing.
 
+#include "tools/demo_disc/music_notation.h"
+
 #include <gtest/gtest.h>
 
 #include "catalog/errors.h"
 #include "tools/demo_disc/lyric_line.h"
-#include "tools/demo_disc/music_notation.h"
 
 namespace lyrova::demo {
 namespace {
@@ -14,11 +15,12 @@ constexpr BarGrid k24{2 * kDivision, 0};
 
 TEST(MusicNotation, Durations) {
   const std::pair<const char*, std::uint32_t> cases[] = {
-      {":1", 1536}, {":2", 768}, {":4", 384}, {":8", 192}, {":16", 96},
+      {":1", 1536}, {":2", 768},   {":4", 384},  {":8", 192},   {":16", 96},
       {":32", 48},  {":2.", 1152}, {":4.", 576}, {":16.", 144},
   };
   for (const auto& [text, ticks] : cases) EXPECT_EQ(ParseDuration(text), ticks) << text;
-  for (const char* bad : {":3", ":32.", "4", ":", ":64"}) EXPECT_THROW(ParseDuration(bad), Error) << bad;
+  for (const char* bad : {":3", ":32.", "4", ":", ":64"})
+    EXPECT_THROW(ParseDuration(bad), Error) << bad;
 }
 
 TEST(MusicNotation, NotesRestsTiesAndStickyDurations) {
@@ -35,7 +37,8 @@ TEST(MusicNotation, NotesRestsTiesAndStickyDurations) {
 }
 
 TEST(MusicNotation, MistakesAreRefused) {
-  for (const char* bad : {"c4:4 |", "h4", "C4", "c44", "c", "r~ c4", "c4~ d4", "c4~", "c4:4. c4:8 c4:4 |"}) {
+  for (const char* bad :
+       {"c4:4 |", "h4", "C4", "c44", "c", "r~ c4", "c4~ d4", "c4~", "c4:4. c4:8 c4:4 |"}) {
     EXPECT_THROW(ParseMelody(bad, 0, k24), Error) << bad;
   }
   EXPECT_NO_THROW(ParseMelody("c4:4. c4:8 |", 0, k24));
@@ -61,12 +64,13 @@ TEST(LyricLine, SyllablesHoldsJoinsAndPunctuation) {
   // CP1251: "Ой, мо/роз, _ мо/роз — в+лес"
   const LyricLine line = ParseLyricLine(
       "\xCE\xE9, \xEC\xEE/\xF0\xEE\xE7, _ \xEC\xEE/\xF0\xEE\xE7 \x97 \xE2+\xEB\xE5\xF1");
-  EXPECT_EQ(line.display, "\xCE\xE9, \xEC\xEE\xF0\xEE\xE7, \xEC\xEE\xF0\xEE\xE7 \x97 \xE2 \xEB\xE5\xF1");
+  EXPECT_EQ(line.display,
+            "\xCE\xE9, \xEC\xEE\xF0\xEE\xE7, \xEC\xEE\xF0\xEE\xE7 \x97 \xE2 \xEB\xE5\xF1");
   ASSERT_EQ(line.syllables.size(), 6u);
   EXPECT_EQ(line.syllables[0].text, "\xCE\xE9,");
-  EXPECT_EQ(line.syllables[2].notes, 2);                      // held over one more note
-  EXPECT_EQ(line.syllables[4].text, "\xF0\xEE\xE7\x97");      // the dash joins the syllable before
-  EXPECT_EQ(line.syllables[5].text, "\xE2 \xEB\xE5\xF1");     // "в лес" sung as one
+  EXPECT_EQ(line.syllables[2].notes, 2);                   // held over one more note
+  EXPECT_EQ(line.syllables[4].text, "\xF0\xEE\xE7\x97");   // the dash joins the syllable before
+  EXPECT_EQ(line.syllables[5].text, "\xE2 \xEB\xE5\xF1");  // "в лес" sung as one
   for (const char* bad : {"_ a", "\x97 a", "a//b"}) EXPECT_THROW(ParseLyricLine(bad), Error) << bad;
 }
 

@@ -1,6 +1,8 @@
 // Timing values: one per sung character after the introduction, packed so
 // that the catalogue's decoder gives them back.
 
+#include "tools/demo_disc/points_block.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -8,7 +10,6 @@
 
 #include "catalog/errors.h"
 #include "catalog/points.h"
-#include "tools/demo_disc/points_block.h"
 
 namespace lyrova::demo {
 namespace {

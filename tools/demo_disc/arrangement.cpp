@@ -1,6 +1,7 @@
 #include "tools/demo_disc/arrangement.h"
 
 #include <algorithm>
+#include <set>
 
 #include "catalog/errors.h"
 
@@ -9,8 +10,14 @@ namespace {
 
 constexpr std::uint32_t kEighth = kDivision / 2;
 
-enum DrumKey { kKick = 36, kSideStick = 37, kSnare = 38, kClosedHat = 42, kCrash = 49,
-               kTambourine = 54 };
+enum DrumKey {
+  kKick = 36,
+  kSideStick = 37,
+  kSnare = 38,
+  kClosedHat = 42,
+  kCrash = 49,
+  kTambourine = 54
+};
 
 // One strike of a groove, at an offset into the bar.
 struct Hit {
@@ -25,7 +32,7 @@ struct GroovePattern {
   std::vector<Hit> chords;
   std::vector<Hit> arpeggio;  // role: which chord tone, counting on into the octave above
   std::vector<Hit> drums;
-  bool heldChords = false;    // chords struck at each change and held
+  bool heldChords = false;  // chords struck at each change and held
 };
 
 GroovePattern PatternFor(Groove groove, std::uint32_t bar, int beats) {
@@ -70,11 +77,33 @@ GroovePattern PatternFor(Groove groove, std::uint32_t bar, int beats) {
       p.drums.push_back({0, 60, kKick, 84});
       for (std::uint32_t b = 0; b < bar; b += beat) {
         p.drums.push_back({b, 60, kClosedHat, b == 0 ? 52 : 40});
-        if (b != 0 && (beats == 3 || b % (2 * beat) != 0)) p.drums.push_back({b, 60, kSideStick, 62});
+        if (b != 0 && (beats == 3 || b % (2 * beat) != 0))
+          p.drums.push_back({b, 60, kSideStick, 62});
       }
       break;
   }
   return p;
+}
+
+// The first downbeat of each verse that has a whole beat of music before it.
+std::vector<std::uint32_t> VerseDownbeats(const Timeline& t, std::uint32_t firstBar,
+                                          std::uint32_t beat) {
+  std::vector<std::uint32_t> downbeats;
+  for (std::uint32_t start : t.sections) {
+    const std::uint32_t bars =
+        start <= firstBar ? 0 : (start - firstBar + t.grid.barLength - 1) / t.grid.barLength;
+    const std::uint32_t downbeat = firstBar + bars * t.grid.barLength;
+    if (downbeat >= firstBar + beat && downbeat < t.length) downbeats.push_back(downbeat);
+  }
+  return downbeats;
+}
+
+// Whether a groove's drum hit falls in the beat a fill takes over.
+bool InFill(const std::vector<std::uint32_t>& downbeats, std::uint32_t at, std::uint32_t beat) {
+  for (std::uint32_t d : downbeats) {
+    if (at + beat >= d && at < d) return true;
+  }
+  return false;
 }
 
 const ChordSpan& ChordAt(const Timeline& t, std::uint32_t tick) {
@@ -103,7 +132,8 @@ void SetUpChannel(MidiTrack& track, int channel, int program, int volume, int pa
 
 std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251Title,
                                const Timeline& timeline, std::uint32_t& end) {
-  if (timeline.chords.empty() || timeline.melody.empty()) throw Error("a song without tune or chords");
+  if (timeline.chords.empty() || timeline.melody.empty())
+    throw Error("a song without tune or chords");
   const BarGrid& grid = timeline.grid;
   const std::uint32_t firstBar = grid.pickup % grid.barLength;
   // The ending: the last chord rings on for a bar after the tune.
@@ -146,6 +176,8 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
   };
 
   const GroovePattern pattern = PatternFor(score.groove, grid.barLength, score.beatsPerBar);
+  const std::uint32_t beat = grid.barLength / static_cast<std::uint32_t>(score.beatsPerBar);
+  const std::vector<std::uint32_t> fills = VerseDownbeats(timeline, firstBar, beat);
   for (std::uint32_t bar = firstBar; bar < endingAt; bar += grid.barLength) {
     for (const Hit& h : pattern.bass) {
       const std::uint32_t at = bar + h.at;
@@ -175,7 +207,8 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
     }
     for (const Hit& h : pattern.drums) {
       const std::uint32_t at = bar + h.at;
-      if (at < endingAt) drums.Note(at, h.length, kDrumChannel, h.role, h.velocity);
+      if (at < endingAt && !InFill(fills, at, beat))
+        drums.Note(at, h.length, kDrumChannel, h.role, h.velocity);
     }
   }
   if (pattern.heldChords) {
@@ -185,8 +218,9 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
       const ChordSpan c = transposed(span);
       std::uint32_t at = span.start;
       while (at < span.start + span.length) {
-        const std::uint32_t barEnd = at < firstBar ? firstBar
-            : firstBar + ((at - firstBar) / grid.barLength + 1) * grid.barLength;
+        const std::uint32_t barEnd =
+            at < firstBar ? firstBar
+                          : firstBar + ((at - firstBar) / grid.barLength + 1) * grid.barLength;
         const std::uint32_t until = std::min(span.start + span.length, barEnd);
         PlayChord(harmony, c, at, until - at, 58);
         at = until;
@@ -199,8 +233,15 @@ std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251
     PlayChord(harmony, last, endingAt, grid.barLength, 70);
     bass.Note(endingAt, grid.barLength, kBassChannel, BassKey(last.bass), 96);
   }
-  drums.Note(firstBar, 120, kDrumChannel, kCrash, 90);
-  drums.Note(endingAt, 240, kDrumChannel, kCrash, 100);
+  std::set<std::uint32_t> crashes = {firstBar, endingAt};
+  for (std::uint32_t downbeat : fills) {
+    crashes.insert(downbeat);
+    // Sixteenths on the snare through the beat before the verse, growing louder.
+    for (std::uint32_t k = 0; k < 4; ++k)
+      drums.Note(downbeat - beat + k * beat / 4, 60, kDrumChannel, kSnare,
+                 64 + 12 * static_cast<int>(k));
+  }
+  for (std::uint32_t at : crashes) drums.Note(at, 240, kDrumChannel, kCrash, 96);
   drums.Note(endingAt, 120, kDrumChannel, kKick, 110);
   return tracks;
 }

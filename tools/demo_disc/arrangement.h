@@ -21,13 +21,15 @@ inline constexpr int kDrumChannel = 9;
 struct Timeline {
   BarGrid grid;
   std::vector<MelodyNote> melody;
-  std::vector<ChordSpan> chords;  // back to back from tick 0
-  std::uint32_t length = 0;       // end of the last line
+  std::vector<ChordSpan> chords;        // back to back from tick 0
+  std::uint32_t length = 0;             // end of the last line
+  std::vector<std::uint32_t> sections;  // where the verses start, the first one included
 };
 
 // Conductor track (title, tempo, metre, key), then lead, harmony, bass and
-// drums. The last chord is held one bar more as the ending; `end` receives
-// the tick where the music stops.
+// drums. A drum fill leads into each verse and a cymbal marks its first
+// downbeat. The last chord is held one bar more as the ending; `end`
+// receives the tick where the music stops.
 std::vector<MidiTrack> Arrange(const SongScore& score, const std::string& cp1251Title,
                                const Timeline& timeline, std::uint32_t& end);
 

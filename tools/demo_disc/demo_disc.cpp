@@ -33,8 +33,8 @@ DiscSummary WriteNormal(DiscImageWriter& writer, const std::vector<RenderedSong>
     std::size_t song = 0;
     while (song < placed.size() && placed[song] != code) ++song;
     if (song < placed.size()) {
-      writer.AddEntry(writer.WriteBlock(writer.NextFreeSector(),
-                                        SongBlock(songs[song], CodeIsEncoded(code))));
+      writer.AddEntry(
+          writer.WriteBlock(writer.NextFreeSector(), SongBlock(songs[song], CodeIsEncoded(code))));
       discardWritten = false;
       ++summary.songs;
       continue;
@@ -52,8 +52,8 @@ DiscSummary WriteNormal(DiscImageWriter& writer, const std::vector<RenderedSong>
 
 // Singers of the load-test disc's copies, so that searches find some and not others.
 const char* const kFullDiscSingers[] = {
-    "Мужской хор", "Женский ансамбль", "Детский хор", "Оркестр народных инструментов",
-    "Дуэт баянистов", "Камерный хор", "Ансамбль гусляров",
+    "Мужской хор",    "Женский ансамбль", "Детский хор",       "Оркестр народных инструментов",
+    "Дуэт баянистов", "Камерный хор",     "Ансамбль гусляров",
 };
 
 // The load-test disc: every code holds a song, the demo songs in turn with
@@ -70,11 +70,13 @@ DiscSummary WriteFull(DiscImageWriter& writer, const std::vector<RenderedSong>& 
       song.singer = Cp1251FromUtf8(kFullDiscSingers[round % std::size(kFullDiscSingers)]);
     }
     const std::uint64_t spread = std::uint64_t{kSongAreaSectors} * i / codes.size();
-    const std::uint32_t sector = std::max(writer.NextFreeSector(), static_cast<std::uint32_t>(spread));
+    const std::uint32_t sector =
+        std::max(writer.NextFreeSector(), static_cast<std::uint32_t>(spread));
     writer.AddEntry(writer.WriteBlock(sector, SongBlock(song, CodeIsEncoded(codes[i]))));
     ++summary.songs;
   }
-  if (writer.NextFreeSector() > kSongAreaSectors) throw Error("the load-test songs overrun the song area");
+  if (writer.NextFreeSector() > kSongAreaSectors)
+    throw Error("the load-test songs overrun the song area");
   summary.sectors = kSongAreaSectors;
   writer.Finish(kSongAreaSectors);
   return summary;

@@ -13,8 +13,8 @@ namespace lyrova::demo {
 const std::vector<std::uint32_t>& DemoSongCodes();
 
 struct DiscSummary {
-  int songs = 0;               // song blocks the catalogue builder will keep
-  std::uint32_t sectors = 0;   // sectors up to the end of the last block
+  int songs = 0;              // song blocks the catalogue builder will keep
+  std::uint32_t sectors = 0;  // sectors up to the end of the last block
 };
 
 // Writes rmidi.img and rmidi_of.img into the folder. Throws lyrova::Error.

@@ -22,9 +22,9 @@ std::optional<std::string> EncodeDiscChar(unsigned char c) {
   if (c == 0xA8) return std::string("\xF0\xF0");  // Ё: F0 alone is the escape byte
   if (c == 0xA7) return one(0xF8);
   if (c >= 0xC0 && c <= 0xEF) return one(c - 0x40);  // А to п
-  if (c >= 0xF0) return one(c - 0x10);                // р to я
+  if (c >= 0xF0) return one(c - 0x10);               // р to я
   if (c <= 0xAF) return one(c + 0x30);
-  if (c == 0xB8) return one(0xF1);                    // ё
+  if (c == 0xB8) return one(0xF1);  // ё
   if ((c >= 0xB2 && c <= 0xB7) || c >= 0xB9) return one(c + 0x40);
   return std::nullopt;  // ° and ±
 }

@@ -26,7 +26,8 @@ LyricLine ParseLyricLine(std::string_view words) {
     if (word.empty()) continue;
 
     if (word == "_") {
-      if (line.syllables.empty()) throw Error("a held syllable starts the line: " + std::string(words));
+      if (line.syllables.empty())
+        throw Error("a held syllable starts the line: " + std::string(words));
       ++line.syllables.back().notes;
       continue;
     }

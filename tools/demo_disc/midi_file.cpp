@@ -1,6 +1,7 @@
 #include "tools/demo_disc/midi_file.h"
 
 #include <algorithm>
+
 #include "catalog/errors.h"
 
 namespace lyrova::demo {
@@ -56,8 +57,9 @@ void MidiTrack::Name(std::uint32_t tick, std::string_view cp1251Name) {
 
 void MidiTrack::Tempo(std::uint32_t tick, int quartersPerMinute) {
   const std::uint32_t micros = 60'000'000u / static_cast<std::uint32_t>(quartersPerMinute);
-  Meta(tick, 0x51, {static_cast<std::uint8_t>(micros >> 16), static_cast<std::uint8_t>(micros >> 8),
-                    static_cast<std::uint8_t>(micros)});
+  Meta(tick, 0x51,
+       {static_cast<std::uint8_t>(micros >> 16), static_cast<std::uint8_t>(micros >> 8),
+        static_cast<std::uint8_t>(micros)});
 }
 
 void MidiTrack::TimeSignature(std::uint32_t tick, int beatsPerBar, int beatUnit) {
@@ -67,8 +69,9 @@ void MidiTrack::TimeSignature(std::uint32_t tick, int beatsPerBar, int beatUnit)
 }
 
 void MidiTrack::KeySignature(std::uint32_t tick, int sharps, bool minor) {
-  Meta(tick, 0x59, {static_cast<std::uint8_t>(static_cast<std::int8_t>(sharps)),
-                    static_cast<std::uint8_t>(minor ? 1 : 0)});
+  Meta(tick, 0x59,
+       {static_cast<std::uint8_t>(static_cast<std::int8_t>(sharps)),
+        static_cast<std::uint8_t>(minor ? 1 : 0)});
 }
 
 void MidiTrack::Program(std::uint32_t tick, int channel, int program) {

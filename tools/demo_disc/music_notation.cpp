@@ -57,10 +57,9 @@ std::vector<int> ChordTones(int root, std::string_view quality, std::string_view
     std::vector<int> intervals;
   };
   static const Quality kQualities[] = {
-      {"", {0, 4, 7}},       {"m", {0, 3, 7}},        {"7", {0, 4, 7, 10}},
-      {"m7", {0, 3, 7, 10}}, {"maj7", {0, 4, 7, 11}}, {"dim", {0, 3, 6}},
-      {"dim7", {0, 3, 6, 9}}, {"6", {0, 4, 7, 9}},    {"m6", {0, 3, 7, 9}},
-      {"sus4", {0, 5, 7}},   {"aug", {0, 4, 8}},
+      {"", {0, 4, 7}},         {"m", {0, 3, 7}},    {"7", {0, 4, 7, 10}},   {"m7", {0, 3, 7, 10}},
+      {"maj7", {0, 4, 7, 11}}, {"dim", {0, 3, 6}},  {"dim7", {0, 3, 6, 9}}, {"6", {0, 4, 7, 9}},
+      {"m6", {0, 3, 7, 9}},    {"sus4", {0, 5, 7}}, {"aug", {0, 4, 8}},
   };
   for (const Quality& q : kQualities) {
     if (q.name != quality) continue;
@@ -79,8 +78,12 @@ std::uint32_t ParseDuration(std::string_view text) {
   const bool dotted = !digits.empty() && digits.back() == '.';
   if (dotted) digits.remove_suffix(1);
   std::uint32_t ticks = 0;
-  for (auto [name, value] : {std::pair{"1", 4 * kDivision}, {"2", 2 * kDivision}, {"4", kDivision},
-                             {"8", kDivision / 2}, {"16", kDivision / 4}, {"32", kDivision / 8}}) {
+  for (auto [name, value] : {std::pair{"1", 4 * kDivision},
+                             {"2", 2 * kDivision},
+                             {"4", kDivision},
+                             {"8", kDivision / 2},
+                             {"16", kDivision / 4},
+                             {"32", kDivision / 8}}) {
     if (digits == name) ticks = value;
   }
   if (ticks == 0 || (dotted && ticks == kDivision / 8)) Fail("bad duration", text);
@@ -126,7 +129,8 @@ Melody ParseMelody(std::string_view text, std::uint32_t start, const BarGrid& gr
   return melody;
 }
 
-std::vector<ChordSpan> ParseChords(std::string_view text, std::uint32_t start, const BarGrid& grid) {
+std::vector<ChordSpan> ParseChords(std::string_view text, std::uint32_t start,
+                                   const BarGrid& grid) {
   std::vector<ChordSpan> chords;
   std::uint32_t at = start;
   for (std::string_view token : Tokens(text)) {
@@ -157,7 +161,8 @@ std::vector<ChordSpan> ParseChords(std::string_view text, std::uint32_t start, c
       const std::string_view bass = head.substr(slash + 1);
       const int bpc = bass.empty() ? -1 : PitchClass(bass[0]);
       std::size_t bpos = 1;
-      if (bpc < 0 || !std::isupper(static_cast<unsigned char>(bass[0]))) Fail("bad chord bass", token);
+      if (bpc < 0 || !std::isupper(static_cast<unsigned char>(bass[0])))
+        Fail("bad chord bass", token);
       chord.bass = (bpc + Accidental(bass, bpos) + 12) % 12;
       if (bpos != bass.size()) Fail("bad chord bass", token);
     }

@@ -5,7 +5,8 @@
 // '#' or 'b', an octave digit (c4 is middle C) and an optional duration
 // ":4", ":8.", ... (whole to thirty-second, dotted allowed); a duration
 // carries on to the following notes. "r" is a rest, a trailing '~' ties a
-// note (after its duration) to the next one of the same pitch, and "|" checks that a bar starts there.
+// note (after its duration) to the next one of the same pitch, and "|" checks that a bar starts
+// there.
 //
 // Chords: "Am", "E7", "C/G", "Bb", "Ddim", ... lasting a bar unless a
 // duration follows ("G:4"), "r" for no chord and "|" as a bar check.

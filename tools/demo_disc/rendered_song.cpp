@@ -12,7 +12,8 @@ namespace lyrova::demo {
 namespace {
 
 int TimedCharacters(const std::string& syllable) {
-  return static_cast<int>(std::count_if(syllable.begin(), syllable.end(), [](char c) { return c != ' '; }));
+  return static_cast<int>(
+      std::count_if(syllable.begin(), syllable.end(), [](char c) { return c != ' '; }));
 }
 
 // Gives each syllable of the line its notes, in order.
@@ -34,8 +35,8 @@ void PlaceSyllables(const LyricLine& line, const Melody& melody, std::vector<Sun
 }
 
 std::uint32_t ReadBe32(const ByteVector& b, std::size_t at) {
-  return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 | std::uint32_t{b[at + 2]} << 8 |
-         b[at + 3];
+  return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 |
+         std::uint32_t{b[at + 2]} << 8 | b[at + 3];
 }
 
 }  // namespace
@@ -80,13 +81,20 @@ RenderedSong Render(const SongScore& score) {
 
   std::vector<SungSyllable> syllables;
   std::uint32_t at = 0;
+  bool verseStarts = true;
   for (const ScoreLine& line : score.lines) {
     if (!line.melody) {
       if (!song.wordLines.empty() && !song.wordLines.back().empty()) song.wordLines.emplace_back();
+      verseStarts = true;
       continue;
     }
+    if (verseStarts && line.words) {
+      timeline.sections.push_back(at);
+      verseStarts = false;
+    }
     const Melody melody = ParseMelody(line.melody, at, timeline.grid);
-    const std::vector<ChordSpan> chords = ParseChords(line.chords ? line.chords : "", at, timeline.grid);
+    const std::vector<ChordSpan> chords =
+        ParseChords(line.chords ? line.chords : "", at, timeline.grid);
     std::uint32_t chordLength = 0;
     for (const ChordSpan& c : chords) chordLength += c.length;
     if (chordLength != melody.length) {

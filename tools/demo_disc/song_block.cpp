@@ -6,7 +6,8 @@
 namespace lyrova::demo {
 namespace {
 
-void AppendBe(ByteVector& out, std::uint64_t value, int bytes, std::uint64_t limit, const char* what) {
+void AppendBe(ByteVector& out, std::uint64_t value, int bytes, std::uint64_t limit,
+              const char* what) {
   if (value > limit) throw Error(std::string(what) + " too long for its length field");
   for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }

@@ -9,10 +9,10 @@ namespace lyrova::demo {
 
 // How the accompaniment moves under the chords.
 enum class Groove {
-  Polka,   // 2/4: bass on the beats, chords on the off-beats
-  March,   // 2/4 or 4/4: bass root and fifth, chords on every beat
-  Ballad,  // 4/4 or 3/4: held chords, bass in long notes, soft drums
-  Romance, // 4/4 or 3/4: bass on the beat, chords broken into eighths
+  Polka,    // 2/4: bass on the beats, chords on the off-beats
+  March,    // 2/4 or 4/4: bass root and fifth, chords on every beat
+  Ballad,   // 4/4 or 3/4: held chords, bass in long notes, soft drums
+  Romance,  // 4/4 or 3/4: bass on the beat, chords broken into eighths
 };
 
 // How the stored MIDI block is damaged, as some songs of the disc are.
@@ -34,7 +34,7 @@ struct ScoreLine {
 };
 
 struct Instruments {
-  int lead = 73;     // General MIDI programs, 0-based
+  int lead = 73;  // General MIDI programs, 0-based
   int harmony = 21;
   int bass = 32;
 };
@@ -52,7 +52,7 @@ struct SongScore {
   const char* pickup = "";  // the anacrusis before the first full bar, e.g. ":8"
   int keySharps = 0;        // negative for flats
   bool minor = false;
-  int transpose = 0;        // semitones applied to every part
+  int transpose = 0;  // semitones applied to every part
   Instruments instruments;
   Groove groove = Groove::March;
   LengthDamage damage = LengthDamage::None;
