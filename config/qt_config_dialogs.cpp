@@ -1,6 +1,7 @@
 #include "config/qt_config_dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -8,7 +9,8 @@
 namespace lyrova {
 
 std::optional<QString> TQtConfigDialogs::ChooseFolder(const QString& title) {
-  const QString folder = QFileDialog::getExistingDirectory(parent_, title, QString());
+  // Nothing is preselected: the chooser starts at the top of the user's own files.
+  const QString folder = QFileDialog::getExistingDirectory(parent_, title, QDir::homePath());
   if (folder.isEmpty()) return std::nullopt;
   return folder;
 }
