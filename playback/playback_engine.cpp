@@ -95,7 +95,7 @@ void TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   while (SongPlaying()) {
     if (std::chrono::steady_clock::now() > deadline)
       throw Error(Utf8ToCp1251("Предыдущая песня не остановилась: звуковой вывод не отвечает."));
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
 
   const int index = catalog_.SearchByOstrelCode(code, true);
