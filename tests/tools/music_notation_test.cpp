@@ -71,7 +71,17 @@ TEST(LyricLine, SyllablesHoldsJoinsAndPunctuation) {
   EXPECT_EQ(line.syllables[2].notes, 2);                   // held over one more note
   EXPECT_EQ(line.syllables[4].text, "\xF0\xEE\xE7\x97");   // the dash joins the syllable before
   EXPECT_EQ(line.syllables[5].text, "\xE2 \xEB\xE5\xF1");  // "в лес" sung as one
-  for (const char* bad : {"_ a", "\x97 a", "a//b"}) EXPECT_THROW(ParseLyricLine(bad), Error) << bad;
+  for (const char* bad : {"_ a", "\x97 a", "a//b", "_/a", "a _/b"}) {
+    EXPECT_THROW(ParseLyricLine(bad), Error) << bad;
+  }
+}
+
+TEST(LyricLine, HoldInsideAWordKeepsTheWordWhole) {
+  // CP1251: "ко/ро/_/буш/ка,"
+  const LyricLine line = ParseLyricLine("\xEA\xEE/\xF0\xEE/_/\xE1\xF3\xF8/\xEA\xE0,");
+  EXPECT_EQ(line.display, "\xEA\xEE\xF0\xEE\xE1\xF3\xF8\xEA\xE0,");
+  ASSERT_EQ(line.syllables.size(), 4u);
+  EXPECT_EQ(line.syllables[1].notes, 2);
 }
 
 }  // namespace

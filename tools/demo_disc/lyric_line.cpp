@@ -47,6 +47,14 @@ LyricLine ParseLyricLine(std::string_view words) {
       if (slash == std::string_view::npos) slash = word.size();
       const std::string_view piece = word.substr(from, slash - from);
       if (piece.empty()) throw Error("empty syllable in: " + std::string(words));
+      if (piece == "_") {
+        if (line.syllables.empty() || from == 0) {
+          throw Error("a hold without its syllable: " + std::string(words));
+        }
+        ++line.syllables.back().notes;
+        from = slash + 1;
+        continue;
+      }
       std::string text(piece);
       std::replace(text.begin(), text.end(), '+', ' ');
       line.syllables.push_back({text, 1});

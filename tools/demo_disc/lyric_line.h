@@ -1,7 +1,8 @@
 #pragma once
-// One line of words as the songs are written: syllables split by '/', a
-// lone '_' holding the previous syllable over one more note, and '+' joining
-// a word without a vowel to the next one ("в+рожь" is sung as one syllable).
+// One line of words as the songs are written: syllables split by '/', a '_'
+// (a word of its own after a word, or a syllable of its own inside one:
+// "ко/ро/_/буш/ка") holding the syllable before it over one more note, and
+// '+' joining a word without a vowel to the next ("в+рожь" is one syllable).
 
 #include <string>
 #include <string_view>

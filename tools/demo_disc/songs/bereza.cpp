@@ -51,8 +51,8 @@ SongScore VoPoleBerezaStoyala() {
       Sing(kRefrain8, kRefrainChords, "Лю/ли, лю/ли, три гу/доч/ка,"),
       Sing(kRefrain8, kRefrainChords, "Лю/ли, лю/ли, три гу/доч/ка."),
       VerseBreak(),
-      Sing(kNine, kLineChords, "Чет/вёр/ту/ю ба/ла/лай _ ку,"),
-      Sing(kNine, kLineChords, "Чет/вёр/ту/ю ба/ла/лай _ ку,"),
+      Sing(kNine, kLineChords, "Чет/вёр/ту/ю ба/ла/лай/_/ку,"),
+      Sing(kNine, kLineChords, "Чет/вёр/ту/ю ба/ла/лай/_/ку,"),
       Sing(kRefrain8, kRefrainChords, "Лю/ли, лю/ли, ба/ла/лай/ку,"),
       Sing(kRefrain8, kRefrainChords, "Лю/ли, лю/ли, ба/ла/лай/ку."),
   };
