@@ -1,0 +1,27 @@
+#include "app/window/dialog_adapters.h"
+
+#include <QDesktopServices>
+#include <QFile>
+
+#include "app/window/user_dialogs.h"
+#include "catalog/cp1251.h"
+
+namespace lyrova {
+
+void TFormShell::OpenFile(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+
+void TFormShell::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+void TFormShell::ShowMessage(const QString& text) { dialogs_.ShowMessage(text); }
+
+std::optional<std::string> TFormFilmChooser::AskFilmFile(const std::string& title, const std::string& filter) {
+  const auto chosen = dialogs_.OpenFileName(QString::fromUtf8(title), QString::fromUtf8(filter), QString());
+  if (!chosen) return std::nullopt;
+  return QFile::encodeName(*chosen).toStdString();
+}
+
+void TFormFilmChooser::ShowMessage(const std::string& text) {
+  dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(text)));
+}
+
+}  // namespace lyrova

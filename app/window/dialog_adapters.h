@@ -1,0 +1,34 @@
+#pragma once
+// The links' shell and the film chooser of the singer's window, answered
+// through the main window's user dialogs so that tests can answer them too.
+
+#include "app/widgets/link_actions.h"
+#include "video/film_chooser.h"
+
+namespace lyrova {
+
+class TUserDialogs;
+
+class TFormShell : public TShell {
+ public:
+  explicit TFormShell(TUserDialogs& dialogs) : dialogs_(dialogs) {}
+  void OpenFile(const QString& path) override;
+  void OpenUrl(const QUrl& url) override;
+  void ShowMessage(const QString& text) override;
+
+ private:
+  TUserDialogs& dialogs_;
+};
+
+class TFormFilmChooser : public IFilmChooser {
+ public:
+  explicit TFormFilmChooser(TUserDialogs& dialogs) : dialogs_(dialogs) {}
+  // The chosen path as the file system spells it.
+  std::optional<std::string> AskFilmFile(const std::string& title, const std::string& filter) override;
+  void ShowMessage(const std::string& text) override;
+
+ private:
+  TUserDialogs& dialogs_;
+};
+
+}  // namespace lyrova

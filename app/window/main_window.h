@@ -1,0 +1,188 @@
+#pragma once
+// TForm1, the main window: the catalogue and playlist views, the search box,
+// the three sliders and the picture buttons. It owns the catalogue, the
+// singer's window and the playback engine, brings them up when first shown
+// and takes them down in a fixed order when closed.
+
+#include <QWidget>
+#include <array>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "app/core/focus_return.h"
+#include "app/core/playlist_advance.h"
+#include "app/core/song_order.h"
+#include "app/window/song_end_bridge.h"
+#include "catalog/songs_catalog.h"
+#include "playback/playback_engine.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QSlider;
+
+namespace lyrova {
+
+class TForm2;
+class TFormShell;
+class TSettingsFile;
+class TSongView;
+class TUserDialogs;
+class TVideoForm;
+class TMessageEvent;
+
+// What the program entry hands the main window.
+struct TForm1Setup {
+  TUserDialogs* dialogs = nullptr;  // must outlive the window
+  std::string programPath;          // the program file: its folder, its settings file
+  CatalogResources catalog;         // the built-in catalogue
+  TAudioMode audio = TAudioMode::Device;
+};
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 792;
+  static constexpr int kClientHeight = 573;
+
+  explicit TForm1(const TForm1Setup& setup, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The configuration dialog, created after this window; it must outlive it.
+  void SetConfigDialog(TForm2* dialog) { config_ = dialog; }
+  // The settings file, beside the program or in the user's settings folder.
+  std::string SettingsPath() const;
+
+  // The window's controls, by their historical names.
+  TSongView* ListView1() const { return listView1_; }
+  TSongView* ListView2() const { return listView2_; }
+  QLineEdit* Edit1() const { return edit1_; }
+  QButtonGroup* RadioGroup1() const { return radioGroup1_; }
+  QSlider* TrackBar1() const { return trackBar1_; }
+  QSlider* TrackBar2() const { return trackBar2_; }
+  QSlider* TrackBar3() const { return trackBar3_; }
+  QWidget* PictureButton(int number) const;  // Image1 .. Image9, or null
+
+  TSongsCatalog& SongsCatalog() { return catalog_; }
+  TVideoForm* VideoForm() const { return video_.get(); }
+  TPlaybackEngine* Engine() const { return engine_.get(); }
+  const TPlayOrigin& PlayOrigin() const { return origin_; }
+  int SortColumn() const { return sortColumn_; }
+  // Start-up ran and the program is running; false also after it gave up.
+  bool Started() const { return started_; }
+
+  // Actions of the buttons and keys.
+  void ListView1DblClick();
+  void ListView2DblClick();
+  void Button1Click();  // add the selected catalogue rows to the playlist
+  void Button2Click();  // clear the playlist
+  void Button6Click();  // restore the whole catalogue view
+  void Button5Click();  // stop the song
+  void Button7Click();  // bring the singer's window to the front
+  void Button8Click();  // the configuration dialog
+  void SavePlaylist();
+  void LoadPlaylist();
+  void DoSearch();
+
+ signals:
+  // Start-up gave up or the window has closed: the program ends.
+  void programEnded();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Layout.
+  void BuildWindow();
+  QWidget* BuildPlayerBar();
+  QWidget* BuildMiddleColumn();
+  QWidget* BuildRightColumn();
+  QSlider* NewTrackBar(const char* hint, int min, int max, int position);
+
+  // Start-up and shutdown.
+  struct TGiveUp {};
+  std::string ProgramFolder() const;  // ends with "/"
+  void FormShow();
+  bool AppInit();
+  // Finds an image of the right size, asking for its folder; true when its
+  // version mark is right. Throws TGiveUp when the user ends the program.
+  bool AcceptImage(std::string& folder);
+  std::string SoundFontPath(const TSettingsFile& settings) const;
+  void FormClose();
+
+  // Song lists.
+  void FillCatalogView();
+  void RestoreCatalogView();
+  void ShowFoundSongs();
+  void ListView1ColumnClick(TSongView* view, int column);
+  void ListView1KeyDown(int key);
+  void ListView2KeyDown(int key);
+  void RetFocusEnter();
+  void Edit1KeyDown(QKeyEvent* key, bool& consumed);
+  void Image9Click();
+  void PostPlaySong(const SongRowTexts& row);
+  void TrackBar1Change(int position);
+  void TrackBar2Change(int position);
+  void TrackBar3Change(int position);
+
+  // Message handlers.
+  void Dispatch(const TMessageEvent& message);
+  void WMPlaySong(std::uint32_t code);
+  void WMStopSong();
+  void WMSongEnd();
+  void WMTempo(int a);
+  void WMPitch(int n);
+  void WMVolume(int p);
+  void WMBadVidFile(const std::string& failedFile, const std::string& reason);
+
+  // The general error report: the error's text in a message box, then on.
+  template <class Action>
+  void Guarded(Action&& action);
+  void ShowText(const std::string& cp1251);
+
+  TForm1Setup setup_;
+  TUserDialogs& dialogs_;
+  TSongsCatalog catalog_;
+  struct TCatalogSnapshot {
+    std::vector<SongRowTexts> rows;
+    std::array<int, 5> widths{};
+  } catalogSnapshot_;
+  std::unique_ptr<TFormShell> shell_;
+  TSongEndBridge songEnd_;
+  std::unique_ptr<TVideoForm> video_;
+  std::unique_ptr<TPlaybackEngine> engine_;
+  TForm2* config_ = nullptr;
+
+  TPlayOrigin origin_;
+  TFocusReturn<QWidget*> focusReturn_;
+  int sortColumn_ = 0;
+  bool shown_ = false;
+  bool started_ = false;
+  bool closed_ = false;
+
+  TSongView* listView1_ = nullptr;
+  TSongView* listView2_ = nullptr;
+  QLineEdit* edit1_ = nullptr;
+  QGroupBox* radioBox_ = nullptr;
+  QButtonGroup* radioGroup1_ = nullptr;
+  QSlider* trackBar1_ = nullptr;
+  QSlider* trackBar2_ = nullptr;
+  QSlider* trackBar3_ = nullptr;
+  QWidget* images_[10] = {};
+};
+
+template <class Action>
+void TForm1::Guarded(Action&& action) {
+  try {
+    action();
+  } catch (const std::exception& e) {
+    ShowText(e.what());
+  }
+}
+
+}  // namespace lyrova

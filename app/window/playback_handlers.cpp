@@ -1,0 +1,82 @@
+// The main window's playback messages: play, stop, the natural end of a song
+// (the playlist goes on), and the three sliders.
+
+#include <QCoreApplication>
+#include <QSlider>
+
+#include "app/window/main_window.h"
+#include "app/window/song_view.h"
+#include "app/window/window_messages.h"
+#include "config/config_dialog.h"
+#include "video/video_form.h"
+
+namespace lyrova {
+
+void TForm1::Dispatch(const TMessageEvent& message) {
+  const std::int32_t w = message.WParam();
+  switch (message.Message()) {
+    case TMessage::PlaySong: Guarded([&] { WMPlaySong(static_cast<std::uint32_t>(w)); }); break;
+    case TMessage::StopSong: Guarded([&] { WMStopSong(); }); break;
+    case TMessage::SongEnd:
+      Guarded([&] { WMSongEnd(); });
+      // The end-of-song thread waits for this, whatever the handler did.
+      songEnd_.Handled();
+      break;
+    case TMessage::Pitch: Guarded([&] { WMPitch(w); }); break;
+    case TMessage::Tempo: Guarded([&] { WMTempo(w); }); break;
+    case TMessage::Volume: Guarded([&] { WMVolume(w); }); break;
+  }
+}
+
+void TForm1::WMPlaySong(std::uint32_t code) {
+  if (engine_) engine_->WMPlaySong(code);
+}
+
+void TForm1::WMStopSong() {
+  if (engine_) engine_->WMStopSong();
+}
+
+void TForm1::WMSongEnd() {
+  const int next = NextPlaylistRow(origin_, listView2_->RowCount());
+  if (next < 0) return;
+  listView2_->SetCurrentRow(next);
+  ListView2DblClick();
+}
+
+void TForm1::WMTempo(int a) {
+  if (engine_) engine_->WMTempo(a);
+}
+
+void TForm1::WMPitch(int n) {
+  if (engine_) engine_->WMPitch(n);
+}
+
+void TForm1::WMVolume(int p) {
+  if (engine_) engine_->WMVolume(p);
+}
+
+void TForm1::TrackBar1Change(int position) {
+  QCoreApplication::postEvent(this, new TMessageEvent(TMessage::Tempo, -position));
+}
+
+void TForm1::TrackBar2Change(int position) {
+  QCoreApplication::postEvent(this, new TMessageEvent(TMessage::Pitch, -position));
+}
+
+void TForm1::TrackBar3Change(int position) {
+  QCoreApplication::postEvent(this, new TMessageEvent(TMessage::Volume, position));
+}
+
+void TForm1::Button5Click() { QCoreApplication::postEvent(this, new TMessageEvent(TMessage::StopSong, 0)); }
+
+void TForm1::Button8Click() {
+  if (config_) config_->exec();
+}
+
+void TForm1::Button7Click() {
+  if (!video_) return;
+  video_->raise();
+  video_->activateWindow();
+}
+
+}  // namespace lyrova

@@ -1,0 +1,49 @@
+#include "app/window/qt_user_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace lyrova {
+
+void TQtUserDialogs::ShowMessage(const QString& text) {
+  QMessageBox::information(parent_, QApplication::applicationName(), text);
+}
+
+bool TQtUserDialogs::Confirm(const QString& text) {
+  return QMessageBox::question(parent_, QApplication::applicationName(), text,
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<QString> TQtUserDialogs::ChooseFolder(const QString& prompt, const QString& start) {
+  // A start that names no existing folder opens the chooser at its root.
+  const QString dir = QFileInfo(start).isDir() ? start : QString();
+  const QString chosen = QFileDialog::getExistingDirectory(parent_, prompt, dir);
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
+}
+
+std::optional<QString> TQtUserDialogs::OpenFileName(const QString& title, const QString& filter,
+                                                    const QString& defaultSuffix) {
+  QFileDialog dialog(parent_, title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+std::optional<QString> TQtUserDialogs::SaveFileName(const QString& title, const QString& filter,
+                                                    const QString& defaultSuffix) {
+  QFileDialog dialog(parent_, title, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace lyrova

@@ -1,0 +1,40 @@
+#include "app/window/song_end_bridge.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include "app/window/window_messages.h"
+
+namespace lyrova {
+
+void TSongEndBridge::WMSongEnd() {
+  if (QThread::currentThread() == window_->thread()) {
+    {
+      std::lock_guard lock(mutex_);
+      if (closing_) return;
+      ++posted_;
+    }
+    TMessageEvent event(TMessage::SongEnd, 0);
+    QCoreApplication::sendEvent(window_, &event);
+    return;
+  }
+  std::unique_lock lock(mutex_);
+  if (closing_) return;
+  const std::uint64_t ticket = ++posted_;
+  QCoreApplication::postEvent(window_, new TMessageEvent(TMessage::SongEnd, 0));
+  handledCv_.wait(lock, [&] { return closing_ || handled_ >= ticket; });
+}
+
+void TSongEndBridge::Handled() {
+  std::lock_guard lock(mutex_);
+  ++handled_;
+  handledCv_.notify_all();
+}
+
+void TSongEndBridge::Close() {
+  std::lock_guard lock(mutex_);
+  closing_ = true;
+  handledCv_.notify_all();
+}
+
+}  // namespace lyrova

@@ -1,0 +1,117 @@
+#include "app/window/song_view.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include "catalog/cp1251.h"
+
+namespace lyrova {
+
+namespace {
+
+constexpr int kBytesRole = Qt::UserRole;
+
+}  // namespace
+
+TSongView::TSongView(bool multiSelect, QWidget* parent) : QTreeWidget(parent) {
+  setColumnCount(kColumnCount);
+  setHeaderLabels({QStringLiteral("Код"), QStringLiteral("Название"), QStringLiteral("Исполнитель"),
+                   QStringLiteral("Музыка"), QStringLiteral("Слова")});
+  for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, kInitialColumnWidth);
+  // Turning sorting off also makes the headers unclickable, so it comes first.
+  setSortingEnabled(false);
+  header()->setStretchLastSection(false);
+  header()->setSectionsClickable(true);
+  header()->setSectionsMovable(false);
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setToolTip(QStringLiteral("Двойной щелчок - спеть."));
+}
+
+void TSongView::AppendRow(const SongRowTexts& texts) {
+  auto* item = new QTreeWidgetItem;
+  for (int c = 0; c < kColumnCount; ++c) {
+    item->setText(c, QString::fromUtf8(Cp1251ToUtf8(texts[c])));
+    item->setData(c, kBytesRole, QByteArray::fromStdString(texts[c]));
+  }
+  addTopLevelItem(item);
+}
+
+SongRowTexts TSongView::RowTexts(int row) const {
+  SongRowTexts texts;
+  const QTreeWidgetItem* item = topLevelItem(row);
+  if (!item) return texts;
+  for (int c = 0; c < kColumnCount; ++c) texts[c] = item->data(c, kBytesRole).toByteArray().toStdString();
+  return texts;
+}
+
+void TSongView::RemoveRow(int row) { delete takeTopLevelItem(row); }
+
+int TSongView::CurrentRow() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
+}
+
+void TSongView::SetCurrentRow(int row) {
+  QTreeWidgetItem* item = topLevelItem(row);
+  if (!item) {
+    clearSelection();
+    setCurrentItem(nullptr);
+    return;
+  }
+  setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::vector<int> TSongView::SelectedRows() const {
+  std::vector<int> rows;
+  for (int r = 0; r < RowCount(); ++r) {
+    if (topLevelItem(r)->isSelected()) rows.push_back(r);
+  }
+  return rows;
+}
+
+void TSongView::SortByColumn(int column) {
+  std::vector<SongRowTexts> rows;
+  rows.reserve(RowCount());
+  for (int r = 0; r < RowCount(); ++r) rows.push_back(RowTexts(r));
+  const std::vector<int> order = SortedRowOrder(rows, column);
+
+  QTreeWidgetItem* current = currentItem();
+  std::vector<QTreeWidgetItem*> items;
+  std::vector<bool> selected;
+  for (int r = 0; r < RowCount(); ++r) {
+    items.push_back(topLevelItem(r));
+    selected.push_back(topLevelItem(r)->isSelected());
+  }
+  const bool updates = updatesEnabled();
+  setUpdatesEnabled(false);
+  while (RowCount() > 0) takeTopLevelItem(RowCount() - 1);
+  QList<QTreeWidgetItem*> sorted;
+  for (int r : order) sorted.push_back(items[r]);
+  addTopLevelItems(sorted);
+  if (current) setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+  for (int r : order) items[r]->setSelected(selected[r]);
+  setUpdatesEnabled(updates);
+}
+
+void TSongView::mouseDoubleClickEvent(QMouseEvent* event) {
+  QTreeWidget::mouseDoubleClickEvent(event);
+  emit dblClick();
+}
+
+void TSongView::keyPressEvent(QKeyEvent* event) {
+  emit keyDown(event->key());
+  QTreeWidget::keyPressEvent(event);
+}
+
+void TSongView::focusOutEvent(QFocusEvent* event) {
+  QTreeWidget::focusOutEvent(event);
+  emit exited();
+}
+
+}  // namespace lyrova

@@ -1,0 +1,145 @@
+// Start-up: the song image is found and checked, the catalogue, the singer's
+// window and the synthesizer are brought up and the look is read; then the
+// threads start.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <fstream>
+
+#include "app/window/main_window.h"
+#include "app/window/song_view.h"
+#include "app/window/user_dialogs.h"
+#include "catalog/catalog_errors.h"
+#include "catalog/cp1251.h"
+#include "catalog/file_path.h"
+#include "config/config_dialog.h"
+#include "config/settings.h"
+#include "config/settings_path.h"
+#include "video/video_form.h"
+
+namespace lyrova {
+
+namespace {
+
+constexpr std::int64_t kImageSize = 111'945'728;
+constexpr std::int64_t kVersionMarkOffset = kImageSize - 2;
+constexpr unsigned kVersionMark = 59966;
+constexpr char kImageName[] = "rmidi.img";
+constexpr char kBadImageText[] = "Invalid or unknown version rmidi.img";
+constexpr char kFolderPrompt[] =
+    "Укажите путь к файлам с диска Караоке (версия 3)\r\nили выберите Отмена чтобы завершить программу.";
+constexpr char kGiveUpQuestion[] = "Файлы необходимые для работы приложения не найдены! Завершить программу?";
+
+std::string WithSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// The process's current folder: where the image is looked for once the
+// configured folder held an image of the wrong size.
+std::string CurrentFolder() { return WithSeparator(QFile::encodeName(QDir::currentPath()).toStdString()); }
+
+}  // namespace
+
+std::string TForm1::SettingsPath() const {
+  const std::string beside = IniPathBeside(setup_.programPath);
+  const std::string userFolder = UserSettingsFolder();
+  const std::string path = ChooseSettingsPath(beside, userFolder);
+  if (path != beside) QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(userFolder)));
+  return path;
+}
+
+void TForm1::FormShow() {
+  if (!AppInit()) {
+    emit programEnded();
+    return;
+  }
+  Guarded([&] {
+    for (const std::string& port : engine_->EnumPorts()) {
+      if (config_) config_->AddPortName(QString::fromUtf8(Cp1251ToUtf8(port)));
+    }
+    video_->show();
+    engine_->StartThreads(*video_);
+    started_ = true;
+  });
+}
+
+bool TForm1::AcceptImage(std::string& folder) {
+  if (folder.empty()) folder = CurrentFolder();
+  for (;;) {
+    std::ifstream image(JoinPath(folder, kImageName), std::ios::binary | std::ios::ate);
+    if (image) {
+      if (static_cast<std::int64_t>(image.tellg()) == kImageSize) {
+        unsigned char mark[2] = {};
+        image.seekg(kVersionMarkOffset);
+        image.read(reinterpret_cast<char*>(mark), 2);
+        return image && (mark[0] | mark[1] << 8) == kVersionMark;
+      }
+      ShowText(kBadImageText);
+      // The current folder is tried next, once: a wrong image there would
+      // otherwise bring the same message back without end.
+      if (folder != CurrentFolder()) {
+        folder = CurrentFolder();
+        continue;
+      }
+    }
+    const QString start = QFile::decodeName(QByteArray::fromStdString(folder));
+    if (auto chosen = dialogs_.ChooseFolder(QString::fromUtf8(kFolderPrompt), start)) {
+      folder = WithSeparator(QFile::encodeName(*chosen).toStdString());
+      continue;
+    }
+    if (dialogs_.Confirm(QString::fromUtf8(kGiveUpQuestion))) throw TGiveUp{};
+  }
+}
+
+bool TForm1::AppInit() {
+  TSettingsFile settings(SettingsPath(), ProgramFolder());
+  std::string folder = settings.DiscFolder();
+  bool markOk = false;
+  try {
+    markOk = AcceptImage(folder);
+  } catch (const TGiveUp&) {
+    return false;
+  }
+  if (markOk) {
+    Guarded([&] {
+      if (!catalog_.LoadCatalog(folder, setup_.catalog)) {
+        ShowText(kImageNotFoundText);
+        emit programEnded();
+      }
+    });
+    Guarded([&] { settings.SetDiscFolder(folder); });
+  } else {
+    ShowText(kBadImageText);
+  }
+
+  sortColumn_ = 0;
+  FillCatalogView();
+  listView1_->SetCurrentRow(0);
+
+  video_ = std::make_unique<TVideoForm>(this);
+  connect(video_.get(), &TVideoForm::MainWindowWanted, this, [this] {
+    raise();
+    activateWindow();
+  });
+
+  engine_ = std::make_unique<TPlaybackEngine>(catalog_, *video_, songEnd_);
+  try {
+    engine_->DMInit(SoundFontPath(settings), setup_.audio);
+  } catch (const std::exception& e) {
+    ShowText(e.what());
+    return false;
+  }
+
+  if (auto failure = ReadLookSettings(settings.Ini(), Settings())) ShowText(*failure);
+  listView1_->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+std::string TForm1::SoundFontPath(const TSettingsFile& settings) const {
+  const std::string chosen = settings.SoundFont();
+  return chosen.empty() ? TPlaybackEngine::DefaultSoundFont() : chosen;
+}
+
+}  // namespace lyrova

@@ -1,0 +1,30 @@
+#pragma once
+// Every message box and file or folder dialog the main window shows goes
+// through this interface, so that tests can answer them.
+
+#include <QString>
+#include <optional>
+
+namespace lyrova {
+
+class TUserDialogs {
+ public:
+  virtual ~TUserDialogs() = default;
+
+  // A modal message box with an Ok button.
+  virtual void ShowMessage(const QString& text) = 0;
+  // A modal confirmation with Yes and No; true for Yes.
+  virtual bool Confirm(const QString& text) = 0;
+  // The folder chooser with `prompt` as its title line, `start` pre-selected
+  // when it names a folder. The chosen folder, or nothing when cancelled.
+  virtual std::optional<QString> ChooseFolder(const QString& prompt, const QString& start) = 0;
+  // File dialogs: `filter` in Qt's "Name (*.ext);;..." form; `defaultSuffix`
+  // is added to a typed name without one. Nothing when cancelled.
+  virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
+                                              const QString& defaultSuffix) = 0;
+  // Replaces an existing file without asking.
+  virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
+                                              const QString& defaultSuffix) = 0;
+};
+
+}  // namespace lyrova

@@ -1,0 +1,58 @@
+#pragma once
+// Answers the main window's dialogs from a script and records what it showed.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "app/window/user_dialogs.h"
+
+namespace lyrova::test {
+
+class TScriptedDialogs : public TUserDialogs {
+ public:
+  // Answers, taken in order; an empty queue answers "cancel" and "No".
+  std::deque<std::optional<QString>> folders;
+  std::deque<bool> confirms;
+  std::deque<std::optional<QString>> openFiles;
+  std::deque<std::optional<QString>> saveFiles;
+
+  // What was shown, in order.
+  QStringList messages;
+  QStringList folderPrompts;
+  QStringList questions;
+  QStringList fileFilters;
+  QStringList fileSuffixes;
+
+  void ShowMessage(const QString& text) override { messages << text; }
+  bool Confirm(const QString& text) override {
+    questions << text;
+    return Take(confirms, false);
+  }
+  std::optional<QString> ChooseFolder(const QString& prompt, const QString&) override {
+    folderPrompts << prompt;
+    return Take(folders, std::optional<QString>());
+  }
+  std::optional<QString> OpenFileName(const QString&, const QString& filter, const QString& suffix) override {
+    fileFilters << filter;
+    fileSuffixes << suffix;
+    return Take(openFiles, std::optional<QString>());
+  }
+  std::optional<QString> SaveFileName(const QString&, const QString& filter, const QString& suffix) override {
+    fileFilters << filter;
+    fileSuffixes << suffix;
+    return Take(saveFiles, std::optional<QString>());
+  }
+
+ private:
+  template <class T>
+  static T Take(std::deque<T>& queue, T whenEmpty) {
+    if (queue.empty()) return whenEmpty;
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace lyrova::test

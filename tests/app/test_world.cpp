@@ -1,0 +1,78 @@
+#include "tests/app/test_world.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <stdexcept>
+
+#include "config/ini_file.h"
+
+namespace lyrova::test {
+
+TTestWorld::TTestWorld() {
+  if (!root_.isValid()) throw std::runtime_error("no temporary folder");
+  QDir(root_.path()).mkpath("bin");
+  QDir(root_.path()).mkpath("disc");
+  QDir(root_.path()).mkpath("cwd");
+  // The current folder is where a refused image's next try looks: keep it empty.
+  QDir::setCurrent(root_.filePath("cwd"));
+}
+
+std::string TTestWorld::ProgramPath() const { return QFile::encodeName(ProgramDir() + "/lyrova").toStdString(); }
+
+std::string TTestWorld::SettingsPath() const { return ProgramPath() + ".ini"; }
+
+void TTestWorld::WriteImage(const QString& folder, qint64 size, quint16 mark) {
+  QFile image(folder + "/rmidi.img");
+  if (!image.open(QIODevice::WriteOnly | QIODevice::Truncate) || !image.resize(size) || !image.seek(size - 2))
+    throw std::runtime_error("cannot write the image");
+  const char bytes[2] = {static_cast<char>(mark & 0xFF), static_cast<char>(mark >> 8)};
+  image.write(bytes, 2);
+}
+
+void TTestWorld::WriteSetting(const char* section, const char* key, const std::string& value) {
+  TIniFile(SettingsPath()).WriteString(section, key, value);
+}
+
+bool TTestWorld::HasSetting(const char* section, const char* key) const {
+  return TIniFile(SettingsPath()).ValueExists(section, key);
+}
+
+std::string TTestWorld::ReadSetting(const char* section, const char* key) const {
+  return TIniFile(SettingsPath()).ReadString(section, key, "<missing>");
+}
+
+QString TTestWorld::FilmPath() {
+  static QTemporaryDir folder;
+  static const QString path = [] {
+    const QString film = folder.filePath("film.mpg");
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=25", "-t", "1",
+                            "-c:v", "mpeg1video", "-f", "mpeg", film});
+    if (!ffmpeg.waitForFinished(30000) || ffmpeg.exitCode() != 0) throw std::runtime_error("ffmpeg failed");
+    return film;
+  }();
+  return path;
+}
+
+std::unique_ptr<TForm1> TTestWorld::MakeForm(TScriptedDialogs& dialogs, const CatalogResources& resources,
+                                             TAudioMode audio) {
+  TForm1Setup setup;
+  setup.dialogs = &dialogs;
+  setup.programPath = ProgramPath();
+  setup.catalog = resources;
+  setup.audio = audio;
+  return std::make_unique<TForm1>(setup);
+}
+
+bool TTestWorld::Start(TForm1& form, bool* ended) {
+  QSignalSpy endedSpy(&form, &TForm1::programEnded);
+  form.show();
+  const bool finished = QTest::qWaitFor([&] { return form.Started() || endedSpy.count() > 0; }, 10000);
+  if (ended) *ended = endedSpy.count() > 0;
+  return finished && form.Started() && endedSpy.count() == 0;
+}
+
+}  // namespace lyrova::test

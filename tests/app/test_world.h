@@ -1,0 +1,46 @@
+#pragma once
+// A program folder, a disc folder and a settings file in a temporary folder,
+// and the main window started on them with scripted dialogs.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "app/window/main_window.h"
+#include "tests/app/scripted_dialogs.h"
+
+namespace lyrova::test {
+
+inline constexpr qint64 kImageSize = 111'945'728;
+inline constexpr quint16 kVersionMark = 59966;
+
+class TTestWorld {
+ public:
+  TTestWorld();
+
+  QString ProgramDir() const { return root_.filePath("bin"); }
+  QString DiscDir() const { return root_.filePath("disc"); }
+  std::string ProgramPath() const;
+  std::string SettingsPath() const;
+
+  // A sparse song image of `size` bytes ending with `mark`.
+  static void WriteImage(const QString& folder, qint64 size, quint16 mark);
+  void WriteSetting(const char* section, const char* key, const std::string& value);
+  bool HasSetting(const char* section, const char* key) const;
+  std::string ReadSetting(const char* section, const char* key) const;
+  // A one-second film, made once per test program.
+  static QString FilmPath();
+
+  // The main window on this world; `resources` must outlive it.
+  std::unique_ptr<TForm1> MakeForm(TScriptedDialogs& dialogs, const CatalogResources& resources,
+                                   TAudioMode audio = TAudioMode::Silent);
+  // Shows the window and waits until start-up has finished either way;
+  // true when the program runs.
+  static bool Start(TForm1& form, bool* ended = nullptr);
+
+ private:
+  QTemporaryDir root_;
+};
+
+}  // namespace lyrova::test
