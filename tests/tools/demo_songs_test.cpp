@@ -31,6 +31,14 @@ TEST_P(DemoSong, HasOneTimingValuePerTimedCharacterPlusTheIntroduction) {
   EXPECT_EQ(std::vector<std::uint32_t>(decoded.begin(), decoded.end()), song.timing);
 }
 
+TEST_P(DemoSong, LinesFitTheLyricArea) {
+  for (const std::string& line : RenderSong(score()).wordLines) {
+    EXPECT_LE(line.size(), kMaxShownLineChars) << line;
+    EXPECT_EQ(line.find("  "), std::string::npos);
+    EXPECT_TRUE(line.empty() || (line.front() != ' ' && line.back() != ' '));
+  }
+}
+
 TEST_P(DemoSong, EveryWordStartsOnAMelodyNote) {
   const RenderedSong song = RenderSong(score());
   ByteVector midi = song.midi;

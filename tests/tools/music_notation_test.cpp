@@ -71,6 +71,8 @@ TEST(LyricLine, SyllablesHoldsJoinsAndPunctuation) {
   EXPECT_EQ(line.syllables[2].notes, 2);                   // held over one more note
   EXPECT_EQ(line.syllables[4].text, "\xF0\xEE\xE7\x97");   // the dash joins the syllable before
   EXPECT_EQ(line.syllables[5].text, "\xE2 \xEB\xE5\xF1");  // "в лес" sung as one
+  // Breaks between words only: not before the dash, not inside "в лес".
+  EXPECT_EQ(line.breaks, (std::vector<std::size_t>{3, 10, 18}));
   for (const char* bad : {"_ a", "\x97 a", "a//b", "_/a", "a _/b"}) {
     EXPECT_THROW(ParseLyricLine(bad), Error) << bad;
   }

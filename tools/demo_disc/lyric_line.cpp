@@ -34,7 +34,11 @@ LyricLine ParseLyricLine(std::string_view words) {
     const bool hasLetters = std::any_of(word.begin(), word.end(), [](char c) {
       return IsLetterOrDigit(static_cast<unsigned char>(c));
     });
-    if (!line.display.empty()) line.display += ' ';
+    if (!line.display.empty()) {
+      // A dash stays on the line of the word before it.
+      if (hasLetters) line.breaks.push_back(line.display.size());
+      line.display += ' ';
+    }
     if (!hasLetters) {
       if (line.syllables.empty()) throw Error("punctuation starts the line: " + std::string(words));
       line.syllables.back().text += word;

@@ -18,6 +18,9 @@ struct Syllable {
 struct LyricLine {
   std::string display;  // the line as shown, words separated by one space
   std::vector<Syllable> syllables;
+  // Spaces of `display` where the line may be broken in two: between words,
+  // not within a syllable ("в рожь") nor before a word of punctuation alone.
+  std::vector<std::size_t> breaks;
 };
 
 // `words` is CP1251. A word of punctuation only ("—") joins the syllable

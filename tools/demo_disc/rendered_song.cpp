@@ -34,6 +34,20 @@ void PlaceSyllables(const LyricLine& line, const Melody& melody, std::vector<Sun
   }
 }
 
+// A long line is shown as two, broken at the allowed space nearest its middle.
+std::vector<std::string> WrapLine(const LyricLine& line) {
+  const std::string& text = line.display;
+  if (text.size() <= kMaxShownLineChars || line.breaks.empty()) return {text};
+  const auto distance = [middle = text.size() / 2](std::size_t at) {
+    return at > middle ? at - middle : middle - at;
+  };
+  std::size_t best = line.breaks.front();
+  for (std::size_t at : line.breaks) {
+    if (distance(at) < distance(best)) best = at;
+  }
+  return {text.substr(0, best), text.substr(best + 1)};
+}
+
 std::uint32_t ReadBe32(const ByteVector& b, std::size_t at) {
   return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 |
          std::uint32_t{b[at + 2]} << 8 | b[at + 3];
@@ -104,7 +118,7 @@ RenderedSong Render(const SongScore& score) {
     if (line.words) {
       const LyricLine lyric = ParseLyricLine(Cp1251FromUtf8(line.words));
       PlaceSyllables(lyric, melody, syllables, line.words);
-      song.wordLines.push_back(lyric.display);
+      for (std::string& shown : WrapLine(lyric)) song.wordLines.push_back(std::move(shown));
     }
     timeline.melody.insert(timeline.melody.end(), melody.notes.begin(), melody.notes.end());
     timeline.chords.insert(timeline.chords.end(), chords.begin(), chords.end());

@@ -11,12 +11,16 @@
 
 namespace lyrova::demo {
 
+// At the player's default lyric font a line of about this many characters
+// fills the lyric area; longer lines of the words are shown as two.
+inline constexpr std::size_t kMaxShownLineChars = 21;
+
 struct RenderedSong {
   std::string title;  // CP1251, as written on the header lines
   std::string lyricist;
   std::string composer;
   std::string singer;
-  std::vector<std::string> wordLines;  // CP1251; empty lines part the verses
+  std::vector<std::string> wordLines;  // CP1251, as shown; empty lines part the verses
   ByteVector midi;                     // as stored, damage included
   std::vector<std::uint32_t> timing;   // introduction, then one value per sung character
   ByteVector points;                   // the timing packed
