@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "config/ini_file.h"
 #include "resources/catalog/built_in_catalog.h"

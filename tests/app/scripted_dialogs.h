@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <optional>
+#include <utility>
 
 #include "app/window/user_dialogs.h"
 
@@ -47,9 +48,9 @@ class TScriptedDialogs : public TUserDialogs {
 
  private:
   template <class T>
-  static T Take(std::deque<T>& queue, T whenEmpty) {
+  static T Take(std::deque<T>& queue, const T& whenEmpty) {
     if (queue.empty()) return whenEmpty;
-    T answer = queue.front();
+    T answer = std::move(queue.front());
     queue.pop_front();
     return answer;
   }
