@@ -37,6 +37,9 @@ TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
   colours.setColor(QPalette::Window, kFormColor);
   setPalette(colours);
   setAutoFillBackground(true);
+  // The small type the window was laid out for: the search choices and the
+  // playlist columns fit the narrow right column with it.
+  setFont(QFont(QStringLiteral("Arial"), 8));
   BuildWindow();
   resize(kClientWidth, kClientHeight);
   // The outer 800 x 600 of the window less its frame.
