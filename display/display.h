@@ -27,7 +27,6 @@ class TDisplay {
   // post a repaint to the window; it may be empty. E_FAIL when the size is
   // below 1 or the buffers cannot be allocated.
   HResult OpenWindowed(std::function<void()> presented, int width, int height);
-  bool Opened() const { return opened_; }
 
   // Fills the back buffer with a raw pixel value; E_POINTER without one.
   HResult FillBack(std::uint32_t pixel);

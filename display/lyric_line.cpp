@@ -64,7 +64,6 @@ TLline::TLline(const TRect& slot)
 void TLline::Init(const std::string& text, const std::string& fontName, int fontHeight,
                   ColorRef color1, ColorRef color2, ColorRef shadow) {
   text_ = text;
-  fontHeight_ = fontHeight;
   const QFont font = MakeFont(fontName, fontHeight);
   const QFontMetrics metrics(font);
 

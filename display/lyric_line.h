@@ -41,7 +41,6 @@ class TLline {
   const std::vector<TRect>& CharBoxes() const { return charBoxes_; }
   int OffsetX() const { return offsetX_; }
   int OffsetY() const { return offsetY_; }
-  int FontHeight() const { return fontHeight_; }
   // The whole text's measured extent.
   int TextWidth() const { return textWidth_; }
   int TextHeight() const { return textHeight_; }
@@ -51,7 +50,6 @@ class TLline {
   int width_;
   int height_;
   std::string text_;
-  int fontHeight_ = 0;
   std::vector<TRect> charBoxes_;
   int offsetX_ = 0;
   int offsetY_ = 0;

@@ -11,7 +11,6 @@ HResult TSurface::Build(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) return E_OUTOFMEMORY;
   image_ = std::move(image);
-  keyed_ = false;
   return S_OK;
 }
 
@@ -28,7 +27,6 @@ std::uint32_t TSurface::PixelOfColor(ColorRef colour) const {
 
 HResult TSurface::SetSourceKey(ColorRef colour) {
   if (image_.isNull()) return E_POINTER;
-  keyed_ = true;
   key_ = PixelOfColor(colour);
   return S_OK;
 }

@@ -26,7 +26,6 @@ class TSurface {
   std::uint32_t PixelOfColor(ColorRef colour) const;
 
   HResult SetSourceKey(ColorRef colour);
-  bool Keyed() const { return keyed_; }
   std::uint32_t SourceKey() const { return key_; }
 
   // Stretches the part (x, y, w, h) of `bitmap` over the whole surface; a
@@ -44,7 +43,6 @@ class TSurface {
 
  private:
   QImage image_;
-  bool keyed_ = false;
   std::uint32_t key_ = 0;
 };
 

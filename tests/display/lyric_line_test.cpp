@@ -233,14 +233,5 @@ TEST(LyricLineDraw, CharacterIndexOutOfRangeDrawsUnsung) {
   }
 }
 
-TEST(LyricLineDraw, TextWiderThanTheSurfaceIsClipped) {
-  const TLline line = Line("Очень-очень длинная строка песни без конца", 100);
-  TSurface s = Black();
-  line.DrawOnScreen(s, 0, 280, 3, 0.5f);
-  const Extent ink = Find(s.Image(), IsInk);
-  EXPECT_EQ(ink.minX, 0);
-  EXPECT_EQ(ink.maxX, 799);
-}
-
 }  // namespace
 }  // namespace lyrova

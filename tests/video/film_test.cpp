@@ -124,13 +124,5 @@ TEST(FilmPlayer, FallingFarBehindPicksUpWhereTheFilmWas) {
   EXPECT_EQ(*player.FrameAt(late + kFrameUs + 10), frames[2].image);
 }
 
-TEST(FilmPlayer, NeverWaitsForTheDecoder) {
-  TFilmPlayer player(Film(), QSize(800, 600));
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < 200; ++i) ASSERT_NE(player.FrameAt(i * 20000), nullptr);
-  const auto spent = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(spent, std::chrono::seconds(2));
-}
-
 }  // namespace
 }  // namespace lyrova

@@ -157,15 +157,5 @@ TEST(LyricLayout, LineCountBelowOneIsOneLine) {
   }
 }
 
-TEST(LyricLayout, IntroLineComesFirst) {
-  TLyricPage page([] { return Look(); });
-  page.SetLyrics(Words({"", "Раз", ""}));
-  const auto& lines = *page.Snapshot()->lines;
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(Cp1251ToUtf8(lines[0].Text()), "Вступление...");
-  EXPECT_EQ(lines[0].CharCount(), 13);
-  EXPECT_EQ(Cp1251ToUtf8(lines[1].Text()), "Раз");
-}
-
 }  // namespace
 }  // namespace lyrova
