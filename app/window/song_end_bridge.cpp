@@ -27,7 +27,8 @@ void TSongEndBridge::WMSongEnd() {
 
 void TSongEndBridge::Handled() {
   std::lock_guard lock(mutex_);
-  ++handled_;
+  // An end that no thread handed over waits for nothing and settles nothing.
+  if (handled_ < posted_) ++handled_;
   handledCv_.notify_all();
 }
 

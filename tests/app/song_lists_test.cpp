@@ -79,6 +79,7 @@ class SongListsTest : public QObject {
   void focusGoesBackFromSlidersAndSearchModes();
   void slidersPostNegatedPositions();
   void playlistSavesAndLoadsThroughTheButtons();
+  void handlerErrorsAreReportedAndTheProgramGoesOn();
   void loadRefusesOtherFilesAndReportsUnknownCodes();
 
  private:
@@ -368,6 +369,18 @@ void SongListsTest::loadRefusesOtherFilesAndReportsUnknownCodes() {
   QCOMPARE(Column(playlist_, 0), QStringList{"0002"});  // the rows before the unknown code stay
   QCOMPARE(dialogs_.messages.size(), 1);
   QVERIFY2(dialogs_.messages.first().contains("7777"), qPrintable(dialogs_.messages.first()));
+}
+
+void SongListsTest::handlerErrorsAreReportedAndTheProgramGoesOn() {
+  form_->removeEventFilter(recorder_.get());
+  QCoreApplication::postEvent(form_.get(), new TMessageEvent(TMessage::PlaySong, 9999));
+  QTRY_COMPARE(dialogs_.messages.size(), 1);
+  form_->installEventFilter(recorder_.get());
+  QVERIFY(!form_->Engine()->SongPlaying());
+  // The window still answers.
+  form_->Edit1()->setText("Утро");
+  form_->DoSearch();
+  QCOMPARE(Column(catalogue_, 0), QStringList{"0025"});
 }
 
 }  // namespace lyrova::test
