@@ -105,13 +105,13 @@ class TForm1 : public QWidget {
   QSlider* NewTrackBar(const char* hint, int min, int max, int position);
 
   // Start-up and shutdown.
-  struct TGiveUp {};
+  enum class TImageCheck { Accepted, WrongVersion, GaveUp };
   std::string ProgramFolder() const;  // ends with "/"
   void FormShow();
   bool AppInit();
-  // Finds an image of the right size, asking for its folder; true when its
-  // version mark is right. Throws TGiveUp when the user ends the program.
-  bool AcceptImage(std::string& folder);
+  // Finds an image of the right size, asking for its folder, and checks its
+  // version mark; GaveUp when the user chose to end the program.
+  TImageCheck AcceptImage(std::string& folder);
   std::string SoundFontPath(const TSettingsFile& settings) const;
   void FormClose();
 

@@ -65,7 +65,7 @@ void TForm1::FormShow() {
   });
 }
 
-bool TForm1::AcceptImage(std::string& folder) {
+TForm1::TImageCheck TForm1::AcceptImage(std::string& folder) {
   if (folder.empty()) folder = CurrentFolder();
   for (;;) {
     std::ifstream image(JoinPath(folder, kImageName), std::ios::binary | std::ios::ate);
@@ -74,7 +74,8 @@ bool TForm1::AcceptImage(std::string& folder) {
         unsigned char mark[2] = {};
         image.seekg(kVersionMarkOffset);
         image.read(reinterpret_cast<char*>(mark), 2);
-        return image && (mark[0] | mark[1] << 8) == kVersionMark;
+        const bool marked = image && (mark[0] | mark[1] << 8) == kVersionMark;
+        return marked ? TImageCheck::Accepted : TImageCheck::WrongVersion;
       }
       ShowText(kBadImageText);
       // The current folder is tried next, once: a wrong image there would
@@ -89,20 +90,16 @@ bool TForm1::AcceptImage(std::string& folder) {
       folder = WithSeparator(QFile::encodeName(*chosen).toStdString());
       continue;
     }
-    if (dialogs_.Confirm(QString::fromUtf8(kGiveUpQuestion))) throw TGiveUp{};
+    if (dialogs_.Confirm(QString::fromUtf8(kGiveUpQuestion))) return TImageCheck::GaveUp;
   }
 }
 
 bool TForm1::AppInit() {
   TSettingsFile settings(SettingsPath(), ProgramFolder());
   std::string folder = settings.DiscFolder();
-  bool markOk = false;
-  try {
-    markOk = AcceptImage(folder);
-  } catch (const TGiveUp&) {
-    return false;
-  }
-  if (markOk) {
+  const TImageCheck check = AcceptImage(folder);
+  if (check == TImageCheck::GaveUp) return false;
+  if (check == TImageCheck::Accepted) {
     Guarded([&] {
       if (!catalog_.LoadCatalog(folder, setup_.catalog)) {
         ShowText(kImageNotFoundText);

@@ -1,17 +1,20 @@
 // The end of a song crossing from the end-of-song thread to the window: the
 // thread waits until the window has handled it, and is let go at shutdown.
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
-#include <QTest>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "app/window/song_end_bridge.h"
 #include "app/window/window_messages.h"
 
-namespace lyrova::test {
-
+namespace lyrova {
 namespace {
+
+using namespace std::chrono_literals;
 
 class TEndReceiver : public QObject {
  public:
@@ -27,18 +30,18 @@ class TEndReceiver : public QObject {
   }
 };
 
-}  // namespace
+// Runs the event loop until `done` holds or two seconds have passed.
+template <class Done>
+bool ProcessEventsUntil(Done done) {
+  const auto end = std::chrono::steady_clock::now() + 2s;
+  while (!done() && std::chrono::steady_clock::now() < end) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(1ms);
+  }
+  return done();
+}
 
-class SongEndBridgeTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void threadWaitsUntilTheWindowHasHandledTheEnd();
-  void closingLetsAWaitingThreadGo();
-  void onTheWindowsOwnThreadTheEndIsHandledAtOnce();
-};
-
-void SongEndBridgeTest::threadWaitsUntilTheWindowHasHandledTheEnd() {
+TEST(SongEndBridge, ThreadWaitsUntilTheWindowHasHandledTheEnd) {
   TEndReceiver window;
   TSongEndBridge bridge(&window);
   window.bridge = &bridge;
@@ -48,17 +51,17 @@ void SongEndBridgeTest::threadWaitsUntilTheWindowHasHandledTheEnd() {
       bridge.WMSongEnd();
       returned = true;
     });
-    QTest::qSleep(50);  // no events processed: the thread must still wait
-    QVERIFY(!returned);
-    QCOMPARE(window.handled.load(), round);
-    QVERIFY(QTest::qWaitFor([&] { return returned.load(); }, 2000));
+    std::this_thread::sleep_for(50ms);  // no events processed: the thread must still wait
+    EXPECT_FALSE(returned);
+    EXPECT_EQ(window.handled.load(), round);
+    EXPECT_TRUE(ProcessEventsUntil([&] { return returned.load(); }));
     endThread.join();
-    QCOMPARE(window.handled.load(), round + 1);
+    EXPECT_EQ(window.handled.load(), round + 1);
   }
   bridge.Close();
 }
 
-void SongEndBridgeTest::closingLetsAWaitingThreadGo() {
+TEST(SongEndBridge, ClosingLetsAWaitingThreadGo) {
   TEndReceiver window;
   TSongEndBridge bridge(&window);
   window.bridge = &bridge;
@@ -67,26 +70,47 @@ void SongEndBridgeTest::closingLetsAWaitingThreadGo() {
     bridge.WMSongEnd();
     returned = true;
   });
-  QTest::qSleep(50);
-  QVERIFY(!returned);
-  bridge.Close();  // the window is going away without handling it
+  std::this_thread::sleep_for(50ms);
+  EXPECT_FALSE(returned);
+  bridge.Close();  // the window goes away without handling it
   endThread.join();
-  QVERIFY(returned);
+  EXPECT_TRUE(returned);
   bridge.WMSongEnd();  // after closing nothing more is delivered or waited for
   QCoreApplication::removePostedEvents(&window);
-  QCOMPARE(window.handled.load(), 0);
+  EXPECT_EQ(window.handled.load(), 0);
 }
 
-void SongEndBridgeTest::onTheWindowsOwnThreadTheEndIsHandledAtOnce() {
+TEST(SongEndBridge, OnTheWindowsOwnThreadTheEndIsHandledAtOnce) {
   TEndReceiver window;
   TSongEndBridge bridge(&window);
   window.bridge = &bridge;
   bridge.WMSongEnd();
-  QCOMPARE(window.handled.load(), 1);
+  EXPECT_EQ(window.handled.load(), 1);
   bridge.Close();
 }
 
-}  // namespace lyrova::test
+TEST(SongEndBridge, AnEndNoThreadHandedOverReleasesNoLaterWait) {
+  TEndReceiver window;
+  TSongEndBridge bridge(&window);
+  window.bridge = &bridge;
+  bridge.Handled();  // as when the window is sent an end by hand
+  std::atomic<bool> returned{false};
+  std::thread endThread([&] {
+    bridge.WMSongEnd();
+    returned = true;
+  });
+  std::this_thread::sleep_for(50ms);
+  EXPECT_FALSE(returned);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return returned.load(); }));
+  endThread.join();
+  bridge.Close();
+}
 
-QTEST_GUILESS_MAIN(lyrova::test::SongEndBridgeTest)
-#include "song_end_bridge_test.moc"
+}  // namespace
+}  // namespace lyrova
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

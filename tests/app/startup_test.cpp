@@ -37,6 +37,7 @@ class StartupTest : public QObject {
   void cancellingTheBrowserAsksAgainUntilYesEndsTheProgram();
   void imageOfTheWrongSizeIsRefused_data();
   void imageOfTheWrongSizeIsRefused();
+  void wrongImageInTheCurrentFolderTooGoesToTheBrowser();
   void wrongVersionMarkRunsWithAnEmptyCatalogue();
   void noSynthesizerEndsTheProgramBeforeAnyThread();
 };
@@ -112,6 +113,21 @@ void StartupTest::imageOfTheWrongSizeIsRefused() {
   QVERIFY(ended);
   QCOMPARE(dialogs.messages, QStringList{kBadImage});
   // The current folder holds no image, so the folder browser comes next.
+  QCOMPARE(dialogs.folderPrompts.size(), 1);
+}
+
+void StartupTest::wrongImageInTheCurrentFolderTooGoesToTheBrowser() {
+  TTestWorld world;
+  TTestWorld::WriteImage(world.ProgramDir(), kImageSize - 2048, kVersionMark);
+  TTestWorld::WriteImage(world.CurrentDir(), kImageSize + 2048, kVersionMark);
+  TScriptedDialogs dialogs;
+  dialogs.confirms = {true};
+  auto form = world.MakeForm(dialogs, Songs().Resources());
+  bool ended = false;
+  QVERIFY(!TTestWorld::Start(*form, &ended));
+  QVERIFY(ended);
+  // Each refused image is named once; then the user is asked for the folder.
+  QCOMPARE(dialogs.messages, QStringList({kBadImage, kBadImage}));
   QCOMPARE(dialogs.folderPrompts.size(), 1);
 }
 

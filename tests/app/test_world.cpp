@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
@@ -44,18 +43,7 @@ std::string TTestWorld::ReadSetting(const char* section, const char* key) const 
   return TIniFile(SettingsPath()).ReadString(section, key, "<missing>");
 }
 
-QString TTestWorld::FilmPath() {
-  static QTemporaryDir folder;
-  static const QString path = [] {
-    const QString film = folder.filePath("film.mpg");
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=25", "-t", "1",
-                            "-c:v", "mpeg1video", "-f", "mpeg", film});
-    if (!ffmpeg.waitForFinished(30000) || ffmpeg.exitCode() != 0) throw std::runtime_error("ffmpeg failed");
-    return film;
-  }();
-  return path;
-}
+QString TTestWorld::FilmPath() { return QStringLiteral(DEMO_FILM); }
 
 std::unique_ptr<TForm1> TTestWorld::MakeForm(TScriptedDialogs& dialogs, const CatalogResources& resources,
                                              TAudioMode audio) {

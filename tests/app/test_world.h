@@ -21,6 +21,7 @@ class TTestWorld {
 
   QString ProgramDir() const { return root_.filePath("bin"); }
   QString DiscDir() const { return root_.filePath("disc"); }
+  QString CurrentDir() const { return root_.filePath("cwd"); }
   std::string ProgramPath() const;
   std::string SettingsPath() const;
 
@@ -29,7 +30,7 @@ class TTestWorld {
   void WriteSetting(const char* section, const char* key, const std::string& value);
   bool HasSetting(const char* section, const char* key) const;
   std::string ReadSetting(const char* section, const char* key) const;
-  // A one-second film, made once per test program.
+  // The demo disc's film, which the build writes.
   static QString FilmPath();
 
   // The main window on this world; `resources` must outlive it.
