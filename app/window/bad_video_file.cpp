@@ -25,7 +25,12 @@ void TForm1::WMBadVidFile(const std::string& failedFile, const std::string& reas
   };
   // Closing tears down the singer's window, so it waits until this handler is done.
   actions.closeProgram = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
-  actions.readVideoFile = [&] { return settings.VideoFile(); };
+  // An unreadable settings file is reported and the user is asked for a film.
+  actions.readVideoFile = [&] {
+    std::string film;
+    Guarded([&] { film = settings.VideoFile(); });
+    return film;
+  };
   // A settings file that cannot be written is reported; the film still starts.
   actions.writeVideoFile = [&](const std::string& path) {
     Guarded([&] { settings.SetVideoFile(path); });

@@ -51,7 +51,14 @@ std::string TForm1::SettingsPath() const {
 }
 
 void TForm1::FormShow() {
-  if (!AppInit()) {
+  bool started = false;
+  try {
+    started = AppInit();
+  } catch (const std::exception& e) {
+    // An unreadable settings file: the program cannot know its disc.
+    ShowText(e.what());
+  }
+  if (!started) {
     emit programEnded();
     return;
   }

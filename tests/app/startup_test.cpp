@@ -1,6 +1,7 @@
 // Start-up of the main window: finding and checking the song image, the
 // folder prompts, giving up, and the settings a first run leaves behind.
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -40,6 +41,7 @@ class StartupTest : public QObject {
   void wrongImageInTheCurrentFolderTooGoesToTheBrowser();
   void wrongVersionMarkRunsWithAnEmptyCatalogue();
   void noSynthesizerEndsTheProgramBeforeAnyThread();
+  void settingsFileThatCannotBeWrittenIsReportedAndTheProgramRuns();
 };
 
 void StartupTest::firstRunFindsTheImageBesideTheProgramAndWritesTheSettings() {
@@ -158,6 +160,23 @@ void StartupTest::noSynthesizerEndsTheProgramBeforeAnyThread() {
   QVERIFY2(dialogs.messages.first().contains("missing.sf2"), qPrintable(dialogs.messages.first()));
   // The look is read only after the synthesizer is up.
   QVERIFY(!world.HasSetting("Font", "Name"));
+}
+
+void StartupTest::settingsFileThatCannotBeWrittenIsReportedAndTheProgramRuns() {
+  TTestWorld world;
+  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark);
+  // A folder where the file should be: it reads as empty and takes no writes.
+  QVERIFY(QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(world.SettingsPath()))));
+  TScriptedDialogs dialogs;
+  dialogs.openFiles.push_back(TTestWorld::FilmPath());
+  auto form = world.MakeForm(dialogs, Songs().Resources());
+  QVERIFY(TTestWorld::Start(*form));
+  QCOMPARE(form->ListView1()->RowCount(), 3);
+  QVERIFY(QTest::qWaitFor([&] { return form->VideoForm()->FilmRunning(); }, 5000));
+  // The disc folder, the look and the film could not be stored: each said once.
+  QCOMPARE(dialogs.messages.size(), 3);
+  for (const QString& message : dialogs.messages) QVERIFY2(message.contains("lyrova.ini"), qPrintable(message));
+  form->close();
 }
 
 }  // namespace lyrova::test

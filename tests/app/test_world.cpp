@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "config/ini_file.h"
+#include "config/settings_values.h"
 
 namespace lyrova::test {
 
@@ -17,6 +18,15 @@ TTestWorld::TTestWorld() {
   QDir(root_.path()).mkpath("cwd");
   // The current folder is where a refused image's next try looks: keep it empty.
   QDir::setCurrent(root_.filePath("cwd"));
+  // The values in memory are the program's own: each world starts as a fresh program.
+  SettingsValues& values = Settings();
+  values.SetVideoFileName("");
+  values.SetFontName(SettingsValues::kDefaultFontName);
+  values.SetFontHeight(SettingsValues::kDefaultFontHeight);
+  values.SetFontColor1(SettingsValues::kDefaultFontColor1);
+  values.SetFontColor2(SettingsValues::kDefaultFontColor2);
+  values.SetFontShadow(SettingsValues::kDefaultFontShadow);
+  values.SetStringsCount(SettingsValues::kDefaultStringsCount);
 }
 
 std::string TTestWorld::ProgramPath() const { return QFile::encodeName(ProgramDir() + "/lyrova").toStdString(); }
