@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QComboBox>
 #include <QTest>
+#include <QTimer>
 
 #include "app/window/song_view.h"
 #include "catalog/cp1251.h"
+#include "config/config_dialog.h"
 #include "tests/app/message_recorder.h"
 #include "tests/app/test_catalog.h"
 #include "tests/app/test_world.h"
@@ -80,12 +83,14 @@ class SongListsTest : public QObject {
   void slidersPostNegatedPositions();
   void playlistSavesAndLoadsThroughTheButtons();
   void handlerErrorsAreReportedAndTheProgramGoesOn();
+  void configurationButtonShowsTheDialogWithTheOutputPorts();
   void loadRefusesOtherFilesAndReportsUnknownCodes();
 
  private:
   std::unique_ptr<TTestWorld> world_;
   TScriptedDialogs dialogs_;
   std::unique_ptr<TForm1> form_;
+  std::unique_ptr<TForm2> config_;
   std::unique_ptr<TMessageRecorder> recorder_;
   TSongView* catalogue_ = nullptr;
   TSongView* playlist_ = nullptr;
@@ -98,6 +103,10 @@ void SongListsTest::initTestCase() {
   form_ = world_->MakeForm(dialogs_, Songs().Resources());
   recorder_ = std::make_unique<TMessageRecorder>(
       form_.get(), std::set<TMessage>{TMessage::PlaySong, TMessage::Tempo, TMessage::Pitch, TMessage::Volume});
+  config_ = std::make_unique<TForm2>(
+      TSettingsFile(world_->SettingsPath(), QFile::encodeName(world_->ProgramDir() + "/").toStdString()),
+      Settings(), nullptr, form_.get());
+  form_->SetConfigDialog(config_.get());
   QVERIFY(TTestWorld::Start(*form_));
   form_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -117,6 +126,7 @@ void SongListsTest::init() {
 
 void SongListsTest::cleanupTestCase() {
   form_->close();
+  config_.reset();
   form_.reset();
 }
 
@@ -381,6 +391,20 @@ void SongListsTest::handlerErrorsAreReportedAndTheProgramGoesOn() {
   form_->Edit1()->setText("Утро");
   form_->DoSearch();
   QCOMPARE(Column(catalogue_, 0), QStringList{"0025"});
+}
+
+void SongListsTest::configurationButtonShowsTheDialogWithTheOutputPorts() {
+  bool modal = false;
+  QStringList ports;
+  QTimer::singleShot(0, this, [&] {
+    modal = config_->isVisible() && QApplication::activeModalWidget() == config_.get();
+    for (int i = 0; i < config_->ComboBox1()->count(); ++i) ports << config_->ComboBox1()->itemText(i);
+    config_->reject();
+  });
+  Click(form_->PictureButton(8));
+  QVERIFY(modal);
+  QCOMPARE(ports, QStringList{"FluidSynth software synthesizer"});
+  QVERIFY(!config_->isVisible());
 }
 
 }  // namespace lyrova::test
