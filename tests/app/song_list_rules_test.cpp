@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/core/focus_return.h"
 #include "app/core/playlist_advance.h"
 #include "app/core/search_dispatch.h"
@@ -22,6 +24,8 @@ struct OrderCase {
   const char* b;
   int expected;
 };
+
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << '"' << c.a << "\" vs \"" << c.b << '"'; }
 
 class SongTextOrder : public ::testing::TestWithParam<OrderCase> {};
 
@@ -77,6 +81,10 @@ struct AdvanceCase {
   int rows;
   int expected;
 };
+
+void PrintTo(const AdvanceCase& c, std::ostream* os) {
+  *os << (*c.from ? c.from : "nothing") << " row " << c.index << " of " << c.rows;
+}
 
 class PlaylistAdvance : public ::testing::TestWithParam<AdvanceCase> {};
 
