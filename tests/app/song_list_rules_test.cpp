@@ -150,26 +150,6 @@ TEST_F(SearchDispatch, CodeModeRefusesTextThatIsNoNumberAndKeepsTheFlags) {
   }
 }
 
-TEST_F(SearchDispatch, EachItemSearchesItsOwnField) {
-  struct Case {
-    int item;
-    const char* query;
-    std::vector<std::uint32_t> found;
-  };
-  const Case cases[] = {
-      {1, "калинка", {25}},       // title, any case
-      {1, "KALINKA", {100}},
-      {2, "калинка", {3001}},     // singer
-      {3, "глинка", {3001}},      // music author
-      {4, "пушкин", {3001}},      // words author
-      {4, "smith", {100}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_TRUE(RunSearch(catalog_, c.item, Utf8ToCp1251(c.query)));
-    EXPECT_EQ(FoundCodes(), c.found) << "item " << c.item << " query " << c.query;
-  }
-}
-
 TEST_F(SearchDispatch, NoChosenItemRunsNoSearch) {
   RunSearch(catalog_, 0, "100");
   EXPECT_FALSE(RunSearch(catalog_, -1, "25"));
