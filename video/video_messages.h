@@ -1,6 +1,6 @@
 #pragma once
 // The private messages between the video window and the main window, as Qt
-// event types: QEvent::User plus the message's offset from WM_USER.
+// event types keeping their historical numbers (WM_USER + n, WM_USER = 1024).
 
 #include <QEvent>
 #include <string>
@@ -9,11 +9,11 @@
 namespace lyrova {
 
 // Posted to the video window: open VideoFile and start the film.
-inline const QEvent::Type kWMPlayVideo = static_cast<QEvent::Type>(QEvent::User + 1);
+inline const QEvent::Type kWMPlayVideo = static_cast<QEvent::Type>(1025);
 // Posted to the video window: stop the film.
-inline const QEvent::Type kWMStopVideo = static_cast<QEvent::Type>(QEvent::User + 2);
+inline const QEvent::Type kWMStopVideo = static_cast<QEvent::Type>(1026);
 // Posted to the main window (as a TBadVidFileEvent) when the film cannot be started.
-inline const QEvent::Type kWMBadVidFile = static_cast<QEvent::Type>(QEvent::User + 4);
+inline const QEvent::Type kWMBadVidFile = static_cast<QEvent::Type>(1028);
 
 // WMBadVidFile with what was tried and why it failed, so that the main window
 // can tell the user instead of retrying the same file without end.
