@@ -3,6 +3,7 @@
 // of a function, errors included, frees them.
 
 #include <memory>
+#include <string>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -14,6 +15,13 @@ namespace lyrova::ffmpeg {
 
 struct FormatCloser {
   void operator()(AVFormatContext* p) const { avformat_close_input(&p); }
+};
+// A context made for writing: closes its file, then frees it.
+struct OutputCloser {
+  void operator()(AVFormatContext* p) const {
+    if (p->pb != nullptr && !(p->oformat->flags & AVFMT_NOFILE)) avio_closep(&p->pb);
+    avformat_free_context(p);
+  }
 };
 struct CodecFreer {
   void operator()(AVCodecContext* p) const { avcodec_free_context(&p); }
@@ -29,6 +37,7 @@ struct ScalerFreer {
 };
 
 using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
+using OutputPtr = std::unique_ptr<AVFormatContext, OutputCloser>;
 using CodecPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;

@@ -12,34 +12,14 @@ extern "C" {
 
 #include "catalog/errors.h"
 #include "tools/demo_film/film_scene.h"
+#include "video/ffmpeg_handles.h"
 
 namespace lyrova {
 namespace {
 
-struct OutputCloser {
-  void operator()(AVFormatContext* p) const {
-    if (p->pb != nullptr && !(p->oformat->flags & AVFMT_NOFILE)) avio_closep(&p->pb);
-    avformat_free_context(p);
-  }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* p) const { avcodec_free_context(&p); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* p) const { av_frame_free(&p); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScalerFreer {
-  void operator()(SwsContext* p) const { sws_freeContext(p); }
-};
-
 void Check(int ret, const char* what) {
   if (ret >= 0) return;
-  char text[AV_ERROR_MAX_STRING_SIZE] = {};
-  av_strerror(ret, text, sizeof text);
-  throw Error(std::string("demo film: ") + what + ": " + text);
+  throw Error(std::string("demo film: ") + what + ": " + ffmpeg::ErrorText(ret));
 }
 
 void Require(bool ok, const char* what) {
@@ -123,11 +103,11 @@ class Writer {
     }
   }
 
-  std::unique_ptr<AVFormatContext, OutputCloser> output_;
-  std::unique_ptr<AVCodecContext, CodecFreer> codec_;
-  std::unique_ptr<AVFrame, FrameFreer> frame_;
-  std::unique_ptr<AVPacket, PacketFreer> packet_;
-  std::unique_ptr<SwsContext, ScalerFreer> scaler_;
+  ffmpeg::OutputPtr output_;
+  ffmpeg::CodecPtr codec_;
+  ffmpeg::FramePtr frame_;
+  ffmpeg::PacketPtr packet_;
+  ffmpeg::ScalerPtr scaler_;
   AVStream* stream_ = nullptr;
 };
 

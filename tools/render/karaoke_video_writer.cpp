@@ -16,13 +16,6 @@ extern "C" {
 namespace lyrova {
 namespace {
 
-struct OutputCloser {
-  void operator()(AVFormatContext* p) const {
-    if (p->pb != nullptr && !(p->oformat->flags & AVFMT_NOFILE)) avio_closep(&p->pb);
-    avformat_free_context(p);
-  }
-};
-
 void Check(int ret, const char* what) {
   if (ret < 0) throw Error(std::string("video: ") + what + ": " + ffmpeg::ErrorText(ret));
 }
@@ -34,7 +27,7 @@ void Require(bool ok, const char* what) {
 }  // namespace
 
 struct TKaraokeVideoWriter::Streams {
-  std::unique_ptr<AVFormatContext, OutputCloser> output;
+  ffmpeg::OutputPtr output;
   ffmpeg::CodecPtr video;
   ffmpeg::CodecPtr audio;
   AVStream* videoStream = nullptr;
