@@ -159,32 +159,30 @@ class Tool {
     PrintFound();
   }
 
-  void Words() {
-    ExpectOperands(1);
+  // The song named by the first operand, with the disc opened for reading it.
+  int OpenSong(int operands) {
+    ExpectOperands(operands);
     Disc();  // a missing --disc is a usage error, found before any other
     catalog_.LoadRecords(Resources());
     const int index = SongIndex(line_.operands[0]);
     LoadWithDisc();
+    return index;
+  }
+
+  void Words() {
+    const int index = OpenSong(1);
     out_ << Cp1251ToUtf8(catalog_.GetWodrs(index));
   }
 
   void Timing() {
-    ExpectOperands(1);
-    Disc();  // a missing --disc is a usage error, found before any other
-    catalog_.LoadRecords(Resources());
-    const int index = SongIndex(line_.operands[0]);
-    LoadWithDisc();
+    const int index = OpenSong(1);
     Bytes points;
     catalog_.LoadPoints(index, points);
     for (const TimingPair& p : DecodeTiming(points)) out_ << p.start << ' ' << p.length << '\n';
   }
 
   void Midi() {
-    ExpectOperands(2);
-    Disc();  // a missing --disc is a usage error, found before any other
-    catalog_.LoadRecords(Resources());
-    const int index = SongIndex(line_.operands[0]);
-    LoadWithDisc();
+    const int index = OpenSong(2);
     Bytes midi;
     catalog_.LoadMidi(index, midi);
     RepairFirstTrackLength(midi);
