@@ -45,28 +45,9 @@ void WriteFile(const std::string& path, const Bytes& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) { WriteFile(path, ToBytes(bytes)); }
-
 void WriteDisc(const std::string& folder, const DiscFiles& disc) {
   WriteFile(folder + "/rmidi.img", disc.image);
   WriteFile(folder + "/rmidi_of.img", disc.table);
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "lyrova-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
 }
 
 Bytes MidiWithTrackLength(std::uint32_t trackLength, std::size_t trackBytes) {

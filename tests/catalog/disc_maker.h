@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_dir.h"
+
 namespace lyrova::testing {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -24,24 +26,7 @@ struct DiscFiles {
 
 DiscFiles MakeDisc(const std::vector<DiscSong>& songs);
 void WriteDisc(const std::string& folder, const DiscFiles& disc);
-void WriteFile(const std::string& path, const std::string& bytes);
 void WriteFile(const std::string& path, const Bytes& bytes);
-std::string ReadFile(const std::string& path);
-
-// A fresh folder, removed with everything in it at the end of the test.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
 Bytes ToBytes(const std::string& s);
 // A Standard MIDI File header chunk and one track chunk announcing `trackLength`.
 Bytes MidiWithTrackLength(std::uint32_t trackLength, std::size_t trackBytes);

@@ -9,7 +9,7 @@
 #include "config/config_dialog.h"
 #include "config/config_dialogs.h"
 #include "config/font_pixels.h"
-#include "tests/config/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace lyrova {
 namespace {

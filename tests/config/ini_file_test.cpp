@@ -7,7 +7,7 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
-#include "tests/config/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace lyrova {
 namespace {

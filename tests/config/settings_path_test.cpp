@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "tests/config/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace lyrova {
 namespace {

@@ -1,12 +1,13 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards.
+// Files and folders for tests: a fresh folder per test, removed with
+// everything in it afterwards, and whole-file reads and writes.
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 namespace lyrova::testing {
@@ -14,10 +15,12 @@ namespace lyrova::testing {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lyrova-config-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "lyrova-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    path_ = pattern;
   }
   ~TempDir() {
+    // Tests of refused access take permissions away; give them back to remove it.
     std::error_code ec;
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
@@ -34,11 +37,14 @@ class TempDir {
 };
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
