@@ -15,7 +15,10 @@ TEST(DisplayThreads, PresentedFramesAreNeverTorn) {
   std::atomic<int> presented{0};
   ASSERT_EQ(display.OpenWindowed([&] { presented.fetch_add(1, std::memory_order_relaxed); }, 320, 240), S_OK);
   std::atomic<bool> done{false};
+  std::atomic<bool> painting{false};
   std::thread composer([&] {
+    // Start once the painter runs, so the two really overlap.
+    while (!painting) std::this_thread::yield();
     for (std::uint32_t i = 1; i <= 400; ++i) {
       display.FillBack(i * 0x010203u);
       display.ShowFrame();
@@ -24,14 +27,15 @@ TEST(DisplayThreads, PresentedFramesAreNeverTorn) {
   });
   int torn = 0;
   int seen = 0;
-  while (!done) {
+  painting = true;
+  do {
     const QImage& frame = display.FrameForPainting();
     const QRgb first = frame.pixel(0, 0);
     if (frame.pixel(319, 239) != first || frame.pixel(160, 120) != first) ++torn;
     const QImage copy = display.LastFrame();
     if (!copy.isNull() && copy.pixel(0, 0) != copy.pixel(319, 239)) ++torn;
     ++seen;
-  }
+  } while (!done);
   composer.join();
   EXPECT_EQ(torn, 0);
   EXPECT_GT(seen, 0);
