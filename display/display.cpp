@@ -31,6 +31,21 @@ HResult TDisplay::OpenWindowed(std::function<void()> presented, int width, int h
   return S_OK;
 }
 
+HResult TDisplay::Resize(int width, int height) {
+  if (!opened_) return E_POINTER;
+  if (width == width_ && height == height_) return S_OK;
+  TSurface back;
+  if (back.Build(width, height) != S_OK) return E_FAIL;
+  QImage spare(width, height, QImage::Format_RGB32);
+  if (spare.isNull()) return E_FAIL;
+  back_ = std::move(back);
+  back_.Fill(0);
+  spare_ = std::move(spare);
+  width_ = width;
+  height_ = height;
+  return S_OK;
+}
+
 HResult TDisplay::FillBack(std::uint32_t pixel) {
   if (!opened_) return E_POINTER;
   return back_.Fill(pixel);
@@ -51,6 +66,9 @@ HResult TDisplay::NewSurface(std::unique_ptr<TSurface>* out, int width, int heig
 
 HResult TDisplay::ShowFrame() {
   if (!opened_) return E_POINTER;
+  // The buffer handed back by the window may still have the size before a resize.
+  if (spare_.size() != back_.Image().size()) spare_ = QImage(back_.Image().size(), QImage::Format_RGB32);
+  if (spare_.isNull()) return E_OUTOFMEMORY;
   std::memcpy(spare_.bits(), back_.Image().constBits(),
               static_cast<std::size_t>(back_.Image().sizeInBytes()));
   {

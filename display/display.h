@@ -1,6 +1,7 @@
 #pragma once
-// TDisplay: the fixed-size back buffer in which every frame is composed, and
-// the hand-over of finished frames to the window that shows them.
+// TDisplay: the back buffer in which every frame is composed, at the size of
+// the window's picture in device pixels, and the hand-over of finished
+// frames to the window that shows them.
 //
 // Threads: the composing thread (the clock) owns the back buffer and calls
 // ShowFrame; the window's thread calls FrameForPainting. Each of the three
@@ -22,11 +23,16 @@ class TDisplay {
   TDisplay(const TDisplay&) = delete;
   TDisplay& operator=(const TDisplay&) = delete;
 
-  // Makes the back buffer (width x height, fixed for the display's life).
+  // Makes the back buffer (width x height).
   // `presented` runs on the composing thread after each ShowFrame, e.g. to
   // post a repaint to the window; it may be empty. E_FAIL when the size is
   // below 1 or the buffers cannot be allocated.
   HResult OpenWindowed(std::function<void()> presented, int width, int height);
+
+  // Composing thread: a new back buffer of another size, black; pictures
+  // presented before keep their size until the next ShowFrame. E_POINTER
+  // when the display is not open, E_FAIL when the size cannot be had.
+  HResult Resize(int width, int height);
 
   // Fills the back buffer with a raw pixel value; E_POINTER without one.
   HResult FillBack(std::uint32_t pixel);

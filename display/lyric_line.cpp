@@ -13,45 +13,6 @@
 namespace lyrova {
 namespace {
 
-constexpr int kFaceNameMax = 31;
-constexpr int kShadowOffset = 2;
-// Font heights are hand-editable in the settings file; past this a line would
-// only cost memory without ever fitting the picture.
-constexpr int kMaxFontHeight = 1000;
-// The cell height a font gets when the settings ask for height 0.
-constexpr int kDefaultCellHeight = 16;
-
-QColor ToQColor(ColorRef c) {
-  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                static_cast<int>((c >> 16) & 0xFF));
-}
-
-// A positive height is the cell height (ascent + descent), a negative one the
-// character height, as Windows fonts take them; Qt's pixel size is the latter.
-QFont MakeFont(const std::string& faceName, int height) {
-  QFont font(QString::fromUtf8(Cp1251ToUtf8(faceName.substr(0, kFaceNameMax))));
-  font.setWeight(QFont::Black);
-  font.setStyleStrategy(QFont::PreferAntialias);
-  font.setKerning(false);
-  if (height < 0) {
-    font.setPixelSize(static_cast<int>(std::min(-static_cast<long long>(height), 1LL * kMaxFontHeight)));
-    return font;
-  }
-  const int cell = height == 0 ? kDefaultCellHeight : std::min(height, kMaxFontHeight);
-  int pixelSize = cell;
-  font.setPixelSize(pixelSize);
-  for (int step = 0; step < 4; ++step) {
-    const QFontMetrics metrics(font);
-    const int got = metrics.ascent() + metrics.descent();
-    if (got == cell || got <= 0) break;
-    const int next = std::max(1, static_cast<int>(std::lround(1.0 * pixelSize * cell / got)));
-    if (next == pixelSize) break;
-    pixelSize = next;
-    font.setPixelSize(pixelSize);
-  }
-  return font;
-}
-
 QChar CharOf(char byte) {
   return QChar(static_cast<char16_t>(Cp1251ToUnicode(static_cast<unsigned char>(byte))));
 }
@@ -62,31 +23,49 @@ TLline::TLline(const TRect& slot)
     : rect_(slot), width_(slot.right - slot.left), height_(slot.bottom - slot.top) {}
 
 void TLline::Init(const std::string& text, const std::string& fontName, int fontHeight,
-                  ColorRef color1, ColorRef color2, ColorRef shadow) {
+                  ColorRef color1, ColorRef color2, ColorRef shadow, int shadowOffset) {
+  Layout(text, fontName, fontHeight, color1, color2, shadow, shadowOffset);
+  Render(MakeLyricFont(fontName, fontHeight));
+}
+
+void TLline::Layout(const std::string& text, const std::string& fontName, int fontHeight,
+                    ColorRef color1, ColorRef color2, ColorRef shadow, int shadowOffset) {
   text_ = text;
-  const QFont font = MakeFont(fontName, fontHeight);
+  fontName_ = fontName;
+  fontHeight_ = fontHeight;
+  color1_ = color1;
+  color2_ = color2;
+  shadow_ = shadow;
+  shadowOffset_ = shadowOffset;
+  unsung_ = QImage();
+  sung_ = QImage();
+  const QFont font = MakeLyricFont(fontName, fontHeight);
   const QFontMetrics metrics(font);
 
   // Positions are sums of single-character widths; the cached pictures draw
   // each character at its own position so the boxes match the ink exactly.
-  std::vector<int> positions;
-  positions.reserve(text.size());
+  positions_.clear();
+  positions_.reserve(text.size());
   charBoxes_.clear();
   QString whole;
   int position = 0;
   for (char byte : text) {
     const QChar ch = CharOf(byte);
     whole += ch;
-    positions.push_back(position);
+    positions_.push_back(position);
     const int advance = metrics.horizontalAdvance(ch);
     if (byte != ' ') charBoxes_.push_back({position, 0, position + advance, metrics.height()});
     position += advance;
   }
+  positions_.push_back(position);
   textWidth_ = metrics.horizontalAdvance(whole);
   textHeight_ = metrics.height();
   offsetX_ = (width_ - textWidth_) / 2;
   offsetY_ = (height_ - textHeight_) / 2;
+}
 
+void TLline::Render(const QFont& font) {
+  const QFontMetrics metrics(font);
   // The cache covers the ink with a margin for overhangs, cut to the slot's
   // columns: the slot spans the whole lyric area, nothing beside it shows.
   const int margin = std::max(2, textHeight_ / 4);
@@ -94,13 +73,11 @@ void TLline::Init(const std::string& text, const std::string& fontName, int font
   const int slotLeft = rect_.left - offsetX_ - box0Left;
   const int slotRight = rect_.right - offsetX_ - box0Left;
   const int left = std::max(-margin, slotLeft);
-  const int right = std::min(position + margin + kShadowOffset, slotRight);
-  unsung_ = QImage();
-  sung_ = QImage();
+  const int right = std::min(positions_.back() + margin + shadowOffset_, slotRight);
   if (right <= left || charBoxes_.empty()) return;
   cacheLeft_ = left;
   cacheTop_ = -margin;
-  unsung_ = QImage(right - left, textHeight_ + 2 * margin + kShadowOffset,
+  unsung_ = QImage(right - left, textHeight_ + 2 * margin + shadowOffset_,
                    QImage::Format_ARGB32_Premultiplied);
   if (unsung_.isNull()) return;
   unsung_.fill(Qt::transparent);
@@ -109,18 +86,18 @@ void TLline::Init(const std::string& text, const std::string& fontName, int font
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
-    painter.setPen(ToQColor(colour));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == ' ') continue;
-      painter.drawText(QPoint(positions[i] + shift - cacheLeft_,
+    painter.setPen(LyricColour(colour));
+    for (std::size_t i = 0; i < text_.size(); ++i) {
+      if (text_[i] == ' ') continue;
+      painter.drawText(QPoint(positions_[i] + shift - cacheLeft_,
                               metrics.ascent() + shift - cacheTop_),
-                       QString(CharOf(text[i])));
+                       QString(CharOf(text_[i])));
     }
   };
-  drawText(unsung_, shadow, kShadowOffset);
-  drawText(unsung_, color1, 0);
+  drawText(unsung_, shadow_, shadowOffset_);
+  drawText(unsung_, color1_, 0);
   sung_ = unsung_.copy();
-  drawText(sung_, color2, 0);
+  drawText(sung_, color2_, 0);
 }
 
 void TLline::DrawOnScreen(TSurface& surface, int x, int y, int c, float f) const {

@@ -1,13 +1,14 @@
 #pragma once
-// TLline: one line of lyrics in its slot of the lyric area. Init measures
-// every character once and renders the line once; drawing then only blits
-// the cached pictures, the sung part clipped at the exact pixel inside the
-// character being sung.
+// TLline: one line of lyrics in its slot of the lyric area. Layout measures
+// every character once; Init also renders the line once, and drawing then
+// only blits the cached pictures, the sung part clipped at the exact pixel
+// inside the character being sung.
 
 #include <QImage>
 #include <string>
 #include <vector>
 
+#include "display/lyric_font.h"
 #include "display/surface.h"
 
 namespace lyrova {
@@ -25,9 +26,14 @@ class TLline {
   explicit TLline(const TRect& slot);
 
   // text: CP1251, spaces included. fontHeight: the font's cell height in
-  // pixels. Colours are Windows colour values. Call once, on the GUI thread.
+  // pixels (see MakeLyricFont). Colours are Windows colour values. Call once.
   void Init(const std::string& text, const std::string& fontName, int fontHeight,
-            ColorRef color1, ColorRef color2, ColorRef shadow);
+            ColorRef color1, ColorRef color2, ColorRef shadow, int shadowOffset = kShadowOffset);
+  // Measures and keeps the values without rendering: such a line draws
+  // nothing, but says what a rendered one would measure (cheap enough for
+  // the GUI thread).
+  void Layout(const std::string& text, const std::string& fontName, int fontHeight,
+              ColorRef color1, ColorRef color2, ColorRef shadow, int shadowOffset = kShadowOffset);
 
   // Draws the line with the lyric area's origin at (x, y): shadow, unsung
   // text, and the sung part up to fraction f of box c. f outside 0..1 draws
@@ -35,6 +41,11 @@ class TLline {
   void DrawOnScreen(TSurface& surface, int x, int y, int c, float f) const;
 
   const std::string& Text() const { return text_; }
+  const std::string& FontName() const { return fontName_; }
+  int FontHeight() const { return fontHeight_; }
+  ColorRef Color1() const { return color1_; }
+  ColorRef Color2() const { return color2_; }
+  ColorRef Shadow() const { return shadow_; }
   const TRect& Rect() const { return rect_; }
   int CharCount() const { return static_cast<int>(charBoxes_.size()); }
   // One box per non-space character: pixel offsets from the text's start.
@@ -50,6 +61,13 @@ class TLline {
   int width_;
   int height_;
   std::string text_;
+  std::string fontName_;
+  int fontHeight_ = 0;
+  ColorRef color1_ = 0;
+  ColorRef color2_ = 0;
+  ColorRef shadow_ = 0;
+  int shadowOffset_ = kShadowOffset;
+  std::vector<int> positions_;  // of every character, spaces included
   std::vector<TRect> charBoxes_;
   int offsetX_ = 0;
   int offsetY_ = 0;
@@ -62,6 +80,8 @@ class TLline {
   QImage sung_;
   int cacheLeft_ = 0;
   int cacheTop_ = 0;
+
+  void Render(const QFont& font);
 };
 
 // Fills a surface with a raw pixel value; throws lyrova::Error with the

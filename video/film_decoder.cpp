@@ -199,7 +199,36 @@ bool TFilmDecoder::Next(TFilmFrame& frame) {
   return Convert(frame);
 }
 
+void TFilmDecoder::SetOutputSize(QSize size) {
+  wantedSize_ = !size.isEmpty();
+  outputSize_ = wantedSize_ ? size : filmSize_;
+}
+
+void TFilmDecoder::CropToOutputShape() {
+  const std::int64_t w = frame_->width;
+  const std::int64_t h = frame_->height;
+  const std::int64_t ow = outputSize_.width();
+  const std::int64_t oh = outputSize_.height();
+  std::int64_t keepW = w;
+  std::int64_t keepH = h;
+  if (w * oh > ow * h) {
+    keepW = std::max<std::int64_t>(2, (h * ow + oh / 2) / oh);
+  } else {
+    keepH = std::max<std::int64_t>(2, (w * oh + ow / 2) / ow);
+  }
+  // Even offsets keep the colour planes of subsampled formats on the same pixels.
+  const std::int64_t left = ((w - keepW) / 2) & ~std::int64_t{1};
+  const std::int64_t top = ((h - keepH) / 2) & ~std::int64_t{1};
+  if (left == 0 && top == 0) return;
+  frame_->crop_left = static_cast<std::size_t>(left);
+  frame_->crop_right = static_cast<std::size_t>(w - keepW - left);
+  frame_->crop_top = static_cast<std::size_t>(top);
+  frame_->crop_bottom = static_cast<std::size_t>(h - keepH - top);
+  av_frame_apply_cropping(frame_.get(), AV_FRAME_CROP_UNALIGNED);
+}
+
 bool TFilmDecoder::Convert(TFilmFrame& out) {
+  CropToOutputShape();
   const int w = frame_->width;
   const int h = frame_->height;
   scaler_.reset(sws_getCachedContext(scaler_.release(), w, h,

@@ -1,7 +1,8 @@
 #pragma once
 // TFilmDecoder: reads a film's main picture stream with FFmpeg, one picture
 // after another in RGB32 at a chosen size, starting over at the end so that
-// the film never ends. No sound is decoded.
+// the film never ends. No sound is decoded. Pictures of another shape than
+// the film's are cut at the edges (centred), never squeezed.
 
 #include <QImage>
 #include <QSize>
@@ -31,6 +32,8 @@ class TFilmDecoder {
 
   QSize FilmSize() const { return filmSize_; }
   QSize OutputSize() const { return outputSize_; }
+  // The size of the pictures from the next one on; empty: the film's own.
+  void SetOutputSize(QSize size);
   std::int64_t FrameDurationUs() const { return frameDurationUs_; }
 
   // The next picture into `frame` (its image buffer is reused when it has the
@@ -42,6 +45,7 @@ class TFilmDecoder {
   bool Receive();  // decodes the next picture into frame_
   bool Rewind();
   bool Convert(TFilmFrame& out);
+  void CropToOutputShape();
 
   ffmpeg::FormatPtr format_;
   ffmpeg::CodecPtr codec_;

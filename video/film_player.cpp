@@ -1,6 +1,7 @@
 #include "video/film_player.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
@@ -34,15 +35,18 @@ TFilmPlayer::~TFilmPlayer() {
 void TFilmPlayer::Decode() {
   while (true) {
     TFilmFrame frame;
+    QSize size;
     {
       std::unique_lock lock(mutex_);
       changed_.wait(lock, [&] { return stop_ || queue_.size() < capacity_; });
       if (stop_) return;
+      size = std::exchange(wantedSize_, QSize());
       if (!spare_.empty()) {
         frame.image = std::move(spare_.back());
         spare_.pop_back();
       }
     }
+    if (!size.isEmpty()) decoder_->SetOutputSize(size);
     const bool ok = decoder_->Next(frame);
     {
       std::lock_guard lock(mutex_);
@@ -81,6 +85,14 @@ const QImage* TFilmPlayer::FrameAt(std::int64_t us, bool wait) {
   lock.unlock();
   if (took) changed_.notify_all();
   return &current_.image;
+}
+
+void TFilmPlayer::SetOutputSize(QSize size) {
+  {
+    std::lock_guard lock(mutex_);
+    wantedSize_ = size;
+  }
+  changed_.notify_all();
 }
 
 bool TFilmPlayer::Broken() const {

@@ -38,6 +38,10 @@ class TFilmPlayer {
   // picture it has rather than racing to catch up.
   const QImage* FrameAt(std::int64_t us, bool wait = false);
 
+  // Drawing thread: pictures decoded from now on come at `size`; those
+  // already queued keep theirs.
+  void SetOutputSize(QSize size);
+
   // True once the decoder has stopped for good (the film broke off).
   bool Broken() const;
 
@@ -54,6 +58,7 @@ class TFilmPlayer {
   std::vector<QImage> spare_;  // buffers handed back for reuse
   bool stop_ = false;
   bool broken_ = false;
+  QSize wantedSize_;  // the size the decoding thread is to switch to
 
   TFilmFrame current_;         // drawing thread
   std::int64_t lagShiftUs_ = 0;  // drawing thread

@@ -5,6 +5,8 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "display/lyric_font.h"
+#include "video/picture_scale.h"
 
 namespace lyrova {
 namespace {
@@ -43,11 +45,14 @@ HResult TLyricPage::CreateSurface(TDisplay& display) {
 }
 
 void TLyricPage::AddLyricLine(std::vector<TLline>& lines, const std::string& text,
-                              const TLyricLook& look, int stringsCount) const {
+                              const TLyricLook& look, int pageFontHeight, int stringsCount) const {
   const int slot = static_cast<int>(lines.size() % static_cast<std::size_t>(stringsCount));
   const int h = kTextHeight / stringsCount;
   TLline line({0, slot * h, kTextWidth, slot * h + h - 1});
-  line.Init(text, look.fontName, look.fontHeight, look.color1, look.color2, look.shadow);
+  // A line too wide for the picture is drawn whole with a smaller font.
+  const int height =
+      FittingFontHeight(text, look.fontName, pageFontHeight, kTextWidth - 2 * kSideMargin);
+  line.Layout(text, look.fontName, height, look.color1, look.color2, look.shadow);
   lines.push_back(std::move(line));
 }
 
@@ -57,9 +62,11 @@ void TLyricPage::SetLyrics(const std::vector<std::string>& words) {
   const int stringsCount = std::max(1, look.stringsCount);
   auto lines = std::make_shared<std::vector<TLline>>();
   lines->reserve(words.size() + 1);
-  AddLyricLine(*lines, IntroLine(), look, stringsCount);
+  // Lines that would overlap in their slots all get a smaller font.
+  const int pageHeight = PageFontHeight(look.fontName, look.fontHeight, stringsCount, kTextHeight);
+  AddLyricLine(*lines, IntroLine(), look, pageHeight, stringsCount);
   for (const std::string& text : words) {
-    if (!text.empty()) AddLyricLine(*lines, text, look, stringsCount);
+    if (!text.empty()) AddLyricLine(*lines, text, look, pageHeight, stringsCount);
   }
   auto snapshot = std::make_shared<TLyricSnapshot>();
   snapshot->lines = std::move(lines);
@@ -141,28 +148,68 @@ void TLyricPage::DrawLyrics(TDisplay& display, std::int32_t t) {
 
   TSurface* back = display.BackBuffer();
   if (back == nullptr) return;
+  const TPictureScale scale = TPictureScale::For(display.Width(), display.Height());
+  if (scaled_.source != snapshot->lines || scaled_.scale != scale.scale) {
+    scaled_.source = snapshot->lines;
+    scaled_.scale = scale.scale;
+    scaled_.lines.clear();
+    scaled_.lines.resize(snapshot->lines->size());
+  }
   const TTimingEntry& entry = table[static_cast<std::size_t>(b)];
-  const std::vector<TLline>& lines = *snapshot->lines;
   const int count = snapshot->stringsCount;
-  const int n = static_cast<int>(lines.size());
+  const int n = static_cast<int>(snapshot->lines->size());
   const int cur = entry.line;
   const int first = cur - cur % count;
-  const int x = (display.Width() - lyricSurface_->Width()) / 2;
-  const int y = display.Height() - lyricSurface_->Height();
+  const int x = scale.X(0);
+  const int y = scale.Y(TPictureScale::kDesignHeight - kTextHeight);
   for (int i = first; i < first + count && i < n; ++i) {
     if (i < cur) {
       // A sung line gives its slot to the line that comes next there.
       if (i + count < n) {
-        lines[i + count].DrawOnScreen(*back, x, y, 0, 0.0f);
+        Scaled(*snapshot, i + count).DrawOnScreen(*back, x, y, 0, 0.0f);
       } else {
-        lines[i].DrawOnScreen(*back, x, y, lines[i].CharCount() - 1, 1.0f);
+        const TLline& line = Scaled(*snapshot, i);
+        line.DrawOnScreen(*back, x, y, line.CharCount() - 1, 1.0f);
       }
     } else if (i > cur) {
-      lines[i].DrawOnScreen(*back, x, y, 0, 0.0f);
+      Scaled(*snapshot, i).DrawOnScreen(*back, x, y, 0, 0.0f);
     } else {
-      lines[i].DrawOnScreen(*back, x, y, entry.ch, Fraction(entry, t));
+      Scaled(*snapshot, i).DrawOnScreen(*back, x, y, entry.ch, Fraction(entry, t));
     }
   }
+  // The lines that take the page's slots next are rendered one per tick
+  // before they are needed, so no tick renders many.
+  for (int i = first + count; i < first + 2 * count && i < n; ++i) {
+    if (!scaled_.lines[static_cast<std::size_t>(i)]) {
+      Scaled(*snapshot, i);
+      break;
+    }
+  }
+}
+
+const TLline& TLyricPage::Scaled(const TLyricSnapshot& snapshot, int i) {
+  std::unique_ptr<TLline>& slot = scaled_.lines[static_cast<std::size_t>(i)];
+  if (!slot) {
+    const TLline& design = (*snapshot.lines)[static_cast<std::size_t>(i)];
+    const TPictureScale scale{scaled_.scale, 0.0, 0.0};
+    const TRect r = design.Rect();
+    slot = std::make_unique<TLline>(
+        TRect{scale.Length(r.left), scale.Length(r.top), scale.Length(r.right),
+              scale.Length(r.bottom + 1) - 1});
+    slot->Init(design.Text(), design.FontName(), scale.FontHeight(design.FontHeight()),
+               design.Color1(), design.Color2(), design.Shadow(),
+               std::max(1, scale.Length(kShadowOffset)));
+  }
+  return *slot;
+}
+
+std::optional<std::int32_t> TLyricPage::FirstSungStart(const TLyricSnapshot& snapshot) {
+  if (snapshot.timing.empty()) return std::nullopt;
+  for (const TTimingEntry& e : snapshot.timing) {
+    if (e.line >= 1) return e.start;
+  }
+  const TTimingEntry& last = snapshot.timing.back();
+  return Wrap(std::int64_t{last.start} + last.length);
 }
 
 std::shared_ptr<const TLyricSnapshot> TLyricPage::Snapshot() const {

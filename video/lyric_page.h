@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct TTimingEntry {
 };
 
 struct TLyricSnapshot {
+  // Laid out at the 800 x 600 design, not rendered: the drawing thread
+  // renders them at the picture's scale.
   std::shared_ptr<const std::vector<TLline>> lines;
   std::vector<TTimingEntry> timing;
   int stringsCount = 4;  // the value the lines were laid out with
@@ -48,6 +51,8 @@ class TLyricPage : public ILyricTarget {
   static constexpr int kTextHeight = 320;
   // Shares of the introduction, one per character of the intro line.
   static constexpr int kIntroShares = 13;
+  // Room kept free at each side of a line that had to be made smaller to fit.
+  static constexpr int kSideMargin = 16;
   static const std::string& IntroLine();  // "Вступление..." in CP1251
 
   explicit TLyricPage(std::function<TLyricLook()> look);
@@ -59,10 +64,16 @@ class TLyricPage : public ILyricTarget {
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const std::vector<std::uint8_t>& pairs) override;
 
-  // Any thread: draws the page for song time t (0: no song, nothing drawn)
-  // on the display's back buffer. Throws lyrova::Error when the lyric-area
-  // surface cannot be cleared.
+  // One drawing thread: draws the page for song time t (0: no song, nothing
+  // drawn) on the display's back buffer, the design scaled to its size (see
+  // TPictureScale). Throws lyrova::Error when the lyric-area surface cannot
+  // be cleared. Lines are rendered at the scale when first drawn; each call
+  // renders at most one line ahead of need besides.
   void DrawLyrics(TDisplay& display, std::int32_t t);
+
+  // The song time the first line after the intro line starts to be sung, or
+  // the end of the introduction when no such line has timing; none without timing.
+  static std::optional<std::int32_t> FirstSungStart(const TLyricSnapshot& snapshot);
 
   // The first entry with start <= t <= start + length, or -1.
   static int FindTimingEntry(const std::vector<TTimingEntry>& table, std::int32_t t);
@@ -74,11 +85,20 @@ class TLyricPage : public ILyricTarget {
 
  private:
   void AddLyricLine(std::vector<TLline>& lines, const std::string& text, const TLyricLook& look,
-                    int stringsCount) const;
+                    int pageFontHeight, int stringsCount) const;
   void Publish(std::shared_ptr<const TLyricSnapshot> snapshot);
+  // Drawing thread: line i of `snapshot` rendered at `scale`.
+  const TLline& Scaled(const TLyricSnapshot& snapshot, int i);
+
+  struct ScaledLines {
+    std::shared_ptr<const std::vector<TLline>> source;
+    double scale = 0.0;
+    std::vector<std::unique_ptr<TLline>> lines;
+  };
 
   std::function<TLyricLook()> look_;
   std::unique_ptr<TSurface> lyricSurface_;  // drawing thread, after creation
+  ScaledLines scaled_;                      // drawing thread
   mutable std::mutex snapshotMutex_;
   std::shared_ptr<const TLyricSnapshot> snapshot_;
 };

@@ -11,6 +11,10 @@ TVideoComposer::TVideoComposer(std::function<TLyricLook()> look) : page_(std::mo
 TVideoComposer::~TVideoComposer() = default;
 
 HResult TVideoComposer::Open(std::function<void()> presented, int width, int height) {
+  {
+    std::lock_guard lock(filmMutex_);
+    size_ = QSize(width, height);
+  }
   const HResult hr = display_.OpenWindowed(std::move(presented), width, height);
   if (hr != S_OK) return hr;
   display_.FillBack(0);
@@ -21,10 +25,21 @@ void TVideoComposer::SetLyrics(const std::vector<std::string>& lines) { page_.Se
 
 void TVideoComposer::SetTiming(const std::vector<std::uint8_t>& pairs) { page_.SetTiming(pairs); }
 
+void TVideoComposer::Resize(QSize size) {
+  if (size.isEmpty()) return;
+  std::lock_guard lock(filmMutex_);
+  size_ = size;
+}
+
 void TVideoComposer::StartFilm(const std::string& path) {
   StopFilm();
-  // Pictures come at the back buffer's size, so a tick only copies them.
-  auto player = std::make_shared<TFilmPlayer>(path, QSize(display_.Width(), display_.Height()));
+  QSize size;
+  {
+    std::lock_guard lock(filmMutex_);
+    size = size_;
+  }
+  // Pictures come at the picture's size, so a tick only copies them.
+  auto player = std::make_shared<TFilmPlayer>(path, size);
   std::lock_guard lock(filmMutex_);
   film_ = {std::move(player), std::chrono::steady_clock::now()};
 }
@@ -59,8 +74,30 @@ void TVideoComposer::ComposeAt(std::int32_t songTime, std::int64_t filmTimeUs) {
   Compose(songTime, CurrentFilm(), filmTimeUs, true);
 }
 
+void TVideoComposer::ApplySize(const RunningFilm& film) {
+  QSize size;
+  {
+    std::lock_guard lock(filmMutex_);
+    size = size_;
+  }
+  if (size == QSize(display_.Width(), display_.Height())) return;
+  if (display_.Resize(size.width(), size.height()) != S_OK) return;
+  if (film.player) film.player->SetOutputSize(size);
+}
+
+void TVideoComposer::DrawTitle(std::int32_t songTime) {
+  const auto snapshot = page_.Snapshot();
+  if (!snapshot || !snapshot->lines || snapshot->lines->empty()) return;
+  const float opacity = TTitleCard::Opacity(songTime, TLyricPage::FirstSungStart(*snapshot));
+  if (opacity <= 0.0f) return;
+  const TLline& intro = snapshot->lines->front();
+  titleCard_.Draw(*display_.BackBuffer(), TPictureScale::For(display_.Width(), display_.Height()),
+                  {intro.FontName(), intro.Color2(), intro.Shadow()}, opacity);
+}
+
 void TVideoComposer::Compose(std::int32_t songTime, const RunningFilm& film,
                              std::int64_t filmTimeUs, bool wait) {
+  ApplySize(film);
   TSurface* back = display_.BackBuffer();
   if (back == nullptr) return;
   if (film.player) {
@@ -70,6 +107,7 @@ void TVideoComposer::Compose(std::int32_t songTime, const RunningFilm& film,
     display_.FillBack(0);
   }
   page_.DrawLyrics(display_, songTime);
+  DrawTitle(songTime);
   display_.ShowFrame();
 }
 

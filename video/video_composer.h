@@ -2,9 +2,12 @@
 // TVideoComposer: the singer's picture without the window. It owns the back
 // buffer, the lyric page and the running film, and composes one picture per
 // tick: the film frame due now (or black while no film runs), the lyric page
-// for the song time, then presents it. The window and the offline renderer
-// both draw through it.
+// for the song time and the song's title card, then presents it, all at the
+// picture's size in device pixels (the 800 x 600 design scaled uniformly,
+// the film filling the picture). The window and the offline renderer both
+// draw through it.
 
+#include <QSize>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -16,6 +19,7 @@
 #include "display/display.h"
 #include "playback/song_targets.h"
 #include "video/lyric_page.h"
+#include "video/title_card.h"
 
 namespace lyrova {
 
@@ -23,7 +27,7 @@ class TFilmPlayer;
 
 class TVideoComposer : public ILyricTarget {
  public:
-  // The back buffer's fixed size: the window's client size when it is made.
+  // The design size, and the picture's size until Resize says otherwise.
   static constexpr int kWidth = 800;
   static constexpr int kHeight = 600;
 
@@ -39,7 +43,11 @@ class TVideoComposer : public ILyricTarget {
   TDisplay& Display() { return display_; }
   TLyricPage& Page() { return page_; }
 
+  // Any thread: the picture's size in device pixels from the next picture on.
+  void Resize(QSize size);
+
   // Main thread.
+  void SetTitle(const TSongTitle& title) { titleCard_.Set(title); }
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const std::vector<std::uint8_t>& pairs) override;
   // Stops any running film, then opens `path` and starts it from its first
@@ -62,11 +70,15 @@ class TVideoComposer : public ILyricTarget {
   };
   RunningFilm CurrentFilm() const;
   void Compose(std::int32_t songTime, const RunningFilm& film, std::int64_t filmTimeUs, bool wait);
+  void ApplySize(const RunningFilm& film);
+  void DrawTitle(std::int32_t songTime);
 
   TDisplay display_;
   TLyricPage page_;
+  TTitleCard titleCard_;
   mutable std::mutex filmMutex_;
   RunningFilm film_;
+  QSize size_{kWidth, kHeight};  // the size asked for, under filmMutex_
 };
 
 }  // namespace lyrova

@@ -1,6 +1,7 @@
-// The cost of one tick of the singer's window at 800 x 600: the film frame
-// copied in, a page of four lines drawn (one of them being sung), the picture
-// handed to the window.
+// The cost of one tick of the singer's window at the design size and at the
+// window sizes of common screens: the film frame copied in, a page of four
+// lines drawn (one of them being sung, one too long for the picture), the
+// picture handed to the window.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 
 #include "catalog/cp1251.h"
 #include "tools/demo_film/demo_film.h"
+#include "video/film_decoder.h"
 #include "video/film_player.h"
 #include "video/video_composer.h"
 
@@ -19,7 +21,8 @@ namespace {
 std::vector<std::string> Words() {
   std::vector<std::string> words;
   for (const char* w : {"Ой, то не вечер, то не вечер,", "Мне малым-мало спалось,",
-                        "Мне малым-мало спалось,", "Ой, да во сне привиделось."}) {
+                        "Ой, да во сне привиделось, будто конь мой вороной",
+                        "Ой, да во сне привиделось."}) {
     words.push_back(Utf8ToCp1251(w));
   }
   return words;
@@ -54,9 +57,13 @@ const std::string& Film() {
   return filmPath;
 }
 
+void SizeArgs(benchmark::internal::Benchmark* b) {
+  b->Args({800, 600})->Args({1280, 720})->Args({1920, 1080})->Args({3840, 2160});
+}
+
 void BM_TickWithFilm(benchmark::State& state) {
   TVideoComposer composer([] { return TLyricLook{}; });
-  composer.Open(nullptr);
+  composer.Open(nullptr, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   composer.SetLyrics(Words());
   composer.SetTiming(Timing());
   composer.StartFilm(Film());
@@ -66,16 +73,36 @@ void BM_TickWithFilm(benchmark::State& state) {
     t = t < 1301 + 200 ? t + 1 : 1301 + 35;
   }
 }
-BENCHMARK(BM_TickWithFilm)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickWithFilm)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
+
+// The introduction: the title card fades over the film as well.
+void BM_TickWithTitleCard(benchmark::State& state) {
+  TVideoComposer composer([] { return TLyricLook{}; });
+  composer.Open(nullptr, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  composer.SetTitle({1234, Utf8ToCp1251("Ой, то не вечер"), Utf8ToCp1251("Народная песня")});
+  composer.SetLyrics(Words());
+  composer.SetTiming(Timing());
+  composer.StartFilm(Film());
+  for (auto _ : state) composer.Tick(700);
+}
+BENCHMARK(BM_TickWithTitleCard)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
+
+// The decoding thread's work per film picture at the window's size.
+void BM_FilmPictureAtSize(benchmark::State& state) {
+  TFilmDecoder decoder(Film(), QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  TFilmFrame frame;
+  for (auto _ : state) decoder.Next(frame);
+}
+BENCHMARK(BM_FilmPictureAtSize)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
 
 void BM_TickWithoutFilm(benchmark::State& state) {
   TVideoComposer composer([] { return TLyricLook{}; });
-  composer.Open(nullptr);
+  composer.Open(nullptr, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   composer.SetLyrics(Words());
   composer.SetTiming(Timing());
   for (auto _ : state) composer.Tick(1301 + 35);
 }
-BENCHMARK(BM_TickWithoutFilm)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickWithoutFilm)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
 
 void BM_DrawLyricPage(benchmark::State& state) {
   TVideoComposer composer([] { return TLyricLook{}; });

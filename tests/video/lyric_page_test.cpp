@@ -85,10 +85,12 @@ class LyricPageTest : public testing::Test {
     return display_.BackBuffer()->Image();
   }
 
-  // The ink of line `line` drawn alone, unsung, as the page would place it.
+  // The ink of line `line` drawn alone, unsung, as the page would place it
+  // (the page's own lines are laid out, not rendered).
   Ink Alone(int line) {
     display_.FillBack(0);
-    const TLline& l = (*page_->Snapshot()->lines)[static_cast<std::size_t>(line)];
+    TLline l = (*page_->Snapshot()->lines)[static_cast<std::size_t>(line)];
+    l.Init(l.Text(), l.FontName(), l.FontHeight(), l.Color1(), l.Color2(), l.Shadow());
     l.DrawOnScreen(*display_.BackBuffer(), 0, 280, 0, 0.0f);
     return InkIn(display_.BackBuffer()->Image(), 280 + l.Rect().top, 280 + l.Rect().bottom + 1);
   }
