@@ -27,6 +27,15 @@ inline constexpr char kStrings[] = "Strings";
 inline constexpr char kStringsCount[] = "Count";
 inline constexpr char kSound[] = "Sound";
 inline constexpr char kSoundFont[] = "SoundFont";
+// Where the singer's window was left: screen name, place and size out of full
+// screen, and 0 normal, 1 maximised, 2 full screen.
+inline constexpr char kVideo[] = "Video";
+inline constexpr char kVideoScreen[] = "Screen";
+inline constexpr char kVideoLeft[] = "Left";
+inline constexpr char kVideoTop[] = "Top";
+inline constexpr char kVideoWidth[] = "Width";
+inline constexpr char kVideoHeight[] = "Height";
+inline constexpr char kVideoState[] = "State";
 }  // namespace settings_keys
 
 // The number every look key but Name and Count reads as when its text is not

@@ -3,29 +3,55 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
 #include "catalog/errors.h"
+#include "catalog/songs_catalog.h"
+#include "config/ini_file.h"
 #include "config/settings_values.h"
 #include "video/settings_look.h"
 #include "video/video_composer.h"
 #include "video/video_messages.h"
+#include "video/video_placement.h"
 
 namespace lyrova {
 namespace {
 
-// Width of the invisible frame along the edges that resizes the window.
+// Width of the frame along the edges that resizes the window; the thin
+// border drawn there shows where it can be seized.
 constexpr int kResizeBorder = 6;
+constexpr int kBorderWidth = 2;
+const QColor kBorderColour(120, 120, 128);
+// The place is written this long after the window last moved or changed size.
+constexpr int kSaveDelayMs = 700;
+
+std::vector<TScreenArea> ScreenAreas() {
+  std::vector<TScreenArea> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    areas.push_back({screen->name().toStdString(), screen->availableGeometry()});
+  }
+  return areas;
+}
+
+QScreen* ScreenNamed(const std::string& name) {
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen->name().toStdString() == name) return screen;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
-TVideoForm::TVideoForm(QObject* mainWindow, QWidget* parent)
+TVideoForm::TVideoForm(QObject* mainWindow, std::string placementFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       mainWindow_(mainWindow),
-      composer_(std::make_unique<TVideoComposer>(LookFromSettings)) {
+      composer_(std::make_unique<TVideoComposer>(LookFromSettings)),
+      placementFile_(std::move(placementFile)),
+      saveTimer_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("VideoForm"));
   setToolTip(QString::fromUtf8("Правая копка мышки  Каталог."));
   QPalette black = palette();
@@ -33,17 +59,39 @@ TVideoForm::TVideoForm(QObject* mainWindow, QWidget* parent)
   setPalette(black);
   setAutoFillBackground(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Coming forward at a song's start leaves the keyboard with the main window.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setMouseTracking(true);
   resize(TVideoComposer::kWidth, TVideoComposer::kHeight);
-  // The back buffer takes the client size once, for the window's lifetime.
   composer_->Open([this] { RequestRepaint(); }, width(), height());
+  requested_ = size();
+  saveTimer_->setSingleShot(true);
+  saveTimer_->setInterval(kSaveDelayMs);
+  connect(saveTimer_, &QTimer::timeout, this, [this] { SavePlacement(); });
 }
 
-TVideoForm::~TVideoForm() { WMStopVideo(); }
+TVideoForm::~TVideoForm() {
+  if (saveTimer_->isActive()) SavePlacement();
+  WMStopVideo();
+}
 
 void TVideoForm::SetLyrics(const std::vector<std::string>& lines) { composer_->SetLyrics(lines); }
 
 void TVideoForm::SetTiming(const std::vector<std::uint8_t>& pairs) { composer_->SetTiming(pairs); }
+
+void TVideoForm::SongStarting(TSongsCatalog& catalog, std::uint32_t code) {
+  const int index = catalog.SearchByOstrelCode(code, false);
+  TSongTitle title;
+  title.code = code;
+  if (index >= 0) {
+    const TSongHeader& header = catalog.Record(index);
+    title.name = header.Name;
+    title.singer = header.Singer;
+  }
+  composer_->SetTitle(title);
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  raise();
+}
 
 void TVideoForm::WMTimer(std::int32_t songTime) { composer_->Tick(songTime); }
 
@@ -60,6 +108,19 @@ bool TVideoForm::VideoMayClose() const { return videoMayClose_; }
 bool TVideoForm::FilmRunning() const { return composer_->FilmRunning(); }
 
 QImage TVideoForm::PresentedFrame() const { return composer_->Display().LastFrame(); }
+
+void TVideoForm::ToggleFullScreen() {
+  if (isFullScreen()) {
+    if (maximisedBeforeFullScreen_) {
+      showMaximized();
+    } else {
+      showNormal();
+    }
+    return;
+  }
+  maximisedBeforeFullScreen_ = isMaximized();
+  showFullScreen();
+}
 
 void TVideoForm::WMPlayVideo() {
   const std::string file = VideoFile();
@@ -98,18 +159,43 @@ bool TVideoForm::event(QEvent* e) {
   return QWidget::event(e);
 }
 
+void TVideoForm::PlaceAtFirstShow() {
+  std::optional<TVideoPlacement> saved;
+  if (!placementFile_.empty()) saved = ReadVideoPlacement(TIniFile(placementFile_));
+  QRect mainFrame;
+  if (const auto* main = qobject_cast<const QWidget*>(mainWindow_)) mainFrame = main->frameGeometry();
+  const TVideoPlacement place = PlaceVideoWindow(ScreenAreas(), mainFrame, saved, size());
+  if (QScreen* screen = ScreenNamed(place.screen)) setScreen(screen);
+  setGeometry(place.geometry);
+  if (place.state == TVideoState::Maximised) setWindowState(Qt::WindowMaximized);
+  if (place.state == TVideoState::FullScreen) setWindowState(Qt::WindowFullScreen);
+}
+
+void TVideoForm::SavePlacement() {
+  saveTimer_->stop();
+  if (placementFile_.empty() || firstShow_) return;
+  TVideoPlacement place;
+  if (const QScreen* s = screen()) place.screen = s->name().toStdString();
+  place.geometry = Framed() ? geometry() : normalGeometry();
+  if (!place.geometry.isValid()) place.geometry = geometry();
+  place.state = isFullScreen() ? TVideoState::FullScreen
+                               : (isMaximized() ? TVideoState::Maximised : TVideoState::Normal);
+  try {
+    TIniFile ini(placementFile_);
+    WriteVideoPlacement(ini, place);
+  } catch (const Error&) {
+    // A settings file that cannot be written only costs the place next time.
+  }
+}
+
 void TVideoForm::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   // Minimising and restoring show and hide the window too; only a real show
   // starts the film.
   if (e->spontaneous()) return;
   if (firstShow_) {
+    PlaceAtFirstShow();
     firstShow_ = false;
-    if (const QScreen* screen = this->screen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(screen->availableGeometry().center());
-      move(frame.topLeft());
-    }
   }
   QCoreApplication::postEvent(this, new QEvent(kWMPlayVideo));
 }
@@ -127,16 +213,65 @@ void TVideoForm::closeEvent(QCloseEvent* e) {
   }
 }
 
+QSize TVideoForm::DevicePixels() const {
+  const qreal ratio = devicePixelRatioF();
+  return QSize(qRound(width() * ratio), qRound(height() * ratio));
+}
+
+bool TVideoForm::Framed() const { return !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)); }
+
 void TVideoForm::paintEvent(QPaintEvent*) {
+  // A move to a screen of another pixel ratio changes the device size alone.
+  if (DevicePixels() != requested_) {
+    requested_ = DevicePixels();
+    composer_->Resize(requested_);
+  }
   QPainter painter(this);
-  // The picture is stretched over whatever size the window has now.
-  painter.drawImage(rect(), composer_->Display().FrameForPainting());
+  // The picture has the window's device pixels (but for the moment after a
+  // resize): it is copied, not scaled.
+  painter.drawImage(QRectF(rect()), composer_->Display().FrameForPainting());
+  if (!Framed()) return;
+  painter.setPen(QPen(kBorderColour, kBorderWidth));
+  painter.setBrush(Qt::NoBrush);
+  const qreal half = kBorderWidth / 2.0;
+  painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+}
+
+void TVideoForm::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  requested_ = DevicePixels();
+  composer_->Resize(requested_);
+  if (!firstShow_) saveTimer_->start();
+}
+
+void TVideoForm::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  if (!firstShow_) saveTimer_->start();
+}
+
+void TVideoForm::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::WindowStateChange && !firstShow_) saveTimer_->start();
+}
+
+void TVideoForm::keyPressEvent(QKeyEvent* e) {
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (e->key() == Qt::Key_F11 || (enter && (e->modifiers() & Qt::AltModifier))) {
+    ToggleFullScreen();
+    return;
+  }
+  if (e->key() == Qt::Key_Escape && isFullScreen()) {
+    ToggleFullScreen();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void TVideoForm::mouseDoubleClickEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   leftDown_ = false;
-  if (isMaximized()) {
+  dragging_ = false;
+  if (isMaximized() || isFullScreen()) {
     showNormal();
   } else {
     showMaximized();
@@ -145,7 +280,7 @@ void TVideoForm::mouseDoubleClickEvent(QMouseEvent* e) {
 
 Qt::Edges TVideoForm::EdgesAt(QPoint pos) const {
   Qt::Edges edges;
-  if (isMaximized()) return edges;
+  if (!Framed()) return edges;
   if (pos.x() < kResizeBorder) edges |= Qt::LeftEdge;
   if (pos.x() >= width() - kResizeBorder) edges |= Qt::RightEdge;
   if (pos.y() < kResizeBorder) edges |= Qt::TopEdge;
@@ -164,6 +299,7 @@ void TVideoForm::mousePressEvent(QMouseEvent* e) {
   if (edges && windowHandle() != nullptr && windowHandle()->startSystemResize(edges)) return;
   leftDown_ = true;
   pressGlobal_ = e->globalPosition().toPoint();
+  dragOffset_ = pressGlobal_ - frameGeometry().topLeft();
 }
 
 void TVideoForm::mouseMoveEvent(QMouseEvent* e) {
@@ -173,11 +309,13 @@ void TVideoForm::mouseMoveEvent(QMouseEvent* e) {
     return;
   }
   if (leftDown_ && (e->buttons() & Qt::LeftButton)) {
-    if ((global - pressGlobal_).manhattanLength() < QApplication::startDragDistance()) return;
     leftDown_ = false;
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+    if (!Framed()) return;
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
+        windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+      return;
+    }
     dragging_ = true;
-    dragOffset_ = pressGlobal_ - frameGeometry().topLeft();
     move(global - dragOffset_);
     return;
   }

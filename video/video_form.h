@@ -1,10 +1,14 @@
 #pragma once
 // TVideoForm: the singer's window. It loops the background film and draws the
 // lyric page over it; the clock thread composes and presents a picture on
-// every tick, the window only paints the last presented picture.
+// every tick at the window's size in device pixels, the window only paints
+// the last presented picture. It opens where the user left it (the [Video]
+// keys of the settings file), goes full screen with F11 or Alt+Enter and
+// leaves it with Esc.
 
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <atomic>
 #include <cstdint>
@@ -16,6 +20,7 @@
 
 namespace lyrova {
 
+class TSongsCatalog;
 class TVideoComposer;
 
 class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
@@ -23,15 +28,22 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
 
  public:
   // `mainWindow` receives WMBadVidFile (a TBadVidFileEvent) when the film
-  // cannot be started; it may be null (then nothing is posted). The clock
-  // must have stopped calling WMTimer before the window is destroyed.
-  explicit TVideoForm(QObject* mainWindow = nullptr, QWidget* parent = nullptr);
+  // cannot be started; it may be null (then nothing is posted). The window
+  // keeps its place in the settings file `placementFile` (none when empty).
+  // The clock must have stopped calling WMTimer before the window is destroyed.
+  explicit TVideoForm(QObject* mainWindow = nullptr, std::string placementFile = {},
+                      QWidget* parent = nullptr);
   ~TVideoForm() override;
 
   // Main thread, when a song starts: the words (CP1251 lines), then the timing
   // pairs. The font, colours and line count are taken from the settings here.
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const std::vector<std::uint8_t>& pairs) override;
+
+  // Main thread, as song `code` starts: the title card shows the song's
+  // title, singer and code, and the window comes in front of the others
+  // without taking the keyboard focus.
+  void SongStarting(TSongsCatalog& catalog, std::uint32_t code);
 
   // Clock thread, every cycle: newest film frame, lyric page, present.
   void WMTimer(std::int32_t songTime) override;
@@ -50,8 +62,11 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   // True while a film runs (between a successful WMPlayVideo and WMStopVideo).
   bool FilmRunning() const;
 
-  // The picture last presented by the tick (back-buffer size, 800 x 600).
+  // The picture last presented by the tick (the window's device pixels).
   QImage PresentedFrame() const;
+
+  // Full screen on the window's screen, and back to the state before.
+  void ToggleFullScreen();
 
  signals:
   // A right click asks for the main window (the catalogue) to come forward.
@@ -63,6 +78,10 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   void hideEvent(QHideEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
@@ -73,16 +92,24 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   void WMStopVideo();
   void RequestRepaint();  // any thread
   Qt::Edges EdgesAt(QPoint pos) const;
+  bool Framed() const;  // neither maximised nor full screen: the border shows
+  QSize DevicePixels() const;
+  void PlaceAtFirstShow();
+  void SavePlacement();
 
   QObject* mainWindow_;
   std::unique_ptr<TVideoComposer> composer_;
   std::atomic<bool> repaintPending_{false};
   bool videoMayClose_ = false;
   bool firstShow_ = true;
+  std::string placementFile_;
+  QTimer* saveTimer_;  // the place is written once the window has come to rest
+  QSize requested_;    // the picture size last asked of the composer
+  bool maximisedBeforeFullScreen_ = false;
 
-  // A left press starts moving the window once the mouse has moved a little,
-  // so that a double click still arrives; `dragging_` moves it by hand where
-  // the window system cannot.
+  // A left press moves the window with the mouse from its first movement;
+  // the window system is asked to move it only where a window cannot place
+  // itself (Wayland).
   bool leftDown_ = false;
   bool dragging_ = false;
   QPoint pressGlobal_;

@@ -29,6 +29,7 @@ void TForm1::Dispatch(const TMessageEvent& message) {
 }
 
 void TForm1::WMPlaySong(std::uint32_t code) {
+  if (video_) video_->SongStarting(catalog_, code);
   if (engine_) engine_->WMPlaySong(code);
 }
 

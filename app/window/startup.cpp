@@ -122,7 +122,7 @@ bool TForm1::AppInit() {
   FillCatalogView();
   listView1_->SetCurrentRow(0);
 
-  video_ = std::make_unique<TVideoForm>(this);
+  video_ = std::make_unique<TVideoForm>(this, SettingsPath());
   connect(video_.get(), &TVideoForm::MainWindowWanted, this, [this] {
     raise();
     activateWindow();
