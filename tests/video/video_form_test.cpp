@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 #include <thread>
 
 #include "catalog/cp1251.h"
+#include "catalog/songs_catalog.h"
 #include "config/settings_values.h"
 #include "tests/video/test_film.h"
 #include "video/video_form.h"
@@ -97,6 +99,95 @@ class VideoFormTest : public QObject {
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(300, 300));
     QCOMPARE(spy.count(), 1);
     form.SetVideoMayClose(true);
+  }
+
+  void fullScreenWithF11OrAltEnterAndOutWithEscape() {
+    TVideoForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::keyClick(&form, Qt::Key_F11);
+    QTRY_VERIFY(form.isFullScreen());
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QTRY_VERIFY(!form.isFullScreen());
+    QTest::keyClick(&form, Qt::Key_Return, Qt::AltModifier);
+    QTRY_VERIFY(form.isFullScreen());
+    QTest::keyClick(&form, Qt::Key_Enter, Qt::AltModifier);
+    QTRY_VERIFY(!form.isFullScreen());
+    QVERIFY(!form.isMaximized());
+    form.SetVideoMayClose(true);
+  }
+
+  void draggingFollowsTheMouseFromItsFirstMovement() {
+    TVideoForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint start = form.pos();
+    const QPointF pressed = form.mapToGlobal(QPointF(200, 200));
+    // The mouse at `offset` from where it was pressed, the form under it.
+    auto send = [&](QEvent::Type type, QPointF offset, Qt::MouseButtons buttons) {
+      const QPointF global = pressed + offset;
+      QMouseEvent e(type, form.mapFromGlobal(global), global, Qt::LeftButton, buttons,
+                    Qt::NoModifier);
+      QApplication::sendEvent(&form, &e);
+    };
+    send(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton);
+    send(QEvent::MouseMove, {2, 1}, Qt::LeftButton);
+    QCOMPARE(form.pos(), start + QPoint(2, 1));
+    send(QEvent::MouseMove, {7, 6}, Qt::LeftButton);
+    QCOMPARE(form.pos(), start + QPoint(7, 6));
+    send(QEvent::MouseButtonRelease, {7, 6}, Qt::NoButton);
+    form.SetVideoMayClose(true);
+  }
+
+  void thePictureHasTheWindowsDevicePixels() {
+    TVideoForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.resize(640, 360);
+    form.WMTimer(0);
+    QCOMPARE(form.PresentedFrame().size(), QSize(640, 360) * form.devicePixelRatioF());
+    form.SetVideoMayClose(true);
+  }
+
+  void aSongStartBringsTheWindowForwardButLeavesTheFocus() {
+    QWidget main;
+    main.resize(300, 200);
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    TVideoForm form(&main);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.showMinimized();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    TSongsCatalog catalog;
+    form.SongStarting(catalog, 42);
+    QTRY_VERIFY(!form.isMinimized());
+    QCOMPARE(QApplication::activeWindow(), &main);
+    form.SetVideoMayClose(true);
+  }
+
+  void opensBesideTheMainWindowAndWhereItWasLeft() {
+    const std::string ini = (testing_film::Folder() / "form-placement.ini").string();
+    std::filesystem::remove(ini);
+    QWidget main;
+    main.setGeometry(0, 0, 500, 400);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    {
+      TVideoForm form(&main, ini);
+      form.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&form));
+      QVERIFY(!form.frameGeometry().contains(main.frameGeometry().center()));
+      form.setGeometry(30, 40, 400, 300);
+      form.SetVideoMayClose(true);
+    }  // the place is written at the latest when the window goes
+    TVideoForm again(&main, ini);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.geometry(), QRect(30, 40, 400, 300));
+    again.SetVideoMayClose(true);
   }
 
   void ticksFromAnotherThreadReachTheScreen() {
