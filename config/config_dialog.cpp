@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -13,6 +14,7 @@
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "config/colour_swatch.h"
+#include "display/lyric_font.h"
 #include "config/file_filter.h"
 #include "config/font_pixels.h"
 #include "config/qt_config_dialogs.h"
@@ -59,6 +61,17 @@ TForm2::TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* d
   for (TColourSwatch* panel : {panel3_, panel4_, panel5_}) {
     connect(panel, &TColourSwatch::clicked, this, [this, panel] { PanelClick(panel); });
   }
+  connect(spinEdit1_, &QSpinBox::valueChanged, this, &TForm2::UpdateSizeNote);
+  connect(spinEdit2_, &QSpinBox::valueChanged, this, &TForm2::UpdateSizeNote);
+  connect(edit3_, &QLineEdit::textChanged, this, &TForm2::UpdateSizeNote);
+}
+
+void TForm2::UpdateSizeNote() {
+  const int used = PageFontHeight(Utf8ToCp1251(edit3_->text().toStdString()), spinEdit2_->value(),
+                                  spinEdit1_->value());
+  sizeNote_->setText(used == spinEdit2_->value()
+                         ? QString()
+                         : QString::fromUtf8("Будет использован размер %1").arg(used));
 }
 
 TForm2::~TForm2() = default;

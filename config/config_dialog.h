@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -45,6 +46,8 @@ class TForm2 : public QDialog {
   QLineEdit* Edit5() const { return edit5_; }  // SoundFont
   QSpinBox* SpinEdit1() const { return spinEdit1_; }  // lines on screen
   QSpinBox* SpinEdit2() const { return spinEdit2_; }  // font height
+  // Says the smaller size the lines get when the size and the count do not fit.
+  QLabel* SizeNote() const { return sizeNote_; }
   TColourSwatch* Panel3() const { return panel3_; }
   TColourSwatch* Panel4() const { return panel4_; }
   TColourSwatch* Panel5() const { return panel5_; }
@@ -65,6 +68,7 @@ class TForm2 : public QDialog {
   QGroupBox* BuildGeneralGroup();
   QGroupBox* BuildSoundGroup();
   void FillControls();
+  void UpdateSizeNote();
   void StoreValues();
 
   void Button1Click();  // disc folder
@@ -85,6 +89,7 @@ class TForm2 : public QDialog {
   QLineEdit* edit5_ = nullptr;
   QSpinBox* spinEdit1_ = nullptr;
   QSpinBox* spinEdit2_ = nullptr;
+  QLabel* sizeNote_ = nullptr;
   TColourSwatch* panel3_ = nullptr;
   TColourSwatch* panel4_ = nullptr;
   TColourSwatch* panel5_ = nullptr;

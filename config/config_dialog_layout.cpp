@@ -95,6 +95,8 @@ QGroupBox* TForm2::BuildGeneralGroup() {
   NewLabel("Количество строк:", kLabelX, 172, group);
   spinEdit1_ = new TNumberBox(SettingsValues::kMinStringsCount, SettingsValues::kMaxStringsCount, group);
   spinEdit1_->setGeometry(kControlX, 172, 60, kRowHeight);
+  sizeNote_ = new QLabel(group);
+  sizeNote_->setGeometry(kControlX + 68, 172, kGroupWidth - kControlX - 76, kRowHeight);
   return group;
 }
 

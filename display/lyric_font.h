@@ -13,6 +13,8 @@ namespace lyrova {
 
 // Pixels the shadow lies to the right of and below the text.
 inline constexpr int kShadowOffset = 2;
+// The height of the lyric area at the bottom of the 800 x 600 picture.
+inline constexpr int kLyricAreaHeight = 320;
 
 // faceName: CP1251, cut to 31 characters. A positive height is the cell
 // height (ascent + descent), a negative one the character height, 0 the
@@ -24,7 +26,8 @@ QFont MakeLyricFont(const std::string& faceName, int height);
 // line's slot, else the largest cell height that does (a positive height).
 int PageFontHeight(int cellHeight, int fontHeight, int stringsCount, int areaHeight);
 // The same, measuring the cell of the font the settings name.
-int PageFontHeight(const std::string& faceName, int fontHeight, int stringsCount, int areaHeight);
+int PageFontHeight(const std::string& faceName, int fontHeight, int stringsCount,
+                   int areaHeight = kLyricAreaHeight);
 
 // The font height at which `text` (CP1251) is at most `width` pixels wide:
 // `fontHeight` when it already is, else a smaller positive cell height (at

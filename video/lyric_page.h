@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "display/display.h"
+#include "display/lyric_font.h"
 #include "display/lyric_line.h"
 #include "playback/song_targets.h"
 
@@ -48,7 +49,7 @@ class TLyricPage : public ILyricTarget {
  public:
   // The lyric area, at the bottom of the picture.
   static constexpr int kTextWidth = 800;
-  static constexpr int kTextHeight = 320;
+  static constexpr int kTextHeight = kLyricAreaHeight;
   // Shares of the introduction, one per character of the intro line.
   static constexpr int kIntroShares = 13;
   // Room kept free at each side of a line that had to be made smaller to fit.

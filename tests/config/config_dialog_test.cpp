@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -350,6 +351,18 @@ class ConfigDialogTest : public QObject {
     QVERIFY(!f.isVisible());
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].contains(QString::fromStdString(path_)), qPrintable(dialogs_.messages[0]));
+  }
+
+  void sayWhichSizeTheLinesGetWhenTheyWouldOverlap() {
+    values_->SetFontName("Arial");
+    values_->SetFontHeight(72);
+    values_->SetStringsCount(4);
+    TForm2& f = Shown();
+    QVERIFY(f.SizeNote()->text().isEmpty());
+    f.SpinEdit1()->setValue(6);
+    QCOMPARE(f.SizeNote()->text(), QString::fromUtf8("Будет использован размер 51"));
+    f.SpinEdit2()->setValue(40);
+    QVERIFY(f.SizeNote()->text().isEmpty());
   }
 };
 
