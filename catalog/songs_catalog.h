@@ -31,6 +31,12 @@ class TSongsCatalog {
   // The records alone, for work that needs no image.
   void LoadRecords(const CatalogResources& resources);
   bool ImageOpen() const { return image_.IsOpen(); }
+  void ClearRecords() { records_.clear(); }
+  // Whether the records describe the open image: the block headers of up to
+  // maxChecked records, spread over the list from the first to the last, hold
+  // the records' lengths, and those blocks lie within the image. An empty
+  // list describes no image.
+  bool RecordsMatchImage(int maxChecked) const;
 
   // Song blocks by song index; throw lyrova::Error on a bad index or I/O failure.
   void LoadMidi(int index, Bytes& stream);

@@ -1,0 +1,27 @@
+#pragma once
+// The library's index file: for each file its path, size and modification
+// time, and what reading it gave (the song's texts and words, or why it is
+// not a song), so that unchanged files need not be read again.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/song_library.h"
+
+namespace lyrova {
+
+struct IndexEntry {
+  LibraryFile file;
+  bool song = false;
+  KaraokeFields fields;
+  std::string words;
+  std::string reason;
+};
+
+std::string WriteLibraryIndex(const std::string& folder, const std::vector<IndexEntry>& entries);
+// Nothing when the bytes are not an index of this folder.
+std::optional<std::vector<IndexEntry>> ReadLibraryIndex(const std::string& folder, std::string_view bytes);
+
+}  // namespace lyrova

@@ -1,0 +1,66 @@
+#pragma once
+// The song library: a folder of karaoke and MIDI files searched
+// recursively, each readable file a song with a code from 10001 on, in the
+// order of the files' paths relative to the folder (compared as bytes).
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalog/karaoke_file.h"
+
+namespace lyrova {
+
+inline constexpr std::uint32_t kFirstLibraryCode = 10001;
+
+struct LibraryFile {
+  std::string path;  // relative to the library folder, as the file system spells it
+  std::uint64_t size = 0;
+  std::int64_t mtimeNs = 0;
+  bool operator==(const LibraryFile&) const = default;
+};
+
+struct LibrarySong {
+  std::uint32_t code = 0;
+  LibraryFile file;
+  KaraokeFields fields;  // UTF-8
+  std::string words;     // UTF-8, as the words command prints them
+  bool found = true;     // matched the last search
+  std::string upperWords;  // filled by the first words search
+};
+
+struct BrokenFile {
+  std::string path;  // relative to the library folder
+  std::string reason;
+};
+
+struct SongLibrary {
+  std::string folder;
+  std::vector<LibrarySong> songs;
+  std::vector<BrokenFile> broken;  // files that are not songs and folders that cannot be read
+};
+
+// Files named *.kar, *.mid or *.midi in any letter case, under the folder and
+// its subfolders; symbolic links are never followed. Sorted by path.
+std::vector<LibraryFile> ListLibraryFiles(const std::string& folder, std::vector<BrokenFile>& unreadable);
+
+using ScanProgress = std::function<void(std::size_t done, std::size_t total)>;
+
+// Reads the library, taking every file whose size and modification time match
+// the index in cacheFile from there, and rewrites the index when anything
+// changed. An empty cacheFile reads every file; a missing or damaged index is
+// rebuilt. Never throws for a file or folder it cannot read.
+SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile,
+                        const ScanProgress& progress = {});
+
+// The index file of a library folder in the user's cache folder; empty when
+// there is no cache folder.
+std::string LibraryIndexFile(const std::string& folder);
+
+// The song's file read again for playing: words and timing, or why it can no longer be read.
+KaraokeReadResult ReadLibrarySong(const SongLibrary& library, const LibrarySong& song);
+// The file's bytes unchanged. Throws lyrova::Error when it cannot be read.
+std::vector<std::uint8_t> LibrarySongBytes(const SongLibrary& library, const LibrarySong& song);
+
+}  // namespace lyrova
