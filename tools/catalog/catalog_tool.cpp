@@ -1,11 +1,7 @@
 #include "tools/catalog/catalog_tool.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 
 #include "catalog/catalog_errors.h"
@@ -13,44 +9,36 @@
 #include "catalog/file_path.h"
 #include "catalog/file_writer.h"
 #include "catalog/integer_text.h"
+#include "catalog/library_search.h"
 #include "catalog/midi_repair.h"
 #include "catalog/points.h"
-#include "catalog/songs_catalog.h"
 #include "tools/catalog/command_line.h"
+#include "tools/catalog/song_sources.h"
 
 namespace lyrova::catalog_tool {
 namespace {
 
 constexpr char kUsage[] =
     "usage: lyrova-catalog build DISC_DIR OUT_DIR\n"
-    "       lyrova-catalog list [--catalog DIR]\n"
-    "       lyrova-catalog search [--catalog DIR] [--disc DIR] --by MODE QUERY\n"
-    "           MODE: code, title, singer, music, lyricist or lyrics (needs --disc)\n"
-    "       lyrova-catalog words [--catalog DIR] --disc DIR CODE\n"
-    "       lyrova-catalog timing [--catalog DIR] --disc DIR CODE\n"
-    "       lyrova-catalog midi [--catalog DIR] --disc DIR CODE OUT_FILE\n";
+    "       lyrova-catalog list [--catalog DIR] [--disc DIR] [--library DIR]\n"
+    "       lyrova-catalog search [--catalog DIR] [--disc DIR] [--library DIR] --by MODE QUERY\n"
+    "           MODE: code, title, singer, music, lyricist or lyrics (needs --disc for the disc's songs)\n"
+    "       lyrova-catalog words [--catalog DIR] [--disc DIR] [--library DIR] CODE\n"
+    "       lyrova-catalog timing [--catalog DIR] [--disc DIR] [--library DIR] CODE\n"
+    "       lyrova-catalog midi [--catalog DIR] [--disc DIR] [--library DIR] CODE OUT_FILE\n"
+    "       Without --catalog, --disc reads the disc's own catalogue when the built-in one\n"
+    "       does not describe it; with --library alone only the library's songs are used.\n";
 
-// A failure to report in UTF-8, exit code 1.
-struct Failure {
-  std::string message;
+// The song a command names: on the disc (index into the catalogue) or in the library.
+struct SongRef {
+  int discIndex = -1;
+  const LibrarySong* librarySong = nullptr;
 };
-
-std::string ReadCatalogFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Failure{"cannot read \"" + path + "\": " + std::strerror(errno)};
-  std::string bytes(std::istreambuf_iterator<char>(in), {});
-  if (in.bad()) throw Failure{"cannot read \"" + path + "\""};
-  return bytes;
-}
-
-std::span<const std::uint8_t> AsBytes(const std::string& s) {
-  return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-}
 
 class Tool {
  public:
-  Tool(const CommandLine& line, const CatalogResources* builtIn, std::ostream& out)
-      : line_(line), builtIn_(builtIn), out_(out) {}
+  Tool(const CommandLine& line, const CatalogResources* builtIn, std::ostream& out, std::ostream& err)
+      : line_(line), songs_(line, builtIn, err), out_(out) {}
 
   void Run() {
     const std::string& c = line_.command;
@@ -68,44 +56,27 @@ class Tool {
     if (line_.operands.size() != n) throw UsageError{line_.command + ": wrong number of arguments"};
   }
 
-  const std::string& Disc() const {
-    if (!line_.discDir) throw UsageError{line_.command + ": --disc DIR is needed"};
-    return *line_.discDir;
-  }
-
-  CatalogResources Resources() {
-    if (line_.catalogDir) {
-      bin_ = ReadCatalogFile(JoinPath(*line_.catalogDir, "catdata.bin"));
-      txt_ = ReadCatalogFile(JoinPath(*line_.catalogDir, "catdata.txt"));
-      return {AsBytes(bin_), AsBytes(txt_)};
-    }
-    if (builtIn_ == nullptr) throw UsageError{"no built-in catalogue: give --catalog DIR"};
-    return *builtIn_;
-  }
-
-  void LoadWithDisc() {
-    if (!catalog_.LoadCatalog(Disc(), Resources())) throw Failure{Cp1251ToUtf8(kImageNotFoundText)};
-  }
-
-  // The index of the song whose code the operand names.
-  int SongIndex(const std::string& operand) {
-    const std::optional<std::int32_t> code = ParseInteger(Utf8ToCp1251(operand));
-    if (!code) throw NotAnIntegerError(Utf8ToCp1251(operand));
-    const int index = catalog_.SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
-    if (index < 0) throw Failure{"song " + operand + " is not in the catalogue"};
-    return index;
-  }
-
-  void PrintRow(const TSongHeader& r) {
-    char code[16];
-    std::snprintf(code, sizeof code, "%.4u", r.Code);
-    out_ << code << '\t' << Cp1251ToUtf8(r.Name) << '\t' << Cp1251ToUtf8(r.Singer) << '\t'
-         << Cp1251ToUtf8(r.MusicAuthor) << '\t' << Cp1251ToUtf8(r.LyricAuthor) << '\n';
+  static std::string Code(std::uint32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.4u", code);
+    return text;
   }
 
   void PrintFound() {
-    for (int i = 0; i < catalog_.Count(); ++i) {
-      if (catalog_.Record(i).Found) PrintRow(catalog_.Record(i));
+    TSongsCatalog& disc = songs_.Disc();
+    for (int i = 0; i < disc.Count(); ++i) {
+      const TSongHeader& r = disc.Record(i);
+      if (!r.Found) continue;
+      out_ << Code(r.Code) << '\t' << Cp1251ToUtf8(r.Name) << '\t' << Cp1251ToUtf8(r.Singer) << '\t'
+           << Cp1251ToUtf8(r.MusicAuthor) << '\t' << Cp1251ToUtf8(r.LyricAuthor) << '\n';
+    }
+    if (SongLibrary* library = songs_.Library()) {
+      for (const LibrarySong& s : library->songs) {
+        if (!s.found) continue;
+        const KaraokeFields& f = s.fields;
+        out_ << Code(s.code) << '\t' << f.title << '\t' << f.singer << '\t' << f.musicAuthor << '\t'
+             << f.lyricAuthor << '\t' << s.file.path << '\n';
+      }
     }
   }
 
@@ -113,7 +84,8 @@ class Tool {
     ExpectOperands(2);
     const std::string& disc = line_.operands[0];
     const std::string& outDir = line_.operands[1];
-    if (!catalog_.ReadCatalog(disc)) {
+    TSongsCatalog& catalog = songs_.Disc();
+    if (!catalog.ReadCatalog(disc)) {
       for (const char* name : {"rmidi_of.img", "rmidi.img"}) {
         const std::string path = JoinPath(disc, name);
         std::error_code ec;
@@ -123,12 +95,12 @@ class Tool {
     }
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
-    catalog_.SaveCatalog(outDir);
+    catalog.SaveCatalog(outDir);
   }
 
   void List() {
     ExpectOperands(0);
-    catalog_.LoadRecords(Resources());
+    songs_.Load(false);
     PrintFound();
   }
 
@@ -136,65 +108,93 @@ class Tool {
     ExpectOperands(1);
     if (!line_.searchMode) throw UsageError{"search: --by MODE is needed"};
     const std::string& mode = *line_.searchMode;
-    const std::string query = Utf8ToCp1251(line_.operands[0]);
-    if (mode == "lyrics") {
-      LoadWithDisc();
-      catalog_.SearchFullText(query);
+    const std::string& query = line_.operands[0];
+    void (TSongsCatalog::*discSearch)(const std::string&) = nullptr;
+    std::string KaraokeFields::*field = nullptr;
+    if (mode == "title") discSearch = &TSongsCatalog::SearchInName, field = &KaraokeFields::title;
+    else if (mode == "singer") discSearch = &TSongsCatalog::SearchInSinger, field = &KaraokeFields::singer;
+    else if (mode == "music") discSearch = &TSongsCatalog::SearchInMusic, field = &KaraokeFields::musicAuthor;
+    else if (mode == "lyricist") discSearch = &TSongsCatalog::SearchInLyric, field = &KaraokeFields::lyricAuthor;
+    else if (mode == "lyrics") discSearch = &TSongsCatalog::SearchFullText;
+    else if (mode != "code") throw UsageError{"search: unknown mode " + mode};
+
+    const bool lyrics = mode == "lyrics";
+    if (lyrics && songs_.HasDiscSongs() && !line_.discDir) throw UsageError{"search: --by lyrics needs --disc DIR"};
+    songs_.Load(lyrics);
+    SongLibrary* library = songs_.Library();
+    if (mode == "code") {
+      const std::string cp1251 = Utf8ToCp1251(query);
+      const std::optional<std::int32_t> code = ParseInteger(cp1251);
+      if (!code) throw NotAnIntegerError(cp1251);
+      songs_.Disc().SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
+      if (library) SearchLibraryCode(*library, static_cast<std::uint32_t>(*code), true);
     } else {
-      void (TSongsCatalog::*search)(const std::string&) = nullptr;
-      if (mode == "title") search = &TSongsCatalog::SearchInName;
-      else if (mode == "singer") search = &TSongsCatalog::SearchInSinger;
-      else if (mode == "music") search = &TSongsCatalog::SearchInMusic;
-      else if (mode == "lyricist") search = &TSongsCatalog::SearchInLyric;
-      else if (mode != "code") throw UsageError{"search: unknown mode " + mode};
-      catalog_.LoadRecords(Resources());
-      if (search != nullptr) {
-        (catalog_.*search)(query);
-      } else {
-        const std::optional<std::int32_t> code = ParseInteger(query);
-        if (!code) throw NotAnIntegerError(query);
-        catalog_.SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
-      }
+      (songs_.Disc().*discSearch)(Utf8ToCp1251(query));
+      if (library && lyrics) SearchLibraryWords(*library, query);
+      else if (library) SearchLibraryField(*library, field, query);
     }
     PrintFound();
   }
 
-  // The song named by the first operand, with the disc opened for reading it.
-  int OpenSong(int operands) {
+  // The song named by the first operand, with the disc's image open for reading it.
+  SongRef OpenSong(std::size_t operands) {
     ExpectOperands(operands);
-    Disc();  // a missing --disc is a usage error, found before any other
-    catalog_.LoadRecords(Resources());
-    const int index = SongIndex(line_.operands[0]);
-    LoadWithDisc();
-    return index;
+    if (!line_.discDir && !line_.libraryDir) throw UsageError{line_.command + ": --disc DIR is needed"};
+    songs_.Load(songs_.HasDiscSongs());
+    const std::string& operand = line_.operands[0];
+    const std::optional<std::int32_t> code = ParseInteger(Utf8ToCp1251(operand));
+    if (!code) throw NotAnIntegerError(Utf8ToCp1251(operand));
+    SongRef song;
+    song.discIndex = songs_.Disc().SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
+    if (song.discIndex < 0 && songs_.Library()) {
+      SongLibrary& library = *songs_.Library();
+      const int i = SearchLibraryCode(library, static_cast<std::uint32_t>(*code), true);
+      if (i >= 0) song.librarySong = &library.songs[static_cast<std::size_t>(i)];
+    }
+    if (song.discIndex < 0 && !song.librarySong) throw Failure{"song " + operand + " is not in the catalogue"};
+    return song;
+  }
+
+  KaraokeSong ReadAgain(const LibrarySong& s) {
+    KaraokeReadResult r = ReadLibrarySong(*songs_.Library(), s);
+    if (!r.ok) throw Failure{JoinPath(songs_.Library()->folder, s.file.path) + ": " + r.reason};
+    return std::move(r.song);
   }
 
   void Words() {
-    const int index = OpenSong(1);
-    out_ << Cp1251ToUtf8(catalog_.GetWodrs(index));
+    const SongRef song = OpenSong(1);
+    if (song.librarySong) out_ << ReadAgain(*song.librarySong).words;
+    else out_ << Cp1251ToUtf8(songs_.Disc().GetWodrs(song.discIndex));
   }
 
   void Timing() {
-    const int index = OpenSong(1);
-    Bytes points;
-    catalog_.LoadPoints(index, points);
-    for (const TimingPair& p : DecodeTiming(points)) out_ << p.start << ' ' << p.length << '\n';
+    const SongRef song = OpenSong(1);
+    std::vector<TimingPair> pairs;
+    if (song.librarySong) {
+      pairs = ReadAgain(*song.librarySong).timing;
+    } else {
+      Bytes points;
+      songs_.Disc().LoadPoints(song.discIndex, points);
+      pairs = DecodeTiming(points);
+    }
+    for (const TimingPair& p : pairs) out_ << p.start << ' ' << p.length << '\n';
   }
 
   void Midi() {
-    const int index = OpenSong(2);
+    const SongRef song = OpenSong(2);
     Bytes midi;
-    catalog_.LoadMidi(index, midi);
-    RepairFirstTrackLength(midi);
+    if (song.librarySong) {
+      midi = LibrarySongBytes(*songs_.Library(), *song.librarySong);
+    } else {
+      songs_.Disc().LoadMidi(song.discIndex, midi);
+      RepairFirstTrackLength(midi);
+    }
     WriteWholeFile(line_.operands[1], midi);
   }
 
   const CommandLine& line_;
-  const CatalogResources* builtIn_;
+  SongSources songs_;
   std::ostream& out_;
-  std::string bin_;
-  std::string txt_;
-  TSongsCatalog catalog_;
 };
 
 }  // namespace
@@ -207,7 +207,7 @@ int RunCatalogTool(const std::vector<std::string>& args, const CatalogResources*
       out << kUsage;
       return 0;
     }
-    Tool(line, builtIn, out).Run();
+    Tool(line, builtIn, out, err).Run();
     out.flush();
     if (!out) {
       err << "writing the output failed\n";

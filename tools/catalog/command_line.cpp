@@ -6,6 +6,7 @@ namespace {
 std::optional<std::string>* OptionSlot(CommandLine& line, const std::string& name) {
   if (name == "--catalog") return &line.catalogDir;
   if (name == "--disc") return &line.discDir;
+  if (name == "--library") return &line.libraryDir;
   if (name == "--by") return &line.searchMode;
   return nullptr;
 }

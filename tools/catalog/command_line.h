@@ -12,6 +12,7 @@ struct CommandLine {
   std::vector<std::string> operands;
   std::optional<std::string> catalogDir;  // --catalog DIR
   std::optional<std::string> discDir;     // --disc DIR
+  std::optional<std::string> libraryDir;  // --library DIR
   std::optional<std::string> searchMode;  // --by MODE
   bool help = false;
 };
