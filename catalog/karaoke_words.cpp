@@ -1,5 +1,7 @@
 #include "catalog/karaoke_words.h"
 
+#include <algorithm>
+#include <limits>
 #include <string_view>
 
 #include "catalog/utf8_text.h"
@@ -82,7 +84,9 @@ KaraokeWords BuildKaraokeWords(const std::vector<KaraokeSyllable>& syllables, st
   std::int32_t introduction = syllables.front().start;
   if (previous < syllables.size()) {
     const std::int32_t start = syllables[previous].start;
-    length[previous] = end > start ? end - start : kLastSyllableLength;
+    // Music time is 32 bits: a song cannot run past its end.
+    length[previous] = end > start ? end - start
+                                   : std::min(kLastSyllableLength, std::numeric_limits<std::int32_t>::max() - start);
     for (std::size_t i = 0; i < syllables.size(); ++i) {
       if (characters[i] > 0) {
         introduction = syllables[i].start;
