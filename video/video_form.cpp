@@ -88,10 +88,12 @@ void TVideoForm::SongStarting(TSongsCatalog& catalog, std::uint32_t code) {
     title.name = header.Name;
     title.singer = header.Singer;
   }
-  composer_->SetTitle(title);
+  SetSongTitle(title);
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   raise();
 }
+
+void TVideoForm::SetSongTitle(const TSongTitle& title) { composer_->SetTitle(title); }
 
 void TVideoForm::WMTimer(std::int32_t songTime) { composer_->Tick(songTime); }
 
@@ -114,12 +116,18 @@ void TVideoForm::ToggleFullScreen() {
     if (maximisedBeforeFullScreen_) {
       showMaximized();
     } else {
-      showNormal();
+      ShowNormalAgain();
     }
     return;
   }
   maximisedBeforeFullScreen_ = isMaximized();
   showFullScreen();
+}
+
+void TVideoForm::ShowNormalAgain() {
+  showNormal();
+  // A window that started full screen has no earlier place of its own.
+  if (normal_.isValid()) setGeometry(normal_);
 }
 
 void TVideoForm::WMPlayVideo() {
@@ -167,6 +175,7 @@ void TVideoForm::PlaceAtFirstShow() {
   const TVideoPlacement place = PlaceVideoWindow(ScreenAreas(), mainFrame, saved, size());
   if (QScreen* screen = ScreenNamed(place.screen)) setScreen(screen);
   setGeometry(place.geometry);
+  normal_ = place.geometry;
   if (place.state == TVideoState::Maximised) setWindowState(Qt::WindowMaximized);
   if (place.state == TVideoState::FullScreen) setWindowState(Qt::WindowFullScreen);
 }
@@ -176,8 +185,7 @@ void TVideoForm::SavePlacement() {
   if (placementFile_.empty() || firstShow_) return;
   TVideoPlacement place;
   if (const QScreen* s = screen()) place.screen = s->name().toStdString();
-  place.geometry = Framed() ? geometry() : normalGeometry();
-  if (!place.geometry.isValid()) place.geometry = geometry();
+  place.geometry = normal_.isValid() ? normal_ : geometry();
   place.state = isFullScreen() ? TVideoState::FullScreen
                                : (isMaximized() ? TVideoState::Maximised : TVideoState::Normal);
   try {
@@ -241,12 +249,18 @@ void TVideoForm::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   requested_ = DevicePixels();
   composer_->Resize(requested_);
-  if (!firstShow_) saveTimer_->start();
+  NoteMoved();
 }
 
 void TVideoForm::moveEvent(QMoveEvent* e) {
   QWidget::moveEvent(e);
-  if (!firstShow_) saveTimer_->start();
+  NoteMoved();
+}
+
+void TVideoForm::NoteMoved() {
+  if (firstShow_) return;
+  if (Framed()) normal_ = geometry();
+  saveTimer_->start();
 }
 
 void TVideoForm::changeEvent(QEvent* e) {
@@ -272,7 +286,7 @@ void TVideoForm::mouseDoubleClickEvent(QMouseEvent* e) {
   leftDown_ = false;
   dragging_ = false;
   if (isMaximized() || isFullScreen()) {
-    showNormal();
+    ShowNormalAgain();
   } else {
     showMaximized();
   }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "playback/song_targets.h"
+#include "video/title_card.h"
 
 namespace lyrova {
 
@@ -44,6 +45,8 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   // title, singer and code, and the window comes in front of the others
   // without taking the keyboard focus.
   void SongStarting(TSongsCatalog& catalog, std::uint32_t code);
+  // The title card of the next introduction.
+  void SetSongTitle(const TSongTitle& title);
 
   // Clock thread, every cycle: newest film frame, lyric page, present.
   void WMTimer(std::int32_t songTime) override;
@@ -96,6 +99,8 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   QSize DevicePixels() const;
   void PlaceAtFirstShow();
   void SavePlacement();
+  void ShowNormalAgain();
+  void NoteMoved();  // remembers the place and writes it once the window rests
 
   QObject* mainWindow_;
   std::unique_ptr<TVideoComposer> composer_;
@@ -105,6 +110,7 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   std::string placementFile_;
   QTimer* saveTimer_;  // the place is written once the window has come to rest
   QSize requested_;    // the picture size last asked of the composer
+  QRect normal_;       // the place out of full screen and maximised
   bool maximisedBeforeFullScreen_ = false;
 
   // A left press moves the window with the mouse from its first movement;

@@ -47,7 +47,7 @@ TFilmScene::TFilmScene(int width, int height, int frameCount)
     const float* c = palette[i % 5];
     Light light{};
     light.x = random.Between(0.05f, 0.95f);
-    light.y = random.Between(0.08f, 0.55f);
+    light.y = random.Between(0.06f, 0.32f);
     light.dx = random.Between(0.03f, 0.12f);
     light.dy = random.Between(0.02f, 0.06f);
     light.fx = 1 + static_cast<int>(random.Next() * 2.0f);
@@ -57,22 +57,30 @@ TFilmScene::TFilmScene(int width, int height, int frameCount)
     light.r = c[0];
     light.g = c[1];
     light.b = c[2];
-    light.strength = random.Between(0.10f, 0.30f);
+    light.strength = random.Between(0.06f, 0.16f);
     light.pulse = 1 + static_cast<int>(random.Next() * 3.0f);
     lights_.push_back(light);
   }
 }
 
+// Where the sky meets the ridge, and where the lake begins, as fractions of
+// the picture's height; the lyrics of the 800 x 600 picture start at 0.467.
+constexpr float kHorizon = 0.40f;
+constexpr float kShore = 0.45f;
+// The lake's colour: its relative luminance is about 0.32, where unsung blue
+// text reaches 3:1 and sung white text stays near it.
+constexpr float kLake[3] = {0.635f, 0.59f, 0.665f};
+
 void TFilmScene::Background(float t) {
-  // Dusk: deep blue above, violet to rose near the horizon; the colours
+  // Dawn: clear blue above, warm rose and gold near the horizon; the colours
   // breathe slowly over the film.
   const float breathe = 0.5f + 0.5f * std::sin(kTwoPi * t);
   for (int y = 0; y < height_; ++y) {
-    const float v = static_cast<float>(y) / static_cast<float>(height_ - 1);
+    const float v = std::min(1.0f, static_cast<float>(y) / (kShore * static_cast<float>(height_)));
     const float glow = v * v;
-    const float r = 0.03f + 0.30f * glow + 0.06f * breathe * glow;
-    const float g = 0.04f + 0.10f * glow + 0.03f * (1.0f - breathe) * v;
-    const float b = 0.16f + 0.14f * (1.0f - v) + 0.10f * glow + 0.04f * breathe;
+    const float r = 0.40f + 0.50f * glow + 0.03f * breathe * glow;
+    const float g = 0.52f + 0.24f * glow + 0.02f * (1.0f - breathe) * v;
+    const float b = 0.80f - 0.08f * glow + 0.02f * breathe;
     float* row = &buffer_[static_cast<std::size_t>(y) * width_ * 3];
     for (int x = 0; x < width_; ++x) {
       row[3 * x] = r;
@@ -89,9 +97,9 @@ void TFilmScene::Veils(float t) {
     int speed;
   };
   const Veil veils[] = {
-      {0.30f, 0.06f, 1.5f, 0.07f, 0.35f, 0.55f, 0.9f, 0.22f, 1},
-      {0.45f, 0.05f, 2.5f, 0.05f, 0.8f, 0.45f, 0.8f, 0.16f, -1},
-      {0.22f, 0.04f, 3.0f, 0.04f, 0.4f, 0.85f, 0.75f, 0.10f, 2},
+      {0.18f, 0.04f, 1.5f, 0.05f, 0.9f, 0.95f, 1.0f, 0.14f, 1},
+      {0.30f, 0.03f, 2.5f, 0.04f, 1.0f, 0.85f, 0.9f, 0.10f, -1},
+      {0.12f, 0.03f, 3.0f, 0.03f, 0.85f, 1.0f, 0.95f, 0.08f, 2},
   };
   for (const Veil& veil : veils) {
     const float width = veil.width * static_cast<float>(height_);
@@ -118,45 +126,38 @@ void TFilmScene::Veils(float t) {
   }
 }
 
-void TFilmScene::Hills(float t) {
-  // Two ridges, the far one hazy, the near one almost black, so that the
-  // lyrics at the bottom stand out; a faint mist drifts over the far ridge.
-  struct Ridge {
-    float base, a1, k1, a2, k2, r, g, b;
-  };
-  const Ridge ridges[] = {
-      {0.60f, 0.035f, 1.3f, 0.015f, 4.1f, 0.10f, 0.07f, 0.20f},
-      {0.70f, 0.045f, 0.8f, 0.020f, 2.7f, 0.025f, 0.02f, 0.06f},
-  };
+void TFilmScene::Ridge(float) {
+  // One hazy ridge on the horizon, lighter than the lake, with a soft edge.
   const float h = static_cast<float>(height_);
+  const float colour[3] = {0.70f, 0.64f, 0.74f};
   for (int x = 0; x < width_; ++x) {
     const float u = static_cast<float>(x) / static_cast<float>(width_);
-    for (const Ridge& ridge : ridges) {
-      const float top = h * (ridge.base + ridge.a1 * std::sin(kTwoPi * ridge.k1 * u + 0.7f) +
-                             ridge.a2 * std::sin(kTwoPi * ridge.k2 * u + 2.1f));
-      for (int y = std::max(0, static_cast<int>(top) - 1); y < height_; ++y) {
-        // Anti-aliased edge, then the ridge darkens a little further down.
-        const float cover = std::clamp(static_cast<float>(y) + 0.5f - top, 0.0f, 1.0f);
-        const float depth = std::clamp((static_cast<float>(y) - top) / (0.4f * h), 0.0f, 1.0f);
-        float* p = &buffer_[(static_cast<std::size_t>(y) * width_ + x) * 3];
-        const float shade = 1.0f - 0.5f * depth;
-        p[0] += cover * (ridge.r * shade - p[0]);
-        p[1] += cover * (ridge.g * shade - p[1]);
-        p[2] += cover * (ridge.b * shade - p[2]);
-      }
-    }
-    const float mistCentre = h * (0.60f + 0.01f * std::sin(kTwoPi * (2.0f * u - t)));
-    const float mist = 0.06f * (0.6f + 0.4f * std::sin(kTwoPi * (u + t)));
-    for (int y = std::max(0, static_cast<int>(mistCentre - 0.06f * h));
-         y < std::min(height_, static_cast<int>(mistCentre + 0.06f * h)); ++y) {
-      const float d = (static_cast<float>(y) - mistCentre) / (0.03f * h);
-      const float d2 = d * d;
-      if (d2 >= kFalloffRange) continue;
-      const float a = mist * falloff_[static_cast<int>(d2 * (kFalloffSteps / kFalloffRange))];
+    const float top = h * (kHorizon + 0.025f * std::sin(kTwoPi * 1.3f * u + 0.7f) +
+                           0.010f * std::sin(kTwoPi * 4.1f * u + 2.1f));
+    const int bottom = static_cast<int>(kShore * h);
+    for (int y = std::max(0, static_cast<int>(top) - 1); y < bottom; ++y) {
+      const float cover = std::clamp(static_cast<float>(y) + 0.5f - top, 0.0f, 1.0f);
       float* p = &buffer_[(static_cast<std::size_t>(y) * width_ + x) * 3];
-      p[0] += a * 0.7f;
-      p[1] += a * 0.6f;
-      p[2] += a * 0.9f;
+      for (int c = 0; c < 3; ++c) p[c] += cover * (colour[c] - p[c]);
+    }
+  }
+}
+
+void TFilmScene::Lake(float t) {
+  // Still water: the lake's colour with faint slow ripples, a little lighter
+  // at the shore where it mirrors the sky.
+  const float h = static_cast<float>(height_);
+  const int shore = static_cast<int>(kShore * h);
+  for (int y = shore; y < height_; ++y) {
+    const float depth = (static_cast<float>(y) - kShore * h) / ((1.0f - kShore) * h);
+    const float mirror = 0.04f * std::exp(-depth * 6.0f);
+    float* row = &buffer_[static_cast<std::size_t>(y) * width_ * 3];
+    for (int x = 0; x < width_; ++x) {
+      const float u = static_cast<float>(x) / static_cast<float>(width_);
+      const float ripple =
+          0.008f * std::sin(kTwoPi * (3.0f * u + 9.0f * depth * depth - t)) *
+          std::sin(kTwoPi * (0.5f * u + t));
+      for (int c = 0; c < 3; ++c) row[3 * x + c] = kLake[c] + mirror + ripple;
     }
   }
 }
@@ -195,8 +196,9 @@ void TFilmScene::Render(int index, std::vector<std::uint8_t>& rgb) {
   const float t = static_cast<float>(index % frameCount_) / static_cast<float>(frameCount_);
   Background(t);
   Veils(t);
-  Hills(t);
   Lights(t);
+  Ridge(t);
+  Lake(t);
   rgb.resize(buffer_.size());
   for (std::size_t i = 0; i < buffer_.size(); ++i) {
     // Soft shoulder instead of clipping where lights overlap.

@@ -1,7 +1,9 @@
 #pragma once
-// The demo film's pictures: a dusk sky with drifting veils of light over dark
-// hills, and soft out-of-focus lights in front. Every motion repeats exactly once per film, so
-// the last picture flows into the first when the film loops.
+// The demo film's pictures: a bright dawn sky with drifting veils and soft
+// out-of-focus lights above a hazy ridge, and below it, where the lyrics
+// are drawn, a calm pale lake of nearly even brightness, so that the lyric
+// colours keep their contrast. Every motion repeats exactly once per film,
+// so the last picture flows into the first when the film loops.
 
 #include <cstdint>
 #include <vector>
@@ -29,14 +31,15 @@ class TFilmScene {
 
   void Background(float t);
   void Veils(float t);
-  void Hills(float t);
+  void Ridge(float t);
+  void Lake(float t);
   void Lights(float t);
 
   int width_;
   int height_;
   int frameCount_;
   std::vector<Light> lights_;
-  std::vector<float> buffer_;  // linear RGB, 3 floats per pixel
+  std::vector<float> buffer_;  // RGB as stored (gamma-encoded), 3 floats per pixel
   std::vector<float> falloff_;  // exp(-d^2) by d^2 in steps
 };
 
