@@ -34,6 +34,28 @@ void PlaceSyllables(const LyricLine& line, const Melody& melody, std::vector<Sun
   }
 }
 
+// The syllables with the spaces of the shown line before the words they start.
+void AddTimedSyllables(const LyricLine& line, const std::vector<SungSyllable>& sung, bool verseStarts,
+                       std::vector<TimedSyllable>& out) {
+  std::size_t at = 0;
+  const std::size_t first = sung.size() - line.syllables.size();
+  for (std::size_t i = 0; i < line.syllables.size(); ++i) {
+    TimedSyllable t;
+    t.start = sung[first + i].start;
+    t.newLine = i == 0;
+    t.newVerse = i == 0 && verseStarts;
+    for (char c : line.syllables[i].text) {
+      while (at < line.display.size() && line.display[at] == ' ' && c != ' ') {
+        if (i > 0 || !t.text.empty()) t.text += ' ';
+        ++at;
+      }
+      t.text += c;
+      ++at;
+    }
+    out.push_back(std::move(t));
+  }
+}
+
 // A long line is shown as two, broken at the allowed space nearest its middle.
 std::vector<std::string> WrapLine(const LyricLine& line) {
   const std::string& text = line.display;
@@ -96,10 +118,12 @@ RenderedSong Render(const SongScore& score) {
   std::vector<SungSyllable> syllables;
   std::uint32_t at = 0;
   bool verseStarts = true;
+  bool verseBreak = false;
   for (const ScoreLine& line : score.lines) {
     if (!line.melody) {
       if (!song.wordLines.empty() && !song.wordLines.back().empty()) song.wordLines.emplace_back();
       verseStarts = true;
+      verseBreak = !song.syllables.empty();
       continue;
     }
     if (verseStarts && line.words) {
@@ -118,6 +142,8 @@ RenderedSong Render(const SongScore& score) {
     if (line.words) {
       const LyricLine lyric = ParseLyricLine(Cp1251FromUtf8(line.words));
       PlaceSyllables(lyric, melody, syllables, line.words);
+      AddTimedSyllables(lyric, syllables, verseBreak, song.syllables);
+      verseBreak = false;
       for (std::string& shown : WrapLine(lyric)) song.wordLines.push_back(std::move(shown));
     }
     timeline.melody.insert(timeline.melody.end(), melody.notes.begin(), melody.notes.end());

@@ -15,6 +15,15 @@ namespace lyrova::demo {
 // fills the lyric area; longer lines of the words are shown as two.
 inline constexpr std::size_t kMaxShownLineChars = 21;
 
+// A syllable as a karaoke file carries it: a leading space where a word
+// starts inside a line, and the line it opens.
+struct TimedSyllable {
+  std::string text;  // CP1251
+  std::uint32_t start = 0;  // file ticks
+  bool newLine = false;
+  bool newVerse = false;
+};
+
 struct RenderedSong {
   std::string title;  // CP1251, as written on the header lines
   std::string lyricist;
@@ -25,6 +34,7 @@ struct RenderedSong {
   std::vector<std::uint32_t> timing;   // introduction, then one value per sung character
   ByteVector points;                   // the timing packed
   std::uint32_t lengthTicks = 0;       // end of the music, in file ticks
+  std::vector<TimedSyllable> syllables;
 };
 
 // Throws lyrova::Error naming the line when the written song does not hold
