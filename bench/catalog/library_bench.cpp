@@ -1,0 +1,108 @@
+// The song library beside a disc with all 2,345 codes: scanning 10,000
+// karaoke files without and with the index, a words search over both, and
+// the disc's own catalogue built or taken from the cache.
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "catalog/disc_catalog.h"
+#include "catalog/library_search.h"
+#include "catalog/song_library.h"
+#include "catalog/songs_catalog.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLibraryFiles = 10'000;
+constexpr std::uint8_t kNoRecords[4] = {};
+
+struct World {
+  fs::path root;
+  std::string disc;
+  std::string library;
+  std::string index;
+  std::string cache;
+};
+World* world = nullptr;
+
+void BM_ScanLibraryWithoutIndex(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(lyrova::ScanLibrary(world->library, "").songs.size());
+}
+BENCHMARK(BM_ScanLibraryWithoutIndex)->Unit(benchmark::kMillisecond);
+
+void BM_ScanLibraryFromIndex(benchmark::State& state) {
+  lyrova::ScanLibrary(world->library, world->index);
+  for (auto _ : state) benchmark::DoNotOptimize(lyrova::ScanLibrary(world->library, world->index).songs.size());
+}
+BENCHMARK(BM_ScanLibraryFromIndex)->Unit(benchmark::kMillisecond);
+
+void BM_WordsSearchDiscAndLibrary(benchmark::State& state) {
+  lyrova::TSongsCatalog disc;
+  lyrova::LoadDiscCatalog(disc, world->disc, {kNoRecords, {}}, world->cache);
+  lyrova::SongLibrary library = lyrova::ScanLibrary(world->library, world->index);
+  lyrova::SearchLibraryWords(library, "x");  // the first search keeps the upper-cased words
+  const std::string cyrillic = "\xEC\xEE\xF0\xEE\xE7";  // "мороз" in CP1251
+  for (auto _ : state) {
+    disc.SearchFullText(cyrillic);
+    lyrova::SearchLibraryWords(library, "true love");
+  }
+}
+BENCHMARK(BM_WordsSearchDiscAndLibrary)->Unit(benchmark::kMillisecond);
+
+void BM_DiscOwnCatalogue(benchmark::State& state) {
+  const std::string cache = state.range(0) ? world->cache : "";
+  for (auto _ : state) {
+    lyrova::TSongsCatalog disc;
+    benchmark::DoNotOptimize(lyrova::LoadDiscCatalog(disc, world->disc, {kNoRecords, {}}, cache).source);
+  }
+}
+BENCHMARK(BM_DiscOwnCatalogue)->ArgName("cached")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// 10,000 files in 100 folders, copies of the demo songs under names of their own.
+bool MakeLibrary(World& w) {
+  const fs::path seeds = w.root / "seeds";
+  const std::string command = std::string("'") + LYROVA_DEMO_SONGS_TOOL + "' '" + seeds.string() + "' >/dev/null";
+  if (std::system(command.c_str()) != 0) return false;
+  std::vector<fs::path> songs;
+  for (const auto& e : fs::directory_iterator(seeds)) songs.push_back(e.path());
+  if (songs.empty()) return false;
+  for (int i = 0; i < kLibraryFiles; ++i) {
+    const fs::path folder = fs::path(w.library) / ("folder " + std::to_string(i % 100));
+    fs::create_directories(folder);
+    const fs::path& seed = songs[static_cast<std::size_t>(i) % songs.size()];
+    fs::copy_file(seed, folder / ("Singer " + std::to_string(i) + " - " + seed.filename().string()));
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  World w;
+  w.root = fs::temp_directory_path() / ("lyrova-library-bench-" + std::to_string(::getpid()));
+  w.disc = (w.root / "disc").string();
+  w.library = (w.root / "library").string();
+  w.index = (w.root / "cache" / "library.idx").string();
+  w.cache = (w.root / "cache").string();
+  fs::create_directories(w.disc);
+  const std::string disc = std::string("'") + LYROVA_DEMO_DISC_TOOL + "' '" + w.disc + "' --full >/dev/null";
+  int status = 1;
+  if (std::system(disc.c_str()) == 0 && MakeLibrary(w)) {
+    world = &w;
+    benchmark::RunSpecifiedBenchmarks();
+    status = 0;
+  } else {
+    std::cerr << "cannot make the disc and the library\n";
+  }
+  benchmark::Shutdown();
+  fs::remove_all(w.root);
+  return status;
+}
