@@ -2,7 +2,6 @@
 // small disc made here.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,23 +9,14 @@
 #include <vector>
 
 #include "tests/catalog/disc_maker.h"
+#include "tests/catalog/tool_runner.h"
 
 namespace lyrova {
 namespace {
 
 using testing::Bytes;
 
-struct Result {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-  std::string q = "'";
-  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Result = testing::ToolResult;
 
 class CatalogToolTest : public ::testing::Test {
  protected:
@@ -47,14 +37,7 @@ class CatalogToolTest : public ::testing::Test {
     }));
   }
 
-  Result Run(const std::vector<std::string>& args) {
-    std::string command = Quote(LYROVA_CATALOG_TOOL);
-    for (const std::string& a : args) command += " " + Quote(a);
-    const std::string out = dir_.File("stdout");
-    const std::string err = dir_.File("stderr");
-    const int status = std::system((command + " >" + Quote(out) + " 2>" + Quote(err)).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFile(out), testing::ReadFile(err)};
-  }
+  Result Run(const std::vector<std::string>& args) { return testing::RunCatalogTool(dir_, args); }
 
   void Build() { ASSERT_EQ(Run({"build", disc_, catalog_}).exitCode, 0); }
 

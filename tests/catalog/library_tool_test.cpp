@@ -2,7 +2,6 @@
 // does not describe, run as a separate program.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "tests/catalog/disc_maker.h"
+#include "tests/catalog/tool_runner.h"
 #include "tests/catalog/smf_maker.h"
 
 namespace lyrova {
@@ -19,17 +19,7 @@ namespace fs = std::filesystem;
 using testing::Bytes;
 using testing::SmfTrack;
 
-struct Result {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-  std::string q = "'";
-  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Result = testing::ToolResult;
 
 std::string Text(const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); }
 
@@ -51,14 +41,7 @@ class LibraryToolTest : public ::testing::Test {
     testing::WriteFile(library_ + "/broken.kar", "MThd");
   }
 
-  Result Run(const std::vector<std::string>& args) {
-    std::string command = Quote(LYROVA_CATALOG_TOOL);
-    for (const std::string& a : args) command += " " + Quote(a);
-    const std::string out = dir_.File("stdout");
-    const std::string err = dir_.File("stderr");
-    const int status = std::system((command + " >" + Quote(out) + " 2>" + Quote(err)).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFile(out), testing::ReadFile(err)};
-  }
+  Result Run(const std::vector<std::string>& args) { return testing::RunCatalogTool(dir_, args); }
 
   testing::TempDir dir_;
   std::string library_;
