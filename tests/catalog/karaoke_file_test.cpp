@@ -195,7 +195,7 @@ TEST(KaraokeFileTest, DamagedEventsKeepWhatCameBefore) {
 TEST(KaraokeFileTest, AMillionEventsAreReadInOnePass) {
   SmfTrack t;
   t.Lyric(0, "go").Raw(1, {0x90, 60, 100});
-  for (int i = 0; i < 1'000'000; ++i) t.Raw(1, {61, i % 2 ? 0 : 100});  // running status
+  for (int i = 0; i < 1'000'000; ++i) t.Raw(1, {61, static_cast<std::uint8_t>(i % 2 ? 0 : 100)});  // running status
   const KaraokeSong s = Read(MakeSmf(768, {t}));
   EXPECT_EQ(s.timing, (Pairs{{0, 0}, {0, 500'001}, {500'001, 500'000}}));
 }
