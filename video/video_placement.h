@@ -28,7 +28,7 @@ struct TVideoPlacement {
 };
 
 // The smallest window the first placement offers beside the main window.
-inline constexpr int kMinBesideWidth = 320;
+inline constexpr int kMinBesideWidth = 240;
 
 // `screens` is never empty in use (an empty list keeps `design` at 0, 0);
 // `mainWindow` is the main window's frame; `design` the window's designed size.

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +82,8 @@ void DemoDiscTest::playlistSongEndsAndTheNextRowStarts() {
   QTest::qWait(3000);
   SaveShot(form.grab().toImage(), "main-window.png");
   SaveShot(form.VideoForm()->PresentedFrame(), "singer-window.png");
+  // Both windows as the first start placed them.
+  SaveShot(form.screen()->grabWindow(0).toImage(), "first-start.png");
 
   QVERIFY(QTest::qWaitFor([&] { return form.PlayOrigin().PlayedIndex == 1; }, 120000));
   QCOMPARE(form.PlayOrigin().PlayedFrom, std::string("ListView2"));

@@ -30,7 +30,7 @@ TEST_P(OneScreenFirstStart, LeavesTheMainWindowInSight) {
   EXPECT_EQ(p.state, TVideoState::Normal);
   EXPECT_TRUE(c.screen.available.contains(p.geometry)) << p.geometry.x() << "," << p.geometry.y();
   EXPECT_FALSE(p.geometry.contains(c.main.center())) << "the main window's centre is covered";
-  EXPECT_GE(p.geometry.width(), 320);
+  EXPECT_GE(p.geometry.width(), kMinBesideWidth);
   EXPECT_NEAR(p.geometry.width() * 3, p.geometry.height() * 4, 4) << "the design's shape";
 }
 
