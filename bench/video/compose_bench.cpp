@@ -95,6 +95,23 @@ void BM_FilmPictureAtSize(benchmark::State& state) {
 }
 BENCHMARK(BM_FilmPictureAtSize)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
 
+// The first picture of a song renders the page's lines at the picture's
+// scale (later pictures render at most one line ahead).
+void BM_FirstTickOfASong(benchmark::State& state) {
+  TVideoComposer composer([] { return TLyricLook{}; });
+  composer.Open(nullptr, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  const auto words = Words();
+  const auto timing = Timing();
+  for (auto _ : state) {
+    state.PauseTiming();
+    composer.SetLyrics(words);
+    composer.SetTiming(timing);
+    state.ResumeTiming();
+    composer.Tick(700);
+  }
+}
+BENCHMARK(BM_FirstTickOfASong)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
+
 void BM_TickWithoutFilm(benchmark::State& state) {
   TVideoComposer composer([] { return TLyricLook{}; });
   composer.Open(nullptr, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

@@ -36,11 +36,12 @@ TEST_P(OneScreenFirstStart, LeavesTheMainWindowInSight) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, OneScreenFirstStart,
-    testing::Values(FirstStart{"centred", kLaptop, QRect(560, 225, 800, 600)},
-                    FirstStart{"at the left", kLaptop, QRect(0, 0, 900, 700)},
-                    FirstStart{"at the right", kLaptop, QRect(1000, 100, 920, 900)},
-                    FirstStart{"small screen, centred", kSmall, QRect(283, 69, 800, 600)},
-                    FirstStart{"main window filling it", kSmall, QRect(0, 0, 1366, 738)}));
+    testing::Values(FirstStart{"Centred", kLaptop, QRect(560, 225, 800, 600)},
+                    FirstStart{"AtTheLeft", kLaptop, QRect(0, 0, 900, 700)},
+                    FirstStart{"AtTheRight", kLaptop, QRect(1000, 100, 920, 900)},
+                    FirstStart{"SmallScreenCentred", kSmall, QRect(283, 69, 800, 600)},
+                    FirstStart{"MainWindowFillingIt", kSmall, QRect(0, 0, 1366, 738)}),
+    [](const testing::TestParamInfo<FirstStart>& info) { return std::string(info.param.what); });
 
 TEST(VideoPlacement, BesideAWideFreeSideNothingOfTheMainWindowIsCovered) {
   const QRect main(560, 225, 800, 600);
