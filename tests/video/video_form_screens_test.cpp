@@ -50,6 +50,10 @@ class VideoFormScreensTest : public QObject {
       form.ToggleFullScreen();
       QTRY_VERIFY(form.isFullScreen());
       QTRY_COMPARE(form.size(), QSize(1280, 720));
+      // The second screen has two device pixels to a point: so has the picture.
+      form.WMTimer(0);
+      QCOMPARE(form.PresentedFrame().size(), QSize(1280, 720) * form.devicePixelRatioF());
+      QCOMPARE(form.devicePixelRatioF(), 2.0);
       form.SetVideoMayClose(true);
     }
     TVideoForm again(&main, Ini());
