@@ -6,6 +6,27 @@
 #include "config/whole_file.h"
 
 namespace lyrova {
+namespace {
+
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+// A value in a matching pair of quotes reads without them, as profile
+// strings always have.
+bool Quoted(std::string_view value) {
+  return value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// A value that reading would change (blanks at its ends, a pair of quotes
+// round it) is written inside one more pair of quotes.
+std::string StoredValue(std::string_view value) {
+  const bool wrap =
+      Quoted(value) || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
+  return wrap ? "\"" + std::string(value) + "\"" : std::string(value);
+}
+
+}  // namespace
 
 IniDocument TIniFile::Load() const {
   try {
@@ -29,7 +50,8 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view def) const {
   const IniDocument doc = Load();
   const std::string* value = doc.Find(section, key);
-  const std::string_view text = value ? std::string_view(*value) : def;
+  std::string_view text = value ? std::string_view(*value) : def;
+  if (value && Quoted(text)) text = text.substr(1, text.size() - 2);
   return std::string(text.substr(0, kMaxValueLength));
 }
 
@@ -50,7 +72,7 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   // Unlike a read, a write must not take an unreadable file for an empty one.
   const auto bytes = ReadWholeFile(path_);
   IniDocument doc = bytes ? IniDocument::Parse(*bytes) : IniDocument();
-  doc.Set(section, key, value);
+  doc.Set(section, key, StoredValue(value));
   Save(doc);
 }
 

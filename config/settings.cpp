@@ -1,8 +1,7 @@
 #include "config/settings.h"
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
-#include "config/whole_file.h"
+#include "config/path_text.h"
 
 namespace lyrova {
 
@@ -13,16 +12,11 @@ TSettingsFile::TSettingsFile(std::string iniPath, std::string programFolder)
 
 std::string TSettingsFile::ReadPath(const char* section, const char* key, const std::string& def) const {
   if (!ini_.ValueExists(section, key)) return def;
-  return Cp1251ToUtf8(ini_.ReadString(section, key, ""));
+  return PathFromStoredText(ini_.ReadString(section, key, ""));
 }
 
 void TSettingsFile::WritePath(const char* section, const char* key, const std::string& path) {
-  const std::string stored = Utf8ToCp1251(path);
-  if (Cp1251ToUtf8(stored) != path) {
-    throw Error(WriteErrorText(FileName(), Utf8ToCp1251("В пути \"" + path +
-                                                        "\" есть знаки, которых нет в кодировке файла настроек.")));
-  }
-  ini_.WriteString(section, key, stored);
+  ini_.WriteString(section, key, StoredPathText(path));
 }
 
 std::string TSettingsFile::DiscFolder() const {

@@ -2,8 +2,7 @@
 // The settings file's keys and the start-up reading of the lyric look.
 //
 // Texts in the file are CP1251. File paths are held in memory as the file
-// system spells them (UTF-8) and converted on the way in and out; a path
-// with a character that CP1251 lacks cannot be stored and its write fails.
+// system's bytes and stored so that they read back exactly (path_text.h).
 
 #include <optional>
 #include <string>

@@ -1,7 +1,5 @@
 #include "config/settings_path.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -36,11 +34,17 @@ std::string UserSettingsFolder() {
   return {};
 }
 
-std::string ChooseSettingsPath(const std::string& besideProgram, const std::string& userFolder) {
+std::string ChooseSettingsPath(const SettingsPlace& place) {
+  if (place.inBuildFolder || place.besideExists || place.userFolder.empty()) return place.besideProgram;
+  return place.userFolder + "/" + fs::path(place.besideProgram).filename().string();
+}
+
+bool RunsFromBuildFolder(const std::string& programPath) {
   std::error_code ec;
-  if (userFolder.empty() || fs::exists(besideProgram, ec)) return besideProgram;
-  if (::access(FolderOf(besideProgram).c_str(), W_OK) == 0) return besideProgram;
-  return userFolder + "/" + fs::path(besideProgram).filename().string();
+  const fs::path folder = fs::weakly_canonical(fs::path(programPath).parent_path(), ec);
+  if (ec) return false;
+  const fs::path build = fs::weakly_canonical(LYROVA_BUILD_PROGRAM_DIR, ec);
+  return !ec && folder == build;
 }
 
 std::string ProgramFilePath() {
@@ -52,11 +56,15 @@ std::string ProgramFilePath() {
 std::string ProgramFolder() { return FolderOf(ProgramFilePath()); }
 
 std::string SettingsFilePath(const std::string& programPath) {
-  const std::string besideProgram = IniPathBeside(programPath);
-  const std::string chosen = ChooseSettingsPath(besideProgram, UserSettingsFolder());
-  if (chosen != besideProgram) {
+  SettingsPlace place;
+  place.besideProgram = IniPathBeside(programPath);
+  std::error_code ec;
+  place.besideExists = fs::exists(place.besideProgram, ec);
+  place.inBuildFolder = RunsFromBuildFolder(programPath);
+  place.userFolder = UserSettingsFolder();
+  const std::string chosen = ChooseSettingsPath(place);
+  if (chosen != place.besideProgram) {
     // A folder that cannot be made shows up as the first write's error, naming the file.
-    std::error_code ec;
     fs::create_directories(fs::path(chosen).parent_path(), ec);
   }
   return chosen;

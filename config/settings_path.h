@@ -1,8 +1,10 @@
 #pragma once
-// Where the settings file lives: beside the program, named after it with the
-// extension ".ini" ("lyrova" keeps its settings in "lyrova.ini"). An installed
-// program's folder usually takes no new files; its settings then go to the
-// user's configuration folder ($XDG_CONFIG_HOME/lyrova, else ~/.config/lyrova).
+// Where the settings file lives. A program run from its build folder, or a
+// portable copy whose folder already holds its settings file, keeps them
+// beside itself: the program's file name with the extension ".ini"
+// ("lyrova" keeps its settings in "lyrova.ini"). An installed program keeps
+// them in the user's configuration folder ($XDG_CONFIG_HOME/lyrova, else
+// ~/.config/lyrova), whoever runs it and whatever its folder allows.
 
 #include <string>
 #include <string_view>
@@ -17,9 +19,20 @@ std::string IniPathBeside(std::string_view programPath);
 // when neither XDG_CONFIG_HOME (an absolute path) nor HOME is set.
 std::string UserSettingsFolder();
 
-// `besideProgram` when its file exists or its folder may be written to,
-// otherwise the file of the same name in `userFolder` (when there is one).
-std::string ChooseSettingsPath(const std::string& besideProgram, const std::string& userFolder);
+// What the choice of the settings file depends on.
+struct SettingsPlace {
+  std::string besideProgram;  // IniPathBeside of the program
+  bool besideExists = false;  // that file is there (a portable copy)
+  bool inBuildFolder = false;  // the program runs where the build put it
+  std::string userFolder;     // UserSettingsFolder()
+};
+
+// `besideProgram` for a build or a portable copy (or when there is no
+// per-user folder at all), otherwise the file of the same name in `userFolder`.
+std::string ChooseSettingsPath(const SettingsPlace& place);
+
+// True when `programPath` lies in the folder the build writes its programs to.
+bool RunsFromBuildFolder(const std::string& programPath);
 
 // The running program's file, from /proc/self/exe.
 std::string ProgramFilePath();

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
@@ -91,10 +92,41 @@ int ReplaceByRename(const std::string& path, const std::string& target, std::str
   return 0;
 }
 
+bool WriteAllAt(int fd, std::string_view bytes) {
+  off_t at = 0;
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    at += n;
+  }
+  return true;
+}
+
+// Room for a longer content is taken before a byte changes, and a write
+// that fails all the same puts the old bytes back.
 void RewriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
-  Fd fd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  const std::optional<std::string> old = ReadWholeFile(target);
+  Fd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
   if (fd.get() < 0) ThrowWriteError(path, errno);
-  if (!WriteAll(fd.get(), bytes)) ThrowWriteError(path, errno);
+  const off_t oldSize = static_cast<off_t>(old ? old->size() : 0);
+  if (static_cast<off_t>(bytes.size()) > oldSize) {
+    const int error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
+    if (error != 0) {
+      // The old bytes are all still there; only the size may have grown.
+      [[maybe_unused]] const int restored = ::ftruncate(fd.get(), oldSize);
+      ThrowWriteError(path, error);
+    }
+  }
+  if (!WriteAllAt(fd.get(), bytes) || ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 ||
+      ::fsync(fd.get()) != 0) {
+    const int error = errno;
+    if (old && WriteAllAt(fd.get(), *old) && ::ftruncate(fd.get(), oldSize) == 0) ::fsync(fd.get());
+    ThrowWriteError(path, error);
+  }
   if (fd.Close() != 0) ThrowWriteError(path, errno);
 }
 
@@ -122,6 +154,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     bytes.append(buffer, static_cast<std::size_t>(n));
   }
   return bytes;
+}
+
+void RewriteWholeFileInPlace(const std::string& path, std::string_view bytes) {
+  RewriteInPlace(path, Target(path), bytes);
 }
 
 void ReplaceWholeFile(const std::string& path, std::string_view bytes) {

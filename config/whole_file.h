@@ -20,6 +20,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // lyrova::Error naming the file when it cannot be written.
 void ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
+// Rewrites the file where it stands, for a folder that takes no new file:
+// it is never cut first, so a write that fails (a full disk, a size limit)
+// leaves the old content. Throws lyrova::Error naming the file.
+void RewriteWholeFileInPlace(const std::string& path, std::string_view bytes);
+
 // The text of a failed write: "Не удалось записать файл "<path>". <reason>" (CP1251).
 std::string WriteErrorText(const std::string& path, const std::string& reason);
 

@@ -42,13 +42,7 @@ std::string CurrentFolder() { return WithSeparator(QFile::encodeName(QDir::curre
 
 }  // namespace
 
-std::string TForm1::SettingsPath() const {
-  const std::string beside = IniPathBeside(setup_.programPath);
-  const std::string userFolder = UserSettingsFolder();
-  const std::string path = ChooseSettingsPath(beside, userFolder);
-  if (path != beside) QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(userFolder)));
-  return path;
-}
+std::string TForm1::SettingsPath() const { return SettingsFilePath(setup_.programPath); }
 
 void TForm1::FormShow() {
   bool started = false;

@@ -16,6 +16,10 @@ TTestWorld::TTestWorld() {
   QDir(root_.path()).mkpath("bin");
   QDir(root_.path()).mkpath("disc");
   QDir(root_.path()).mkpath("cwd");
+  QDir(root_.path()).mkpath("config/lyrova");
+  hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+  oldConfigHome_ = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath("config")));
   // The current folder is where a refused image's next try looks: keep it empty.
   QDir::setCurrent(root_.filePath("cwd"));
   // The values in memory are the program's own: each world starts as a fresh program.
@@ -29,9 +33,18 @@ TTestWorld::TTestWorld() {
   values.SetStringsCount(SettingsValues::kDefaultStringsCount);
 }
 
+TTestWorld::~TTestWorld() {
+  if (hadConfigHome_)
+    qputenv("XDG_CONFIG_HOME", oldConfigHome_);
+  else
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
 std::string TTestWorld::ProgramPath() const { return QFile::encodeName(ProgramDir() + "/lyrova").toStdString(); }
 
-std::string TTestWorld::SettingsPath() const { return ProgramPath() + ".ini"; }
+std::string TTestWorld::SettingsPath() const {
+  return QFile::encodeName(root_.filePath("config/lyrova/lyrova.ini")).toStdString();
+}
 
 void TTestWorld::WriteImage(const QString& folder, qint64 size, quint16 mark) {
   QFile image(folder + "/rmidi.img");

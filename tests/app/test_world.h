@@ -17,12 +17,17 @@ inline constexpr quint16 kVersionMark = 59966;
 
 class TTestWorld {
  public:
+  // The user's configuration folder is moved into the world for its lifetime.
   TTestWorld();
+  ~TTestWorld();
+  TTestWorld(const TTestWorld&) = delete;
+  TTestWorld& operator=(const TTestWorld&) = delete;
 
   QString ProgramDir() const { return root_.filePath("bin"); }
   QString DiscDir() const { return root_.filePath("disc"); }
   QString CurrentDir() const { return root_.filePath("cwd"); }
   std::string ProgramPath() const;
+  // The per-user settings file, which a program outside the build folder uses.
   std::string SettingsPath() const;
 
   // A sparse song image of `size` bytes ending with `mark`.
@@ -42,6 +47,8 @@ class TTestWorld {
 
  private:
   QTemporaryDir root_;
+  QByteArray oldConfigHome_;
+  bool hadConfigHome_ = false;
 };
 
 }  // namespace lyrova::test

@@ -81,6 +81,25 @@ TEST_F(IniFileTest, ReadsLinesEndedByLfOrCrLfAndIgnoresOtherLines) {
   EXPECT_FALSE(ini.SectionExists("B"));
 }
 
+TEST_F(IniFileTest, AValueInAPairOfQuotesReadsWithoutThem) {
+  const TIniFile ini = WithText("[Font]\nName=\"Times New Roman\"\nA='x'\nB=\"half\nC=\"x'\nD=\"\"\n");
+  EXPECT_EQ(ini.ReadString("Font", "Name", ""), "Times New Roman");
+  EXPECT_EQ(ini.ReadString("Font", "A", ""), "x");
+  EXPECT_EQ(ini.ReadString("Font", "B", ""), "\"half");
+  EXPECT_EQ(ini.ReadString("Font", "C", ""), "\"x'");
+  EXPECT_EQ(ini.ReadString("Font", "D", "default"), "");
+}
+
+TEST_F(IniFileTest, ValuesThatReadingWouldChangeAreWrittenSoTheyReadBack) {
+  TIniFile ini(path_);
+  for (const std::string value : {"\"quoted\"", "'single'", " padded ", "plain", "\""}) {
+    ini.WriteString("A", "k", value);
+    EXPECT_EQ(ini.ReadString("A", "k", ""), value) << value;
+  }
+  ini.WriteString("A", "k", "Arial");
+  EXPECT_EQ(ReadFile(path_), "[A]\r\nk=Arial\r\n");
+}
+
 TEST_F(IniFileTest, LongValuesAreCutTo2047Characters) {
   const TIniFile ini = WithText("[S]\nk=" + std::string(5000, 'v') + "\n");
   EXPECT_EQ(ini.ReadString("S", "k", "").size(), 2047u);

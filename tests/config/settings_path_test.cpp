@@ -63,40 +63,54 @@ TEST(SettingsPathTest, UserFolderFollowsXdgThenHome) {
   }
 }
 
-TEST(SettingsPathTest, BesideTheProgramWhenItsFolderTakesFiles) {
-  TempDir dir;
-  const std::string beside = dir.File("lyrova.ini");
-  EXPECT_EQ(ChooseSettingsPath(beside, "/home/anna/.config/lyrova"), beside);
-}
-
-TEST(SettingsPathTest, PerUserWhenTheProgramFolderTakesNoFiles) {
-  TempDir dir;
-  // A "folder" that is a plain file takes no files, whoever runs the program.
-  WriteFile(dir.File("bin"), "");
-  const std::string beside = dir.File("bin") + "/lyrova.ini";
-  EXPECT_EQ(ChooseSettingsPath(beside, "/home/anna/.config/lyrova"), "/home/anna/.config/lyrova/lyrova.ini");
-  // Without a per-user folder the program's own place is all there is.
-  EXPECT_EQ(ChooseSettingsPath(beside, ""), beside);
+TEST(SettingsPathTest, BesideOnlyForTheBuildOrAPortableCopy) {
+  const std::string beside = "/opt/lyrova/bin/lyrova.ini";
+  const struct {
+    const char* what;
+    bool besideExists;
+    bool inBuildFolder;
+    const char* userFolder;
+    const char* expected;
+  } cases[] = {
+      {"installed, first start", false, false, "/home/anna/.config/lyrova", "/home/anna/.config/lyrova/lyrova.ini"},
+      {"installed, whoever may write its folder", false, false, "/root/.config/lyrova",
+       "/root/.config/lyrova/lyrova.ini"},
+      {"run from the build folder", false, true, "/home/anna/.config/lyrova", "/opt/lyrova/bin/lyrova.ini"},
+      {"portable copy with its settings", true, false, "/home/anna/.config/lyrova", "/opt/lyrova/bin/lyrova.ini"},
+      {"build folder holding its settings", true, true, "/home/anna/.config/lyrova", "/opt/lyrova/bin/lyrova.ini"},
+      {"no per-user folder at all", false, false, "", "/opt/lyrova/bin/lyrova.ini"},
+  };
+  for (const auto& c : cases) {
+    SettingsPlace place{beside, c.besideExists, c.inBuildFolder, c.userFolder};
+    EXPECT_EQ(ChooseSettingsPath(place), c.expected) << c.what;
+  }
 }
 
 TEST(SettingsPathTest, PerUserFolderIsMadeWhenChosen) {
   TempDir dir;
-  WriteFile(dir.File("bin"), "");
   EnvVar xdg("XDG_CONFIG_HOME", dir.File("config"));
+  std::filesystem::create_directory(dir.File("bin"));
   EXPECT_EQ(SettingsFilePath(dir.File("bin") + "/lyrova"), dir.File("config") + "/lyrova/lyrova.ini");
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("config") + "/lyrova"));
-  EXPECT_EQ(SettingsFilePath(dir.File("lyrova")), dir.File("lyrova.ini"));
 }
 
-TEST(SettingsPathTest, ExistingFileInReadOnlyFolderIsKeptUsing) {
-  if (testing::RunningAsRoot()) GTEST_SKIP() << "root writes into read-only folders";
+TEST(SettingsPathTest, ExistingFileBesideTheProgramIsKeptUsing) {
   TempDir dir;
-  const std::string beside = dir.File("lyrova.ini");
-  const std::string other = dir.File("other.ini");
-  WriteFile(beside, "[Font]\r\n");
-  ::chmod(dir.path().c_str(), 0555);
-  EXPECT_EQ(ChooseSettingsPath(beside, "/u"), beside);
-  EXPECT_EQ(ChooseSettingsPath(other, "/u"), "/u/other.ini");
+  EnvVar xdg("XDG_CONFIG_HOME", dir.File("config"));
+  WriteFile(dir.File("lyrova.ini"), "[Font]\r\n");
+  EXPECT_EQ(SettingsFilePath(dir.File("lyrova")), dir.File("lyrova.ini"));
+  // Read-only for its user, a portable copy's file is still the one read.
+  if (!testing::RunningAsRoot()) {
+    ::chmod(dir.path().c_str(), 0555);
+    EXPECT_EQ(SettingsFilePath(dir.File("lyrova")), dir.File("lyrova.ini"));
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("config")));
+}
+
+TEST(SettingsPathTest, ProgramsOfThisBuildRunFromTheBuildFolder) {
+  EXPECT_TRUE(RunsFromBuildFolder(ProgramFilePath()));
+  EXPECT_EQ(SettingsFilePath(), IniPathBeside(ProgramFilePath()));
+  EXPECT_FALSE(RunsFromBuildFolder("/usr/bin/lyrova"));
 }
 
 TEST(SettingsPathTest, RunningProgramIsFoundByItsFullPath) {
