@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "config/colour_swatch.h"
 #include "display/lyric_font.h"
 #include "config/file_filter.h"
+#include "config/film_choice.h"
 #include "config/font_pixels.h"
 #include "config/qt_config_dialogs.h"
 
@@ -26,10 +28,6 @@ namespace keys = settings_keys;
 
 constexpr char kFolderTitle[] = "Укажите путь к файлам с диска Караоке (версия 3)";
 constexpr char kRestartText[] = "Это изменеие вступит в силу после перезапуска программы";
-constexpr char kFilmTitle[] = "Выберите видеофайл для проигрывания в качестве фона";
-constexpr char kFilmFilter[] =
-    "Ostrel караоке видео (rmoving.img)|RMOVING.IMG|Avi files (*.avi)|*.AVI|Mpeg files (*.mpg)|*.MPG|"
-    "Все Файлы (*.*)|*.*";
 constexpr char kSoundFontTitle[] = "Выберите файл SoundFont";
 constexpr char kSoundFontFilter[] = "SoundFont (*.sf2, *.sf3)|*.SF2;*.SF3|Все Файлы (*.*)|*.*";
 constexpr char kDefaultPort[] = "Default port";
@@ -103,40 +101,43 @@ void TForm2::FillControls() {
 
 void TForm2::done(int result) {
   if (accepted_) {
-    try {
-      StoreValues();
-    } catch (const Error& e) {
-      // The keys before the failing one are stored; the rest are not.
-      dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(e.what())));
-    }
+    const QStringList failures = StoreValues();
+    if (!failures.isEmpty()) dialogs_.ShowMessage(failures.join(QLatin1Char('\n')));
   }
   QDialog::done(result);
 }
 
-void TForm2::StoreValues() {
-  TIniFile& ini = settings_.Ini();
-  settings_.SetDiscFolder(PathOf(edit1_));
-
-  values_.SetVideoFileName(PathOf(edit2_));
-  settings_.SetVideoFile(PathOf(edit2_));
-
+QStringList TForm2::StoreValues() {
+  QStringList failures;
+  // Each key on its own: one that cannot be written neither stops the others
+  // nor changes its value in memory, so memory and file stay alike.
+  const auto store = [&](auto&& write, auto&& remember) {
+    try {
+      write();
+      remember();
+    } catch (const Error& e) {
+      const QString text = QString::fromUtf8(Cp1251ToUtf8(e.what()));
+      if (!failures.contains(text)) failures << text;
+    }
+  };
+  const auto number = [&](const char* section, const char* key, int value, void (SettingsValues::*set)(int)) {
+    store([&] { settings_.Ini().WriteInteger(section, key, value); }, [&] { (values_.*set)(value); });
+  };
+  const std::string film = PathOf(edit2_);
   const std::string fontName = Utf8ToCp1251(edit3_->text().toStdString());
-  ini.WriteString(keys::kFont, keys::kFontName, fontName);
-  values_.SetFontName(fontName);
 
-  values_.SetFontHeight(spinEdit2_->value());
-  ini.WriteInteger(keys::kFont, keys::kFontHeight, spinEdit2_->value());
-  values_.SetFontColor1(panel3_->Colour());
-  ini.WriteInteger(keys::kFont, keys::kFontColor1, panel3_->Colour());
-  values_.SetFontColor2(panel4_->Colour());
-  ini.WriteInteger(keys::kFont, keys::kFontColor2, panel4_->Colour());
-  values_.SetFontShadow(panel5_->Colour());
-  ini.WriteInteger(keys::kFont, keys::kFontShadow, panel5_->Colour());
-  values_.SetStringsCount(spinEdit1_->value());
-  ini.WriteInteger(keys::kStrings, keys::kStringsCount, spinEdit1_->value());
-
+  store([&] { settings_.SetDiscFolder(PathOf(edit1_)); }, [] {});
+  store([&] { settings_.SetVideoFile(film); }, [&] { values_.SetVideoFileName(film); });
+  store([&] { settings_.Ini().WriteString(keys::kFont, keys::kFontName, fontName); },
+        [&] { values_.SetFontName(fontName); });
+  number(keys::kFont, keys::kFontHeight, spinEdit2_->value(), &SettingsValues::SetFontHeight);
+  number(keys::kFont, keys::kFontColor1, panel3_->Colour(), &SettingsValues::SetFontColor1);
+  number(keys::kFont, keys::kFontColor2, panel4_->Colour(), &SettingsValues::SetFontColor2);
+  number(keys::kFont, keys::kFontShadow, panel5_->Colour(), &SettingsValues::SetFontShadow);
+  number(keys::kStrings, keys::kStringsCount, spinEdit1_->value(), &SettingsValues::SetStringsCount);
   // Read by the synthesizer at the next start.
-  settings_.SetSoundFont(PathOf(edit5_));
+  store([&] { settings_.SetSoundFont(PathOf(edit5_)); }, [] {});
+  return failures;
 }
 
 void TForm2::Button1Click() {
@@ -147,7 +148,9 @@ void TForm2::Button1Click() {
 }
 
 void TForm2::Button2Click() {
-  const auto file = dialogs_.ChooseFile(QString::fromUtf8(kFilmTitle), QtFileFilter(QString::fromUtf8(kFilmFilter)));
+  // The disc's own film lies in the disc folder.
+  const auto file = dialogs_.ChooseFile(QString::fromUtf8(kFilmChooserTitle), QtFileFilter(QString::fromUtf8(kFilmChooserFilter)),
+                                        edit1_->text());
   if (!file) return;
   edit2_->setText(*file);
   dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
@@ -155,17 +158,21 @@ void TForm2::Button2Click() {
 
 void TForm2::Button3Click() {
   const auto file =
-      dialogs_.ChooseFile(QString::fromUtf8(kSoundFontTitle), QtFileFilter(QString::fromUtf8(kSoundFontFilter)));
+      dialogs_.ChooseFile(QString::fromUtf8(kSoundFontTitle), QtFileFilter(QString::fromUtf8(kSoundFontFilter)),
+                          QFileInfo(edit5_->text()).path());
   if (!file) return;
   edit5_->setText(*file);
   dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
 }
 
 void TForm2::Button6Click() {
-  const auto font = dialogs_.ChooseFont();
+  QFont current(edit3_->text());
+  current.setPointSizeF(FontPointSize(spinEdit2_->value(), logicalDpiY()));
+  const auto font = dialogs_.ChooseFont(current);
   if (!font) return;
   edit3_->setText(font->family());
-  spinEdit2_->setValue(FontPixelHeight(*font, logicalDpiY()));
+  // A size the user left alone keeps its pixels, free of rounding through points.
+  if (!SameFontSize(*font, current)) spinEdit2_->setValue(FontPixelHeight(*font, logicalDpiY()));
 }
 
 void TForm2::PanelClick(TColourSwatch* panel) {

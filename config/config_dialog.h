@@ -6,6 +6,7 @@
 // keys at once, in a fixed order.
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 #include "config/settings.h"
@@ -69,7 +70,8 @@ class TForm2 : public QDialog {
   QGroupBox* BuildSoundGroup();
   void FillControls();
   void UpdateSizeNote();
-  void StoreValues();
+  // The texts of the writes that failed, each once.
+  QStringList StoreValues();
 
   void Button1Click();  // disc folder
   void Button2Click();  // film

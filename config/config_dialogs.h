@@ -15,10 +15,11 @@ class TConfigDialogs {
 
   // A folder chooser titled `title`, starting with no folder selected.
   virtual std::optional<QString> ChooseFolder(const QString& title) = 0;
-  // An open-file dialog; `filter` in Qt's "Name (*.ext);;..." form.
-  virtual std::optional<QString> ChooseFile(const QString& title, const QString& filter) = 0;
-  // A font dialog of scalable fonts, not given the current font.
-  virtual std::optional<QFont> ChooseFont() = 0;
+  // An open-file dialog opening in `folder`; `filter` in Qt's
+  // "Name (*.ext);;..." form.
+  virtual std::optional<QString> ChooseFile(const QString& title, const QString& filter, const QString& folder) = 0;
+  // A font dialog of scalable fonts, opening on `current`.
+  virtual std::optional<QFont> ChooseFont(const QFont& current) = 0;
   // A colour dialog with `initial` selected.
   virtual std::optional<QColor> ChooseColour(const QColor& initial) = 0;
   // A modal message box with an Ok button.

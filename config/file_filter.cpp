@@ -3,6 +3,22 @@
 #include <QStringList>
 
 namespace lyrova {
+namespace {
+
+// "*.LPL" becomes "*.[lL][pP][lL]": file names on Linux keep their case, the
+// files the filters stand for come in any.
+QString AnyCase(const QString& pattern) {
+  QString out;
+  for (const QChar c : pattern) {
+    if (c.toLower() != c.toUpper())
+      out += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+    else
+      out += c;
+  }
+  return out;
+}
+
+}  // namespace
 
 QString QtFileFilter(const QString& windowsFilter) {
   const QStringList parts = windowsFilter.split(QLatin1Char('|'));
@@ -11,11 +27,8 @@ QString QtFileFilter(const QString& windowsFilter) {
     QStringList patterns;
     for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
       const QString p = pattern.trimmed();
-      const QStringList forms = p == QLatin1String("*.*") ? QStringList{QStringLiteral("*")}
-                                                          : QStringList{p, p.toLower(), p.toUpper()};
-      for (const QString& form : forms) {
-        if (!patterns.contains(form)) patterns << form;
-      }
+      const QString form = p == QLatin1String("*.*") ? QStringLiteral("*") : AnyCase(p);
+      if (!patterns.contains(form)) patterns << form;
     }
     filters << parts[i] + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
   }

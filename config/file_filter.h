@@ -7,8 +7,8 @@
 
 namespace lyrova {
 
-// Each pattern is offered in lower and upper case as well; "*.*" becomes
-// "*", since Linux file names need no dot.
+// Each pattern matches in any letter case ("*.LPL" becomes "*.[lL][pP][lL]");
+// "*.*" becomes "*", since Linux file names need no dot.
 QString QtFileFilter(const QString& windowsFilter);
 
 }  // namespace lyrova

@@ -15,16 +15,17 @@ std::optional<QString> TQtConfigDialogs::ChooseFolder(const QString& title) {
   return folder;
 }
 
-std::optional<QString> TQtConfigDialogs::ChooseFile(const QString& title, const QString& filter) {
+std::optional<QString> TQtConfigDialogs::ChooseFile(const QString& title, const QString& filter,
+                                                    const QString& folder) {
   // The filters' names already say what they hold; the pattern lists would repeat it.
-  const QString file = QFileDialog::getOpenFileName(parent_, title, QString(), filter, nullptr,
+  const QString file = QFileDialog::getOpenFileName(parent_, title, folder, filter, nullptr,
                                                     QFileDialog::HideNameFilterDetails);
   if (file.isEmpty()) return std::nullopt;
   return file;
 }
 
-std::optional<QFont> TQtConfigDialogs::ChooseFont() {
-  QFontDialog dialog(parent_);
+std::optional<QFont> TQtConfigDialogs::ChooseFont(const QFont& current) {
+  QFontDialog dialog(current, parent_);
   dialog.setOption(QFontDialog::ScalableFonts);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.selectedFont();

@@ -13,8 +13,8 @@ class TQtConfigDialogs : public TConfigDialogs {
   explicit TQtConfigDialogs(QWidget* parent) : parent_(parent) {}
 
   std::optional<QString> ChooseFolder(const QString& title) override;
-  std::optional<QString> ChooseFile(const QString& title, const QString& filter) override;
-  std::optional<QFont> ChooseFont() override;
+  std::optional<QString> ChooseFile(const QString& title, const QString& filter, const QString& folder) override;
+  std::optional<QFont> ChooseFont(const QFont& current) override;
   std::optional<QColor> ChooseColour(const QColor& initial) override;
   void ShowMessage(const QString& text) override;
 

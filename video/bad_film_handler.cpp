@@ -5,6 +5,7 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "config/film_choice.h"
 
 namespace lyrova {
 namespace {
@@ -37,15 +38,9 @@ TBadFilmHandler::TBadFilmHandler(IFilmChooser& chooser, TBadFilmActions actions)
   if (!actions_.fileExists) actions_.fileExists = IsFile;
 }
 
-const char* TBadFilmHandler::DialogTitle() {
-  return "Выберите видеофайл для проигрывания в качестве фона";
-}
+const char* TBadFilmHandler::DialogTitle() { return kFilmChooserTitle; }
 
-const char* TBadFilmHandler::DialogFilter() {
-  // Name patterns match letter case exactly here, so both spellings are listed.
-  return "Ostrel караоке видео (rmoving.img RMOVING.IMG);;Avi files (*.avi *.AVI);;"
-         "Mpeg files (*.mpg *.MPG);;Все Файлы (*)";
-}
+const char* TBadFilmHandler::DialogFilter() { return kFilmChooserFilter; }
 
 void TBadFilmHandler::WMBadVidFile(const std::string& failedFile, const std::string& reason) {
   bool closeProgram = false;
@@ -62,7 +57,8 @@ void TBadFilmHandler::WMBadVidFile(const std::string& failedFile, const std::str
     while (ask || !actions_.fileExists(path)) {
       ask = false;
       path.clear();
-      const auto chosen = chooser_.AskFilmFile(DialogTitle(), DialogFilter());
+      const auto chosen = chooser_.AskFilmFile(DialogTitle(), DialogFilter(),
+                                               actions_.readDiscFolder ? actions_.readDiscFolder() : std::string());
       if (!chosen) {
         closeProgram = true;
         break;

@@ -19,6 +19,8 @@ struct TBadFilmActions {
   // Paths/VideoFile of the settings file; its default names no file.
   std::function<std::string()> readVideoFile;
   std::function<void(const std::string&)> writeVideoFile;
+  // Paths/rMidiPath: the film chooser opens there, where the disc's film lies.
+  std::function<std::string()> readDiscFolder;
   // The video window's SetVideoFile, then posting it WMPlayVideo.
   std::function<void(const std::string&)> setVideoFile;
   std::function<void()> postPlayVideo;
@@ -36,7 +38,7 @@ class TBadFilmHandler {
   void WMBadVidFile(const std::string& failedFile, const std::string& reason);
 
   static const char* DialogTitle();   // UTF-8
-  static const char* DialogFilter();  // UTF-8, Qt filter syntax
+  static const char* DialogFilter();  // UTF-8, "Name|patterns|..." as QtFileFilter takes it
 
  private:
   IFilmChooser& chooser_;

@@ -11,11 +11,12 @@ namespace lyrova {
 class IFilmChooser {
  public:
   virtual ~IFilmChooser() = default;
-  // An open-file dialog with the given title and filter (UTF-8, Qt filter
-  // syntax). The chosen path as the file system spells it, or nothing when
-  // the user cancelled.
-  virtual std::optional<std::string> AskFilmFile(const std::string& title,
-                                                 const std::string& filter) = 0;
+  // An open-file dialog with the given title and filter (UTF-8, the
+  // "Name|patterns|..." form), opening in `folder` (as the file system spells
+  // it). The chosen path as the file system spells it, or nothing when the
+  // user cancelled.
+  virtual std::optional<std::string> AskFilmFile(const std::string& title, const std::string& filter,
+                                                 const std::string& folder) = 0;
   // A modal message (CP1251).
   virtual void ShowMessage(const std::string& text) = 0;
 };

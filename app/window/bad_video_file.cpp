@@ -35,6 +35,11 @@ void TForm1::WMBadVidFile(const std::string& failedFile, const std::string& reas
   actions.writeVideoFile = [&](const std::string& path) {
     Guarded([&] { settings.SetVideoFile(path); });
   };
+  actions.readDiscFolder = [&] {
+    std::string folder;
+    Guarded([&] { folder = settings.DiscFolder(); });
+    return folder;
+  };
   actions.setVideoFile = [this](const std::string& path) { video_->SetVideoFile(path); };
   actions.postPlayVideo = [this] { video_->PostPlayVideo(); };
   TBadFilmHandler(chooser, std::move(actions)).WMBadVidFile(failedFile, reason);

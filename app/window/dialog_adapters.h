@@ -24,7 +24,8 @@ class TFormFilmChooser : public IFilmChooser {
  public:
   explicit TFormFilmChooser(TUserDialogs& dialogs) : dialogs_(dialogs) {}
   // The chosen path as the file system spells it.
-  std::optional<std::string> AskFilmFile(const std::string& title, const std::string& filter) override;
+  std::optional<std::string> AskFilmFile(const std::string& title, const std::string& filter,
+                                         const std::string& folder) override;
   void ShowMessage(const std::string& text) override;
 
  private:

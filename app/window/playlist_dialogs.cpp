@@ -7,12 +7,14 @@
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
+#include "config/file_filter.h"
 
 namespace lyrova {
 
 namespace {
 
-const QString kPlaylistFilter = QStringLiteral("Lyrova playlist files (*.lpl)");
+// Playlists are found whatever the letter case of their extension.
+const QString kPlaylistFilter = QtFileFilter(QStringLiteral("Lyrova playlist files (*.lpl)|*.LPL"));
 const QString kPlaylistSuffix = QStringLiteral("lpl");
 
 }  // namespace
@@ -29,7 +31,7 @@ void TForm1::SavePlaylist() {
 }
 
 void TForm1::LoadPlaylist() {
-  const auto path = dialogs_.OpenFileName(QString(), kPlaylistFilter, kPlaylistSuffix);
+  const auto path = dialogs_.OpenFileName(QString(), kPlaylistFilter, kPlaylistSuffix, QString());
   if (!path) return;
   std::vector<PlaylistRow> rows;
   for (int r = 0; r < listView2_->RowCount(); ++r) rows.push_back(listView2_->RowTexts(r));

@@ -26,8 +26,10 @@ std::optional<QString> TQtUserDialogs::ChooseFolder(const QString& prompt, const
 }
 
 std::optional<QString> TQtUserDialogs::OpenFileName(const QString& title, const QString& filter,
-                                                    const QString& defaultSuffix) {
-  QFileDialog dialog(parent_, title, QString(), filter);
+                                                    const QString& defaultSuffix, const QString& folder) {
+  QFileDialog dialog(parent_, title, QFileInfo(folder).isDir() ? folder : QString(), filter);
+  // The filters' names say what they hold; their any-case patterns would only repeat it.
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(defaultSuffix);
@@ -39,6 +41,7 @@ std::optional<QString> TQtUserDialogs::SaveFileName(const QString& title, const 
                                                     const QString& defaultSuffix) {
   QFileDialog dialog(parent_, title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   dialog.setDefaultSuffix(defaultSuffix);

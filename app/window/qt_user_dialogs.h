@@ -17,7 +17,7 @@ class TQtUserDialogs : public TUserDialogs {
   bool Confirm(const QString& text) override;
   std::optional<QString> ChooseFolder(const QString& prompt, const QString& start) override;
   std::optional<QString> OpenFileName(const QString& title, const QString& filter,
-                                      const QString& defaultSuffix) override;
+                                      const QString& defaultSuffix, const QString& folder) override;
   std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                       const QString& defaultSuffix) override;
 

@@ -19,9 +19,10 @@ class TUserDialogs {
   // when it names a folder. The chosen folder, or nothing when cancelled.
   virtual std::optional<QString> ChooseFolder(const QString& prompt, const QString& start) = 0;
   // File dialogs: `filter` in Qt's "Name (*.ext);;..." form; `defaultSuffix`
-  // is added to a typed name without one. Nothing when cancelled.
+  // is added to a typed name without one; the open dialog starts in
+  // `folder` when it names one. Nothing when cancelled.
   virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
-                                              const QString& defaultSuffix) = 0;
+                                              const QString& defaultSuffix, const QString& folder) = 0;
   // Replaces an existing file without asking.
   virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
                                               const QString& defaultSuffix) = 0;

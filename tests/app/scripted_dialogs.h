@@ -25,6 +25,7 @@ class TScriptedDialogs : public TUserDialogs {
   QStringList questions;
   QStringList fileFilters;
   QStringList fileSuffixes;
+  QStringList openFolders;
 
   void ShowMessage(const QString& text) override { messages << text; }
   bool Confirm(const QString& text) override {
@@ -35,8 +36,10 @@ class TScriptedDialogs : public TUserDialogs {
     folderPrompts << prompt;
     return Take(folders, std::optional<QString>());
   }
-  std::optional<QString> OpenFileName(const QString&, const QString& filter, const QString& suffix) override {
+  std::optional<QString> OpenFileName(const QString&, const QString& filter, const QString& suffix,
+                                      const QString& folder) override {
     fileFilters << filter;
+    openFolders << folder;
     fileSuffixes << suffix;
     return Take(openFiles, std::optional<QString>());
   }

@@ -337,7 +337,7 @@ void SongListsTest::playlistSavesAndLoadsThroughTheButtons() {
   dialogs_.saveFiles.push_back(file);
   Click(form_->PictureButton(2));
   QVERIFY(QFile::exists(file));
-  QCOMPARE(dialogs_.fileFilters.last(), QString("Lyrova playlist files (*.lpl)"));
+  QCOMPARE(dialogs_.fileFilters.last(), QString("Lyrova playlist files (*.lpl) (*.[lL][pP][lL])"));
   QCOMPARE(dialogs_.fileSuffixes.last(), QString("lpl"));
 
   const std::vector<SongRowTexts> saved = {playlist_->RowTexts(0), playlist_->RowTexts(1), playlist_->RowTexts(2)};

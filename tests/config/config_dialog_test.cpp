@@ -9,6 +9,7 @@
 #include "config/colour_swatch.h"
 #include "config/config_dialog.h"
 #include "config/config_dialogs.h"
+#include "config/file_filter.h"
 #include "config/font_pixels.h"
 #include "tests/support/temp_dir.h"
 
@@ -26,12 +27,16 @@ class FakeDialogs : public TConfigDialogs {
     titles << title;
     return folder;
   }
-  std::optional<QString> ChooseFile(const QString& title, const QString& filter) override {
+  std::optional<QString> ChooseFile(const QString& title, const QString& filter, const QString& folder) override {
     titles << title;
     filters << filter;
+    folders << folder;
     return file;
   }
-  std::optional<QFont> ChooseFont() override { return font; }
+  std::optional<QFont> ChooseFont(const QFont& current) override {
+    currentFonts << current;
+    return font ? font : std::optional<QFont>(current);
+  }
   std::optional<QColor> ChooseColour(const QColor& initial) override {
     initials << initial;
     return colour;
@@ -41,7 +46,8 @@ class FakeDialogs : public TConfigDialogs {
   std::optional<QString> folder, file;
   std::optional<QFont> font;
   std::optional<QColor> colour;
-  QStringList titles, filters, messages;
+  QStringList titles, filters, folders, messages;
+  QList<QFont> currentFonts;
   QList<QColor> initials;
 };
 
@@ -261,14 +267,16 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(f.Edit2()->text(), QString::fromUtf8("/видео/rmoving.img"));
     QCOMPARE(dialogs_.titles.last(), QString::fromUtf8("Выберите видеофайл для проигрывания в качестве фона"));
     QCOMPARE(dialogs_.filters.last(),
-             QString::fromUtf8("Ostrel караоке видео (rmoving.img) (RMOVING.IMG rmoving.img);;"
-                               "Avi files (*.avi) (*.AVI *.avi);;Mpeg files (*.mpg) (*.MPG *.mpg);;"
+             QString::fromUtf8("Ostrel караоке видео (rmoving.img) ([rR][mM][oO][vV][iI][nN][gG].[iI][mM][gG]);;"
+                               "Avi files (*.avi) (*.[aA][vV][iI]);;Mpeg files (*.mpg) (*.[mM][pP][gG]);;"
                                "Все Файлы (*.*) (*)"));
+    // The disc's film lies in the disc folder.
+    QCOMPARE(dialogs_.folders.last(), f.Edit1()->text());
     dialogs_.file = "/sf/bank.sf2";
     QTest::mouseClick(f.Button3(), Qt::LeftButton);
     QCOMPARE(f.Edit5()->text(), QString("/sf/bank.sf2"));
     QCOMPARE(dialogs_.filters.last(),
-             QString::fromUtf8("SoundFont (*.sf2, *.sf3) (*.SF2 *.sf2 *.SF3 *.sf3);;Все Файлы (*.*) (*)"));
+             QString::fromUtf8("SoundFont (*.sf2, *.sf3) (*.[sS][fF]2 *.[sS][fF]3);;Все Файлы (*.*) (*)"));
     QCOMPARE(dialogs_.messages, (QStringList{kRestart, kRestart}));
     QTest::mouseClick(f.OkButton(), Qt::LeftButton);
     QCOMPARE(TSettingsFile(path_, "/").SoundFont(), std::string("/sf/bank.sf2"));
@@ -283,6 +291,30 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(f.Edit3()->text(), QString("Liberation Serif"));
     QCOMPARE(f.SpinEdit2()->value(), 50);
     QCOMPARE(dialogs_.messages, QStringList());
+  }
+
+  void fontChooserOpensOnTheCurrentFontAndKeepsAnUnchangedSize_data() {
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("40 px") << 40;
+    QTest::newRow("33 px, not a whole point") << 33;
+    QTest::newRow("120 px") << 120;
+  }
+  void fontChooserOpensOnTheCurrentFontAndKeepsAnUnchangedSize() {
+    QFETCH(int, pixels);
+    values_->SetFontHeight(pixels);
+    TForm2& f = Shown();
+    f.Edit3()->setText("Liberation Serif");
+    // The user picks another face and leaves the size as the dialog showed it.
+    QTest::mouseClick(f.Button6(), Qt::LeftButton);
+    QCOMPARE(dialogs_.currentFonts.size(), 1);
+    QCOMPARE(dialogs_.currentFonts[0].family(), QString("Liberation Serif"));
+    QCOMPARE(FontPixelHeight(dialogs_.currentFonts[0], f.logicalDpiY()), pixels);
+    QFont other("Liberation Mono");
+    other.setPointSize(static_cast<int>(std::lround(dialogs_.currentFonts[0].pointSizeF())));
+    dialogs_.font = other;
+    QTest::mouseClick(f.Button6(), Qt::LeftButton);
+    QCOMPARE(f.Edit3()->text(), QString("Liberation Mono"));
+    QCOMPARE(f.SpinEdit2()->value(), pixels);
   }
 
   void pointSizesBecomeClampedPixels_data() {
@@ -351,6 +383,25 @@ class ConfigDialogTest : public QObject {
     QVERIFY(!f.isVisible());
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].contains(QString::fromStdString(path_)), qPrintable(dialogs_.messages[0]));
+  }
+
+  void filterPatternsMatchEveryLetterCase_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("SONGS.LPL") << "Lyrova playlist files (*.lpl)|*.LPL" << "SONGS.LPL";
+    QTest::newRow("songs.lpl") << "Lyrova playlist files (*.lpl)|*.LPL" << "songs.lpl";
+    QTest::newRow("Songs.Lpl") << "Lyrova playlist files (*.lpl)|*.LPL" << "Songs.Lpl";
+    QTest::newRow("rmoving.img") << "Ostrel (rmoving.img)|RMOVING.IMG" << "rmoving.img";
+    QTest::newRow("RMOVING.IMG") << "Ostrel (rmoving.img)|RMOVING.IMG" << "RMOVING.IMG";
+  }
+  void filterPatternsMatchEveryLetterCase() {
+    QFETCH(QString, filter);
+    QFETCH(QString, name);
+    const QString qt = QtFileFilter(filter);
+    const QString patterns = qt.mid(qt.lastIndexOf('(') + 1).chopped(1);
+    // Matched case-sensitively, as file dialogs on Linux match names.
+    QVERIFY(QRegularExpression::fromWildcard(patterns, Qt::CaseSensitive).match(name).hasMatch());
+    QVERIFY(!QRegularExpression::fromWildcard(patterns, Qt::CaseSensitive).match(name + "x").hasMatch());
   }
 
   void sayWhichSizeTheLinesGetWhenTheyWouldOverlap() {

@@ -7,6 +7,7 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "config/film_choice.h"
 #include "video/bad_film_handler.h"
 
 namespace lyrova {
@@ -15,11 +16,12 @@ namespace {
 // Answers the dialogs from a script and writes down what the handler did.
 class Script : public IFilmChooser {
  public:
-  std::optional<std::string> AskFilmFile(const std::string& title,
-                                         const std::string& filter) override {
+  std::optional<std::string> AskFilmFile(const std::string& title, const std::string& filter,
+                                         const std::string& folder) override {
     log.push_back("ask");
     lastTitle = title;
     lastFilter = filter;
+    lastFolder = folder;
     if (answers.empty()) return std::nullopt;
     auto a = answers.front();
     answers.pop_front();
@@ -36,6 +38,7 @@ class Script : public IFilmChooser {
     a.resumeClock = [this] { log.push_back("resume"); };
     a.closeProgram = [this] { log.push_back("close"); };
     a.readVideoFile = [this] { return stored; };
+    a.readDiscFolder = [] { return std::string("/media/disc/"); };
     a.writeVideoFile = [this](const std::string& p) {
       if (writeFails) throw Error("cannot write");
       log.push_back("write " + p);
@@ -59,6 +62,7 @@ class Script : public IFilmChooser {
   std::vector<std::string> messages;
   std::string lastTitle;
   std::string lastFilter;
+  std::string lastFolder;
 };
 
 using Log = std::vector<std::string>;
@@ -82,8 +86,10 @@ TEST(BadFilmHandler, MissingStoredFilmIsAskedFor) {
                         "write /films/good.mpg", "play", "resume"}))
       << "a chosen file that does not exist is asked for again";
   EXPECT_EQ(s.lastTitle, "Выберите видеофайл для проигрывания в качестве фона");
-  EXPECT_NE(s.lastFilter.find("(rmoving.img RMOVING.IMG)"), std::string::npos);
-  EXPECT_NE(s.lastFilter.find("Все Файлы (*)"), std::string::npos);
+  // The same filter as the configuration dialog's film chooser.
+  EXPECT_EQ(s.lastFilter, kFilmChooserFilter);
+  // The disc's film lies in the disc folder.
+  EXPECT_EQ(s.lastFolder, "/media/disc/");
 }
 
 TEST(BadFilmHandler, CancelResumesTheClockThenEndsTheProgram) {
