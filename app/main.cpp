@@ -1,6 +1,10 @@
 // Program entry: the application object, the main window, the message loop.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <csignal>
 
 #include "app/window/main_window.h"
 #include "app/window/qt_user_dialogs.h"
@@ -9,7 +13,14 @@
 #include "resources/catalog/built_in_catalog.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit then fails the write, which is reported, instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
+  // Qt's own buttons and file dialogs speak the program's language (qt6-translations-l10n).
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
   QApplication::setApplicationName(QStringLiteral("Lyrova v1.57 (public beta)"));
   QApplication::setQuitOnLastWindowClosed(false);
 
