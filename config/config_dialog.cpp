@@ -120,8 +120,12 @@ QStringList TForm2::StoreValues() {
       if (!failures.contains(text)) failures << text;
     }
   };
-  const auto number = [&](const char* section, const char* key, int value, void (SettingsValues::*set)(int)) {
-    store([&] { settings_.Ini().WriteInteger(section, key, value); }, [&] { (values_.*set)(value); });
+  // Explicit captures: GCC's vptr check misreads `this` captured implicitly
+  // through two nested lambdas.
+  const auto number = [this, &store](const char* section, const char* key, int value,
+                                     void (SettingsValues::*set)(int)) {
+    store([this, section, key, value] { settings_.Ini().WriteInteger(section, key, value); },
+          [this, set, value] { (values_.*set)(value); });
   };
   const std::string film = PathOf(edit2_);
   const std::string fontName = Utf8ToCp1251(edit3_->text().toStdString());
