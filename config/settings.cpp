@@ -1,5 +1,7 @@
 #include "config/settings.h"
 
+#include <algorithm>
+
 #include "catalog/errors.h"
 #include "config/path_text.h"
 
@@ -41,6 +43,10 @@ void TSettingsFile::SetVideoFile(const std::string& path) { WritePath(keys::kPat
 std::string TSettingsFile::SoundFont() const { return ReadPath(keys::kSound, keys::kSoundFont, ""); }
 
 void TSettingsFile::SetSoundFont(const std::string& path) { WritePath(keys::kSound, keys::kSoundFont, path); }
+
+int TSettingsFile::SoundLatencyMs() const {
+  return std::clamp(ini_.ReadInteger(keys::kSound, keys::kSoundLatency, 50), 10, 500);
+}
 
 std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values) {
   std::optional<std::string> firstError;

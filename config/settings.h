@@ -26,6 +26,7 @@ inline constexpr char kStrings[] = "Strings";
 inline constexpr char kStringsCount[] = "Count";
 inline constexpr char kSound[] = "Sound";
 inline constexpr char kSoundFont[] = "SoundFont";
+inline constexpr char kSoundLatency[] = "LatencyMs";
 // Where the singer's window was left: screen name, place and size out of full
 // screen, and 0 normal, 1 maximised, 2 full screen.
 inline constexpr char kVideo[] = "Video";
@@ -60,6 +61,10 @@ class TSettingsFile {
   // The SoundFont the synthesizer loads at start; empty for its default one.
   std::string SoundFont() const;
   void SetSoundFont(const std::string& path);
+  // The sound device's latency to ask for, in milliseconds: 50 when the key
+  // is missing, brought into 10..500 otherwise (below 10 a loaded machine
+  // drops out, above 500 Stop and the sliders answer late).
+  int SoundLatencyMs() const;
 
  private:
   std::string ReadPath(const char* section, const char* key, const std::string& def) const;

@@ -14,12 +14,20 @@ class IAudioOutput {
  public:
   virtual ~IAudioOutput() = default;
   virtual std::string Name() const = 0;
+  // True once the device or the server has gone: the output pulls no more.
+  virtual bool Failed() const { return false; }
 };
 
-// A sound device through FluidSynth's drivers (PulseAudio, which PipeWire
-// also serves, then ALSA); nullptr when none opens.
-std::unique_ptr<IAudioOutput> OpenDeviceOutput(TPerformance& performance);
+// The device latency asked for unless the settings say otherwise: enough
+// that a loaded machine does not drop out.
+inline constexpr int kDefaultLatencyMs = 50;
 
+// A PulseAudio server (PipeWire serves it too); nullptr when none answers.
+std::unique_ptr<IAudioOutput> OpenPulseOutput(TPerformance& performance, int latencyMs);
+// Whether a PulseAudio server accepts a connection now; opens no stream.
+bool PulseServerAnswers(TPerformance& performance);
+// The default ALSA device; nullptr when it does not open.
+std::unique_ptr<IAudioOutput> OpenAlsaOutput(TPerformance& performance, int latencyMs);
 // Real-time pace without a device, so songs, lyrics and the playlist run
 // without sound.
 std::unique_ptr<IAudioOutput> OpenSilentOutput(TPerformance& performance);

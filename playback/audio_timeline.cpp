@@ -1,5 +1,7 @@
 #include "playback/audio_timeline.h"
 
+#include <algorithm>
+
 namespace lyrova {
 
 void TAudioTimeline::Record(const TAudioMoment& moment) {
@@ -27,5 +29,37 @@ TAudioMoment TAudioTimeline::At(std::int64_t samplePos) const {
   }
   return TAudioMoment{samplePos, 0, 0};
 }
+
+void TAudioTimeline::ReportHeard(std::int64_t rendered, std::int64_t latency, std::int64_t nanos) {
+  const std::uint32_t seq = reportSeq_.load(std::memory_order_relaxed);
+  reportSeq_.store(seq + 1, std::memory_order_relaxed);
+  std::atomic_thread_fence(std::memory_order_release);
+  reportRendered_.store(rendered, std::memory_order_relaxed);
+  reportLatency_.store(latency, std::memory_order_relaxed);
+  reportNanos_.store(nanos, std::memory_order_relaxed);
+  reportSeq_.store(seq + 2, std::memory_order_release);
+}
+
+void TAudioTimeline::SetFixedLatency(std::int64_t latency) { ReportHeard(0, latency, 0); }
+
+std::int64_t TAudioTimeline::HeardSample(std::int64_t nanos, int sampleRate) const {
+  const std::int64_t rendered = Rendered();
+  std::int64_t reportRendered = 0;
+  std::int64_t latency = 0;
+  std::int64_t reportNanos = 0;
+  for (;;) {
+    const std::uint32_t seq = reportSeq_.load(std::memory_order_acquire);
+    reportRendered = reportRendered_.load(std::memory_order_relaxed);
+    latency = reportLatency_.load(std::memory_order_relaxed);
+    reportNanos = reportNanos_.load(std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_acquire);
+    if ((seq & 1) == 0 && reportSeq_.load(std::memory_order_relaxed) == seq) break;
+  }
+  if (reportNanos == 0) return rendered - latency;
+  const std::int64_t elapsed = (nanos - reportNanos) * sampleRate / 1'000'000'000;
+  return std::min(reportRendered - latency + std::max<std::int64_t>(elapsed, 0), rendered);
+}
+
+std::int64_t TAudioTimeline::Latency() const { return reportLatency_.load(std::memory_order_relaxed); }
 
 }  // namespace lyrova

@@ -44,28 +44,47 @@ int TLyrovaDMTool::StaleKey(int channel, int key, int newKey) const {
   return sent >= 0 && sent != newKey ? sent : kDropped;
 }
 
-int TLyrovaDMTool::HandleEvent(void* data, fluid_midi_event_t* event) {
-  auto* tool = static_cast<TLyrovaDMTool*>(data);
-  const int type = fluid_midi_event_get_type(event);
-  if (type != kNoteOn && type != kNoteOff) return fluid_synth_handle_midi_event(tool->synth_, event);
-
-  const int channel = fluid_midi_event_get_channel(event);
-  const int key = fluid_midi_event_get_key(event);
-  const int velocity = fluid_midi_event_get_velocity(event);
-  // The event belongs to the player's song data: play the moved note through
-  // the synthesizer instead of rewriting the event.
-  if (type == kNoteOn && velocity > 0) {
-    const int moved = tool->transpose_ + key;
-    const int stale = tool->StaleKey(channel, key, moved);
-    if (stale != kDropped) fluid_synth_noteoff(tool->synth_, channel, stale);
-    const int out = tool->NoteOn(channel, key);
-    return out == kDropped ? FLUID_OK : fluid_synth_noteon(tool->synth_, channel, out, velocity);
+void TLyrovaDMTool::Send(const TSequenceEvent& event, const std::vector<std::uint8_t>& sysex) {
+  const int channel = event.status & 0x0F;
+  const int key = event.data1;
+  const int value = event.data2;
+  switch (event.status & 0xF0) {
+    case kNoteOn:
+      if (value > 0) {
+        const int moved = transpose_ + key;
+        const int stale = StaleKey(channel, key, moved);
+        if (stale != kDropped) fluid_synth_noteoff(synth_, channel, stale);
+        const int out = NoteOn(channel, key);
+        if (out != kDropped) fluid_synth_noteon(synth_, channel, out, value);
+        return;
+      }
+      [[fallthrough]];  // a note-on of velocity 0 ends the note
+    case kNoteOff: {
+      const int out = NoteOff(channel, key);
+      // Fails harmlessly when the note has already ended by itself.
+      if (out != kDropped) fluid_synth_noteoff(synth_, channel, out);
+      return;
+    }
+    case 0xA0:
+      fluid_synth_key_pressure(synth_, channel, key, value);
+      return;
+    case 0xB0:
+      fluid_synth_cc(synth_, channel, key, value);
+      return;
+    case 0xC0:
+      fluid_synth_program_change(synth_, channel, key);
+      return;
+    case 0xD0:
+      fluid_synth_channel_pressure(synth_, channel, key);
+      return;
+    case 0xE0:
+      fluid_synth_pitch_bend(synth_, channel, value << 7 | key);
+      return;
+    case 0xF0:
+      fluid_synth_sysex(synth_, reinterpret_cast<const char*>(sysex.data() + event.sysexOffset),
+                        static_cast<int>(event.sysexLength), nullptr, nullptr, nullptr, 0);
+      return;
   }
-  const int out = tool->NoteOff(channel, key);
-  if (out == kDropped) return FLUID_OK;
-  // Fails harmlessly when the note has already ended by itself.
-  fluid_synth_noteoff(tool->synth_, channel, out);
-  return FLUID_OK;
 }
 
 }  // namespace lyrova

@@ -1,14 +1,16 @@
 #pragma once
-// The program's note hook in the player's event path. Every event goes on to
-// the synthesizer unchanged, except that notes of the melodic channels are
+// The program's note hook between the song's events and the synthesizer.
+// Every event goes on to the synthesizer unchanged, except that notes of the melodic channels are
 // moved by the current transposition. The drum channel is never moved: a
 // different key there is a different drum.
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "playback/midi_sequence.h"
 
 typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_midi_event_t fluid_midi_event_t;
 
 namespace lyrova {
 
@@ -33,8 +35,9 @@ class TLyrovaDMTool {
   // that the new note-on would not replace; kDropped when there is none.
   int StaleKey(int channel, int key, int newKey) const;
 
-  // FluidSynth's playback callback; `data` is the tool.
-  static int HandleEvent(void* data, fluid_midi_event_t* event);
+  // One event of the song to the synthesizer; `sysex` is the sequence's
+  // system exclusive data.
+  void Send(const TSequenceEvent& event, const std::vector<std::uint8_t>& sysex);
 
  private:
   static constexpr std::int16_t kSilent = -2;

@@ -1,10 +1,13 @@
 #pragma once
 // A song's MIDI block made ready for the player: its damaged first track
-// length mended, and its resolution read so that ticks become music time.
+// length mended, its resolution read so that ticks become music time, and
+// its events read once into the sequence the audio thread plays.
 
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+#include "playback/midi_sequence.h"
 
 namespace lyrova {
 
@@ -14,6 +17,7 @@ inline constexpr std::int64_t kMusicTimePerQuarter = 768;
 struct TSegment {
   std::vector<std::uint8_t> midi;  // the repaired copy the player reads
   int division = 0;                // the file's ticks per quarter note
+  TMidiSequence sequence;
 };
 
 // Throws lyrova::Error when the block is no Standard MIDI File the player can

@@ -1,5 +1,7 @@
 #include "playback/offline_render.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "catalog/cp1251.h"
@@ -11,6 +13,14 @@ namespace {
 constexpr int kStepsPerSecond = 100;
 // Longer than any song at a fifth of its tempo; a song that never ends is damaged.
 constexpr std::int64_t kMaxSeconds = 4 * 3600;
+// Below -80 dB the reverb's last whisper is inaudible.
+constexpr float kSilence = 1e-4f;
+
+float Peak(const std::vector<float>& left, const std::vector<float>& right) {
+  float peak = 0;
+  for (std::size_t i = 0; i < left.size(); ++i) peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+  return peak;
+}
 
 }  // namespace
 
@@ -19,7 +29,7 @@ TOfflineRender::TOfflineRender(TSongsCatalog& catalog, ILyricTarget& lyrics, con
   engine_.DMInit(soundFontPath, TAudioMode::Offline);
 }
 
-TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onStep, double tailSeconds) {
+TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onStep, double maxTailSeconds) {
   const int rate = engine_.SampleRate();
   const int step = rate / kStepsPerSecond;
   std::vector<float> left(step);
@@ -29,10 +39,11 @@ TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onSte
 
   TRenderResult result;
   onStep({0, engine_.SongTime(), {}, {}});
-  const auto tailFrames = static_cast<std::int64_t>(tailSeconds * rate);
+  const auto tailFrames = static_cast<std::int64_t>(maxTailSeconds * rate);
   std::int64_t pos = 0;
   bool seenEnd = false;
-  while (!seenEnd || pos < result.endSample + tailFrames) {
+  bool quiet = false;
+  while (!seenEnd || (!quiet && pos < result.endSample + tailFrames)) {
     if (pos > kMaxSeconds * rate) throw Error(Utf8ToCp1251("Песня не заканчивается: данные MIDI повреждены."));
     engine_.RenderBlock(left.data(), right.data(), step);
     pos += step;
@@ -41,6 +52,7 @@ TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onSte
       result.endSample = pos;
     }
     onStep({pos, engine_.SongTime(), left, right});
+    quiet = seenEnd && !engine_.VoicesSounding() && Peak(left, right) < kSilence;
   }
   result.totalFrames = pos;
   return result;

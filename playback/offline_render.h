@@ -34,13 +34,14 @@ class TOfflineRender : private ISongEndTarget {
   // For the tempo, key and volume before RenderSong.
   TPlaybackEngine& Engine() { return engine_; }
 
-  // Plays song `code` from its start until its musical end plus `tailSeconds`
-  // for the notes to ring out. The first step, before any audio, has
-  // samplePos 0 and empty buffers.
-  TRenderResult RenderSong(std::uint32_t code, const StepFn& onStep, double tailSeconds = 1.0);
+  // Plays song `code` from its start until its musical end, then on until
+  // every voice and the reverb have died away, at most `maxTailSeconds`
+  // after the end. The first step, before any audio, has samplePos 0 and
+  // empty buffers.
+  TRenderResult RenderSong(std::uint32_t code, const StepFn& onStep, double maxTailSeconds = 10.0);
 
  private:
-  void WMSongEnd() override { ended_ = true; }
+  void WMSongEnd(std::uint32_t) override { ended_ = true; }
 
   TPlaybackEngine engine_;
   bool ended_ = false;

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "catalog/cp1251.h"
@@ -32,8 +33,7 @@ TPerformance::TPerformance(const std::string& soundFontPath) {
   if (!settings) throw Error(Utf8ToCp1251("Не удалось создать настройки синтезатора FluidSynth."));
   // Each is a built-in setting of FluidSynth 2.3; a failure means another library.
   if (fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate) != FLUID_OK ||
-      fluid_settings_setstr(settings.get(), "player.timing-source", "sample") != FLUID_OK ||
-      fluid_settings_setint(settings.get(), "player.reset-synth", 0) != FLUID_OK)
+      fluid_settings_setint(settings.get(), "synth.cpu-cores", 1) != FLUID_OK)
     throw Error(WithFluidError(Utf8ToCp1251("Библиотека FluidSynth не принимает настройки проигрывателя.")));
 
   std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)> synth(new_fluid_synth(settings.get()),
@@ -53,10 +53,6 @@ TPerformance::TPerformance(const std::string& soundFontPath) {
 
 TPerformance::~TPerformance() {
   // The output has stopped by now: nothing renders any more.
-  for (fluid_player_t* player : owned_) {
-    fluid_player_stop(player);
-    delete_fluid_player(player);
-  }
   delete_fluid_synth(synth_);
   delete_fluid_settings(settings_);
 }
@@ -66,75 +62,62 @@ bool TPerformance::Send(const Command& command) {
   return commands_.Push(command);
 }
 
-void TPerformance::DeleteRetiredPlayers() {
-  while (auto player = retired_.Pop()) {
-    std::lock_guard lock(structureMutex_);
-    delete_fluid_player(*player);
-    owned_.erase(std::find(owned_.begin(), owned_.end(), *player));
-  }
+void TPerformance::ReleaseRetiredSegments() {
+  while (auto segment = retired_.Pop())
+    std::erase_if(owned_, [&](const auto& owned) { return owned.get() == *segment; });
 }
 
-bool TPerformance::Play(std::shared_ptr<const TSegment> segment) {
-  DeleteRetiredPlayers();
-  fluid_player_t* player = nullptr;
-  {
-    std::lock_guard lock(structureMutex_);
-    player = new_fluid_player(synth_);
-    if (!player) return false;
-    // add_mem copies the block: the segment need not outlive this call.
-    if (fluid_player_set_playback_callback(player, TLyrovaDMTool::HandleEvent, &tool_) != FLUID_OK ||
-        fluid_player_add_mem(player, segment->midi.data(), segment->midi.size()) != FLUID_OK) {
-      delete_fluid_player(player);
-      return false;
-    }
-  }
-  if (!Send({Command::Play, player, nextSerial_, segment->division})) {
-    std::lock_guard lock(structureMutex_);
-    delete_fluid_player(player);
-    return false;
-  }
-  owned_.push_back(player);
-  ++nextSerial_;
-  return true;
+std::uint32_t TPerformance::Play(std::shared_ptr<const TSegment> segment) {
+  ReleaseRetiredSegments();
+  const std::uint32_t serial = nextSerial_;
+  if (!Send({Command::Play, segment.get(), serial})) return 0;
+  owned_.push_back(std::move(segment));
+  // Serials wrap past 0, which means "no segment".
+  nextSerial_ = nextSerial_ == UINT32_MAX ? 1 : nextSerial_ + 1;
+  return serial;
 }
 
 bool TPerformance::Stop() { return Send({Command::Stop}); }
 
 bool TPerformance::SetMasterTempo(float factor) {
-  // FluidSynth refuses a factor of 0; the track bar never gives one.
+  // A factor of 0 would stop time; the track bar never gives one.
   if (!(factor > 0.0f)) return false;
-  return Send({Command::Tempo, nullptr, 0, 0, factor});
+  return Send({Command::Tempo, nullptr, 0, factor});
 }
 
 bool TPerformance::SetMasterVolume(std::int32_t hundredthsDb) {
-  return Send({Command::Volume, nullptr, 0, 0, SynthGain(hundredthsDb)});
+  return Send({Command::Volume, nullptr, 0, SynthGain(hundredthsDb)});
 }
 
 bool TPerformance::SetTranspose(int semitones) {
-  return Send({Command::Transpose, nullptr, 0, 0, 0.0f, semitones});
+  return Send({Command::Transpose, nullptr, 0, 0.0f, semitones});
 }
 
 void TPerformance::ApplyPendingCommands() {
-  std::lock_guard lock(structureMutex_);
+  std::lock_guard lock(renderMutex_);
   ApplyCommands();
+  // Nothing renders the fade here: a change waiting for it happens now.
+  if (changePending_) FinishChange();
 }
 
 void TPerformance::Render(float* left, float* right, int frames) {
   const std::int64_t start = renderedFrames_;
-  if (structureMutex_.try_lock()) {
+  if (renderMutex_.try_lock()) {
     ApplyCommands();
     for (int done = 0; done < frames; done += kBlock) {
       const int n = std::min(kBlock, frames - done);
+      if (!changePending_) DispatchDue();
       if (fluid_synth_write_float(synth_, n, left, done, 1, right, done, 1) != FLUID_OK) {
         std::fill_n(left + done, n, 0.0f);
         std::fill_n(right + done, n, 0.0f);
       }
-      AfterBlock(start + done);
+      if (changePending_) Fade(left + done, right + done, n);
+      AfterBlock(start + done, n);
     }
-    structureMutex_.unlock();
+    renderMutex_.unlock();
   } else {
-    // A player is being made or deleted this instant: one block of silence
-    // is better than a late one. The music did not move, so no new moment.
+    // Commands are being applied on the control thread this instant: one
+    // block of silence is better than a late one. The music did not move.
     std::fill_n(left, frames, 0.0f);
     std::fill_n(right, frames, 0.0f);
   }
@@ -142,8 +125,12 @@ void TPerformance::Render(float* left, float* right, int frames) {
   timeline_.SetRendered(renderedFrames_);
 }
 
+bool TPerformance::VoicesSounding() const { return fluid_synth_get_active_voice_count(synth_) > 0; }
+
 TAudioMoment TPerformance::HeardMoment() const {
-  return timeline_.At(timeline_.Rendered() - latency_.load(std::memory_order_relaxed));
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return timeline_.At(
+      timeline_.HeardSample(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count(), kSampleRate));
 }
 
 void TPerformance::ApplyCommands() {
@@ -153,28 +140,11 @@ void TPerformance::ApplyCommands() {
 void TPerformance::Apply(const Command& command) {
   switch (command.kind) {
     case Command::Play:
-      StopActive(true);
-      // Programs and controllers of the last song must not carry over.
-      fluid_synth_system_reset(synth_);
-      tool_.Reset();
-      fluid_player_set_tempo(command.player, FLUID_PLAYER_TEMPO_INTERNAL, masterTempo_);
-      if (fluid_player_play(command.player) != FLUID_OK) {
-        retired_.Push(command.player);
-        return;
-      }
-      active_ = command.player;
-      activeSerial_ = command.serial;
-      activeDivision_ = command.division;
-      segmentBase_ = musicTime_;
-      sounding_ = true;
-      Notify(TSegmentNotification::Start);
-      return;
     case Command::Stop:
-      StopActive(true);
+      Change(command);
       return;
     case Command::Tempo:
       masterTempo_ = command.value;
-      if (active_) fluid_player_set_tempo(active_, FLUID_PLAYER_TEMPO_INTERNAL, masterTempo_);
       return;
     case Command::Volume:
       fluid_synth_set_gain(synth_, command.value);
@@ -185,33 +155,82 @@ void TPerformance::Apply(const Command& command) {
   }
 }
 
-void TPerformance::StopActive(bool notifyAbort) {
-  if (!active_) return;
-  fluid_player_stop(active_);
-  // all_notes_off is not enough while the sustain pedal is down.
-  fluid_synth_all_sounds_off(synth_, -1);
-  tool_.Reset();
-  if (sounding_ && notifyAbort) Notify(TSegmentNotification::Abort);
+void TPerformance::Change(const Command& command) {
+  if (sounding_) Notify(TSegmentNotification::Abort);
   sounding_ = false;
-  // Handed back to the control thread, which deletes it; if the ring is
-  // full it stays owned and goes at shutdown.
-  retired_.Push(active_);
-  active_ = nullptr;
+  // A play still waiting for the fade is replaced: it never started.
+  if (changePending_ && pending_.kind == Command::Play) Retire(pending_.segment);
+  pending_ = command;
+  if (!changePending_) {
+    changePending_ = true;
+    fadeLeft_ = fluid_synth_get_active_voice_count(synth_) > 0 ? kFadeFrames : 0;
+  }
+  if (fadeLeft_ == 0) FinishChange();
 }
 
-void TPerformance::AfterBlock(std::int64_t samplePos) {
+void TPerformance::Fade(float* left, float* right, int frames) {
+  for (int i = 0; i < frames; ++i) {
+    const float gain = fadeLeft_ > 0 ? static_cast<float>(fadeLeft_) / kFadeFrames : 0.0f;
+    left[i] *= gain;
+    right[i] *= gain;
+    if (fadeLeft_ > 0) --fadeLeft_;
+  }
+  if (fadeLeft_ == 0) FinishChange();
+}
+
+void TPerformance::FinishChange() {
+  changePending_ = false;
+  // The reset comes first: it lifts the sustain pedal, which would otherwise
+  // hold the voices the reset releases. It also empties the reverb, so
+  // nothing of the old song comes back, and no program or controller carries
+  // over to the next; then every voice is cut.
+  fluid_synth_system_reset(synth_);
+  fluid_synth_all_sounds_off(synth_, -1);
+  tool_.Reset();
+  Retire(active_);
+  active_ = nullptr;
+  if (pending_.kind == Command::Play) Start(pending_);
+  pending_ = Command{};
+}
+
+void TPerformance::Start(const Command& command) {
+  active_ = command.segment;
+  activeSerial_ = command.serial;
+  position_ = 0;
+  nextEvent_ = 0;
+  tempoHint_ = 0;
+  segmentBase_ = musicTime_;
+  sounding_ = true;
+  Notify(TSegmentNotification::Start);
+}
+
+void TPerformance::Retire(const TSegment* segment) {
+  // Handed back to the control thread, which releases it; if the ring is
+  // full it stays owned and goes at shutdown.
+  if (segment) retired_.Push(segment);
+}
+
+void TPerformance::DispatchDue() {
+  if (!active_) return;
+  const TMidiSequence& sequence = active_->sequence;
+  const std::vector<TSequenceEvent>& events = sequence.Events();
+  while (nextEvent_ < events.size() && events[nextEvent_].micros <= position_)
+    tool_.Send(events[nextEvent_++], sequence.Sysex());
+}
+
+void TPerformance::AfterBlock(std::int64_t samplePos, int frames) {
   if (sounding_) {
-    const int tick = fluid_player_get_current_tick(active_);
-    const int total = fluid_player_get_total_ticks(active_);
-    musicTime_ = segmentBase_ + TicksToMusicTime(tick, activeDivision_);
-    // The musical end is the last event's tick; FluidSynth itself reports
-    // DONE only seconds later, or at once for a block it could not read.
-    if ((total > 0 && tick >= total) || fluid_player_get_status(active_) == FLUID_PLAYER_DONE) {
+    const TMidiSequence& sequence = active_->sequence;
+    const double tick = sequence.TickAt(position_, tempoHint_);
+    musicTime_ = segmentBase_ + static_cast<std::int64_t>(tick * kMusicTimePerQuarter / active_->division);
+    // The musical end is the last event's tick; the voices ring on after it.
+    if (position_ >= sequence.EndMicros()) {
       sounding_ = false;
       Notify(TSegmentNotification::End);
     }
   }
   timeline_.Record({samplePos, musicTime_, sounding_ ? activeSerial_ : 0});
+  if (active_) position_ += frames * 1e6 / kSampleRate * masterTempo_;
 }
 
 void TPerformance::Notify(TSegmentNotification::Kind kind) {

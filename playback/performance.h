@@ -1,7 +1,7 @@
 #pragma once
 // The performance: one FluidSynth synthesizer with the SoundFont loaded once,
-// the player of the current segment, and the performance-wide master tempo,
-// volume and transposition. Whatever output pulls the audio calls Render on
+// our own sequencer playing the current segment's events on its exact tempo
+// map, and the performance-wide master tempo, volume and transposition. Whatever output pulls the audio calls Render on
 // its own thread; everything else is called from one control thread and
 // reaches the audio thread through a queue, applied at the start of the next
 // block. Render never waits on a lock, never allocates and never logs.
@@ -21,7 +21,6 @@
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_player_t fluid_player_t;
 
 namespace lyrova {
 
@@ -35,6 +34,9 @@ struct TSegmentNotification {
 class TPerformance {
  public:
   static constexpr int kSampleRate = 44100;
+  // A song change or a stop fades what still sounds over this many frames
+  // (20 ms) instead of cutting it with a click.
+  static constexpr int kFadeFrames = kSampleRate / 50;
 
   // Throws lyrova::Error saying what is missing when the synthesizer cannot
   // be made or the SoundFont cannot be loaded.
@@ -47,7 +49,8 @@ class TPerformance {
   int SampleRate() const { return kSampleRate; }
 
   // Control thread. Each returns false when the command could not be queued.
-  bool Play(std::shared_ptr<const TSegment> segment);
+  // Play gives the serial its notifications will carry (never 0), or 0.
+  std::uint32_t Play(std::shared_ptr<const TSegment> segment);
   bool Stop();
   bool SetMasterTempo(float factor);
   bool SetMasterVolume(std::int32_t hundredthsDb);
@@ -58,9 +61,16 @@ class TPerformance {
 
   // The output's thread: renders `frames` stereo frames into the buffers.
   void Render(float* left, float* right, int frames);
-  // Set by the output: how many rendered frames are still to be heard.
-  void SetLatencyFrames(int frames) { latency_.store(frames, std::memory_order_relaxed); }
-  int LatencyFrames() const { return latency_.load(std::memory_order_relaxed); }
+  // Set by an output that cannot measure it: how many rendered frames are
+  // still to be heard.
+  void SetLatencyFrames(int frames) { timeline_.SetFixedLatency(frames); }
+  // Reported by an output that measures it, on its own thread: at
+  // steady-clock time `nanos`, `frames` of what was rendered so far were
+  // still to be heard.
+  void ReportLatency(std::int64_t frames, std::int64_t nanos) {
+    timeline_.ReportHeard(timeline_.Rendered(), frames, nanos);
+  }
+  int LatencyFrames() const { return static_cast<int>(timeline_.Latency()); }
 
   // Any thread: the music heard now.
   TAudioMoment HeardMoment() const;
@@ -70,50 +80,64 @@ class TPerformance {
   std::optional<TSegmentNotification> PopNotification() { return notifications_.Pop(); }
   bool WaitNotification(std::chrono::milliseconds timeout) { return notified_.Wait(timeout); }
 
+  // Between blocks, when nothing renders: whether any voice still sounds.
+  bool VoicesSounding() const;
+
   // Tests: the synthesizer, to inspect its voices between blocks.
   fluid_synth_t* Synth() const { return synth_; }
 
  private:
   struct Command {
     enum Kind : std::uint8_t { Play, Stop, Tempo, Volume, Transpose } kind = Stop;
-    fluid_player_t* player = nullptr;
+    const TSegment* segment = nullptr;
     std::uint32_t serial = 0;
-    int division = 0;
     float value = 0;
     int semitones = 0;
   };
 
   bool Send(const Command& command);
-  void DeleteRetiredPlayers();
-  // Audio thread, with structureMutex_ held.
+  void ReleaseRetiredSegments();
+  // Audio thread, with renderMutex_ held.
   void ApplyCommands();
   void Apply(const Command& command);
-  void StopActive(bool notifyAbort);
-  void AfterBlock(std::int64_t samplePos);
+  // A play or a stop: fades out what sounds, then carries it out.
+  void Change(const Command& command);
+  void FinishChange();
+  void Start(const Command& command);
+  void Retire(const TSegment* segment);
+  void DispatchDue();
+  void Fade(float* left, float* right, int frames);
+  void AfterBlock(std::int64_t samplePos, int frames);
   void Notify(TSegmentNotification::Kind kind);
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
-  // Held by Render while it renders and by the control thread only while it
-  // creates or deletes a player; Render skips a block rather than wait.
-  std::mutex structureMutex_;
+  // Held by Render while it renders and by the control thread only to apply
+  // commands itself (offline, or when the output has stopped pulling);
+  // Render skips a block rather than wait.
+  std::mutex renderMutex_;
   std::mutex sendMutex_;  // one producer at a time on the command ring
   std::uint32_t nextSerial_ = 1;
-  std::vector<fluid_player_t*> owned_;  // every player not yet deleted
+  // Every segment handed to the audio thread and not handed back yet.
+  std::vector<std::shared_ptr<const TSegment>> owned_;
 
   TSpscRing<Command, 64> commands_;
   TSpscRing<TSegmentNotification, 64> notifications_;
-  TSpscRing<fluid_player_t*, 64> retired_;
+  TSpscRing<const TSegment*, 64> retired_;
   TAutoResetEvent notified_;
   TAudioTimeline timeline_;
-  std::atomic<int> latency_{0};
 
   // Audio thread state.
   TLyrovaDMTool tool_;
-  fluid_player_t* active_ = nullptr;
+  const TSegment* active_ = nullptr;  // playing, or ringing out after its end
   std::uint32_t activeSerial_ = 0;
-  int activeDivision_ = 1;
   bool sounding_ = false;  // started and not yet at its musical end
+  double position_ = 0;    // microseconds on the segment's tempo map
+  std::size_t nextEvent_ = 0;
+  std::size_t tempoHint_ = 0;
+  int fadeLeft_ = 0;  // frames of the fade still to go
+  bool changePending_ = false;
+  Command pending_;  // what the fade ends in
   float masterTempo_ = 1.0f;
   std::int64_t segmentBase_ = 0;  // music time at the segment's start
   std::int64_t musicTime_ = 0;

@@ -14,6 +14,7 @@
 #include "playback/clock_thread.h"
 #include "playback/master_settings.h"
 #include "playback/midi_segment.h"
+#include "playback/output_keeper.h"
 #include "playback/performance.h"
 #include "playback/sound_font.h"
 #include "playback/wait_end_song_thread.h"
@@ -24,6 +25,22 @@ namespace {
 // The end-of-song thread sees a stop within one audio block and one event
 // wait; far longer means the audio output has stalled.
 constexpr auto kStopWait = std::chrono::seconds(3);
+// An output that renders nothing for this long is not pulling: the stop is
+// applied without it.
+constexpr auto kStalledOutput = std::chrono::milliseconds(100);
+// Where the volume slider starts.
+constexpr int kInitialVolumePosition = 50;
+
+std::vector<TOutputKind> OutputKinds(TPerformance& performance, TAudioMode mode, int latencyMs) {
+  std::vector<TOutputKind> kinds;
+  if (mode == TAudioMode::Device) {
+    kinds.push_back({[latencyMs](TPerformance& p) { return OpenPulseOutput(p, latencyMs); }, false,
+                     [&performance] { return PulseServerAnswers(performance); }});
+    kinds.push_back({[latencyMs](TPerformance& p) { return OpenAlsaOutput(p, latencyMs); }, false, nullptr});
+  }
+  kinds.push_back({[](TPerformance& p) { return OpenSilentOutput(p); }, true, nullptr});
+  return kinds;
+}
 
 }  // namespace
 
@@ -34,12 +51,16 @@ TPlaybackEngine::~TPlaybackEngine() { Shutdown(); }
 
 std::string TPlaybackEngine::DefaultSoundFont() { return FindDefaultSoundFont(); }
 
-void TPlaybackEngine::DMInit(const std::string& soundFontPath, TAudioMode mode) {
+void TPlaybackEngine::DMInit(const std::string& soundFontPath, TAudioMode mode, int latencyMs) {
   if (performance_) throw std::logic_error("DMInit called twice");
   auto performance = std::make_unique<TPerformance>(soundFontPath);
+  // The slider shows its first position from the start: the music plays at
+  // that level before the slider is first moved.
+  performance->SetMasterVolume(VolumeHundredthsDb(kInitialVolumePosition));
+  performance->ApplyPendingCommands();
   mode_ = mode;
-  if (mode == TAudioMode::Device) output_ = OpenDeviceOutput(*performance);
-  if (mode != TAudioMode::Offline && !output_) output_ = OpenSilentOutput(*performance);
+  if (mode != TAudioMode::Offline)
+    output_ = std::make_unique<TOutputKeeper>(*performance, OutputKinds(*performance, mode, latencyMs));
   performance_ = std::move(performance);
   endThread_ = std::make_unique<TWaitEndSongThread>(*performance_, songEnd_);
 }
@@ -47,8 +68,13 @@ void TPlaybackEngine::DMInit(const std::string& soundFontPath, TAudioMode mode) 
 bool TPlaybackEngine::Initialised() const { return performance_ != nullptr; }
 
 std::string TPlaybackEngine::AudioOutputName() const {
-  if (output_) return output_->Name();
+  if (output_) return output_->Status().name;
   return performance_ ? "offline" : "none";
+}
+
+TAudioStatus TPlaybackEngine::AudioStatus() const {
+  if (output_) return output_->Status();
+  return {AudioOutputName(), mode_ == TAudioMode::Offline, 0, 0};
 }
 
 std::vector<std::string> TPlaybackEngine::EnumPorts() const {
@@ -88,15 +114,31 @@ void TPlaybackEngine::SettleOffline() {
   endThread_->ProcessNotifications();
 }
 
-void TPlaybackEngine::WMPlaySong(std::uint32_t code) {
+void TPlaybackEngine::WaitStopped() {
+  using Clock = std::chrono::steady_clock;
   TPerformance& performance = Performance();
-  WMStopSong();
-  const auto deadline = std::chrono::steady_clock::now() + kStopWait;
+  const auto deadline = Clock::now() + kStopWait;
+  std::int64_t rendered = performance.RenderedFrames();
+  auto moved = Clock::now();
   while (SongPlaying()) {
-    if (std::chrono::steady_clock::now() > deadline)
-      throw Error(Utf8ToCp1251("Предыдущая песня не остановилась: звуковой вывод не отвечает."));
+    const auto now = Clock::now();
+    if (now > deadline) throw Error(Utf8ToCp1251("Предыдущая песня не остановилась: звуковой вывод не отвечает."));
+    if (performance.RenderedFrames() != rendered) {
+      rendered = performance.RenderedFrames();
+      moved = now;
+    } else if (now - moved > kStalledOutput) {
+      // The output is being reopened; the abort need not wait for it.
+      performance.ApplyPendingCommands();
+      moved = now;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
+}
+
+std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
+  TPerformance& performance = Performance();
+  WMStopSong();
+  WaitStopped();
 
   const int index = catalog_.SearchByOstrelCode(code, true);
   if (index < 0) {
@@ -114,8 +156,9 @@ void TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(midi));
   lyrics_.SetLyrics(SplitLines(words));
   lyrics_.SetTiming(UnpackPoints(points));
-  if (!performance.Play(segment))
-    throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
+  const std::uint32_t serial = performance.Play(segment);
+  if (serial == 0) throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
+  return serial;
 }
 
 void TPlaybackEngine::WMStopSong() {
@@ -155,6 +198,11 @@ void TPlaybackEngine::RenderBlock(float* left, float* right, int frames) {
   if (mode_ != TAudioMode::Offline) throw std::logic_error("RenderBlock is for offline rendering");
   Performance().Render(left, right, frames);
   endThread_->ProcessNotifications();
+}
+
+bool TPlaybackEngine::VoicesSounding() const {
+  if (mode_ != TAudioMode::Offline) throw std::logic_error("VoicesSounding is for offline rendering");
+  return Performance().VoicesSounding();
 }
 
 int TPlaybackEngine::SampleRate() const { return Performance().SampleRate(); }

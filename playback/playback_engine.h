@@ -15,14 +15,15 @@
 namespace lyrova {
 
 class TSongsCatalog;
-class IAudioOutput;
+class TOutputKeeper;
 class TPerformance;
+struct TAudioStatus;
 class TWaitEndSongThread;
 class TClockThread;
 
 // Where the rendered sound goes.
 enum class TAudioMode {
-  Device,   // a sound device; a silent real-time output when none opens
+  Device,   // PulseAudio, else ALSA, else a silent real-time output
   Silent,   // real time without sound (songs, lyrics and playlist still run)
   Offline,  // nothing runs by itself: RenderBlock pulls the audio
 };
@@ -39,12 +40,18 @@ class TPlaybackEngine {
   static std::string DefaultSoundFont();
 
   // Creates the synthesizer with the SoundFont (loaded once, here) and opens
-  // the audio output. Throws lyrova::Error saying what is missing when no
-  // synthesizer can be made; the program cannot play anything then.
-  void DMInit(const std::string& soundFontPath, TAudioMode mode = TAudioMode::Device);
+  // the audio output, asking the device for `latencyMs`. The synthesizer
+  // starts at the volume slider's first position. Throws lyrova::Error saying
+  // what is missing when no synthesizer can be made; the program cannot play
+  // anything then.
+  void DMInit(const std::string& soundFontPath, TAudioMode mode = TAudioMode::Device,
+              int latencyMs = 50);
   bool Initialised() const;
-  // Which output is in use, for the log and the about box (plain ASCII).
+  // Which output is in use (plain ASCII): "PulseAudio", "ALSA", "silent",
+  // "offline", or "none" before DMInit.
   std::string AudioOutputName() const;
+  // Any thread: the output in use and its measured latency.
+  TAudioStatus AudioStatus() const;
 
   // The MIDI output ports (CP1251 names for the configuration dialog); the
   // software synthesizer is always the first and only one.
@@ -66,8 +73,9 @@ class TPlaybackEngine {
   // Stops the current song, loads song `code` from the catalogue, hands its
   // lyrics and timing to the lyric target and starts it. Throws lyrova::Error
   // (the text for the user) when the song is not in the catalogue, cannot be
-  // read, or the previous song does not stop.
-  void WMPlaySong(std::uint32_t code);
+  // read, or the previous song does not stop. Gives the song's serial, which
+  // its end will carry.
+  std::uint32_t WMPlaySong(std::uint32_t code);
   // Aborts the current song; an abort never calls WMSongEnd.
   void WMStopSong();
   // a = the negated tempo track-bar position, -40..40 (40 = twice as fast).
@@ -85,6 +93,8 @@ class TPlaybackEngine {
   // The last master tempo factor accepted; 0 before the first WMTempo.
   float CurrentTempo() const;
 
+  // Offline mode only: whether any voice still sounds.
+  bool VoicesSounding() const;
   // Offline mode only: renders `frames` stereo frames and then handles the
   // song notifications they caused (WMSongEnd is called from here).
   void RenderBlock(float* left, float* right, int frames);
@@ -98,6 +108,9 @@ class TPlaybackEngine {
   TPerformance& Performance() const;
   // Offline nothing renders between calls: apply a stop and its abort now.
   void SettleOffline();
+  // Waits for the stopped song's abort; applies the stop here when the
+  // output has stopped pulling meanwhile.
+  void WaitStopped();
 
   TSongsCatalog& catalog_;
   ILyricTarget& lyrics_;
@@ -105,7 +118,7 @@ class TPlaybackEngine {
   TAudioMode mode_ = TAudioMode::Device;
   std::atomic<float> currentTempo_{0.0f};
   std::unique_ptr<TPerformance> performance_;
-  std::unique_ptr<IAudioOutput> output_;
+  std::unique_ptr<TOutputKeeper> output_;
   std::unique_ptr<TWaitEndSongThread> endThread_;
   std::unique_ptr<TClockThread> clock_;
 };

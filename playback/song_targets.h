@@ -32,7 +32,8 @@ class ITickTarget {
 class ISongEndTarget {
  public:
   virtual ~ISongEndTarget() = default;
-  virtual void WMSongEnd() = 0;
+  // serial: the one TPlaybackEngine::WMPlaySong gave for the song that ended.
+  virtual void WMSongEnd(std::uint32_t serial) = 0;
 };
 
 }  // namespace lyrova

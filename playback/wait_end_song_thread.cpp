@@ -44,7 +44,7 @@ void TWaitEndSongThread::ProcessNotifications() {
       case TSegmentNotification::End:
         // Cleared before the call: the main thread may be waiting for it.
         songPlaying_.store(false, std::memory_order_release);
-        songEnd_.WMSongEnd();
+        songEnd_.WMSongEnd(note->serial);
         break;
       case TSegmentNotification::Abort:
         songPlaying_.store(false, std::memory_order_release);

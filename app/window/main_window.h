@@ -28,6 +28,7 @@ class TForm2;
 class TFormShell;
 class TSettingsFile;
 class TSongView;
+class TSoundLine;
 class TUserDialogs;
 class TVideoForm;
 class TMessageEvent;
@@ -69,6 +70,9 @@ class TForm1 : public QWidget {
   TVideoForm* VideoForm() const { return video_.get(); }
   TPlaybackEngine* Engine() const { return engine_.get(); }
   const TPlayOrigin& PlayOrigin() const { return origin_; }
+  // The engine took the song the origin names under `serial`: only that
+  // song's natural end advances the playlist.
+  void SongHandedOver(std::uint32_t serial) { origin_.serial = serial; }
   int SortColumn() const { return sortColumn_; }
   // Start-up ran and the program is running; false also after it gave up.
   bool Started() const { return started_; }
@@ -107,6 +111,7 @@ class TForm1 : public QWidget {
   // Start-up and shutdown.
   enum class TImageCheck { Accepted, WrongVersion, GaveUp };
   std::string ProgramFolder() const;  // ends with "/"
+  QString DemoDiscFolder() const;     // the demo disc at hand, or empty
   void FormShow();
   bool AppInit();
   // Finds an image of the right size, asking for its folder, and checks its
@@ -134,7 +139,7 @@ class TForm1 : public QWidget {
   void Dispatch(const TMessageEvent& message);
   void WMPlaySong(std::uint32_t code);
   void WMStopSong();
-  void WMSongEnd();
+  void WMSongEnd(std::uint32_t serial);
   void WMTempo(int a);
   void WMPitch(int n);
   void WMVolume(int p);
@@ -157,6 +162,7 @@ class TForm1 : public QWidget {
   std::unique_ptr<TVideoForm> video_;
   std::unique_ptr<TPlaybackEngine> engine_;
   TForm2* config_ = nullptr;
+  TSoundLine* soundLine_ = nullptr;
 
   TPlayOrigin origin_;
   TFocusReturn<QWidget*> focusReturn_;

@@ -15,6 +15,8 @@
 #include "app/window/dialog_adapters.h"
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
+#include "app/window/sound_line.h"
+#include "playback/playback_engine.h"
 
 namespace lyrova {
 
@@ -55,7 +57,14 @@ QWidget* TForm1::BuildPlayerBar() {
   auto* config = new TPictureButton(QStringLiteral("CONFIG"), bar);
   auto* video = new TPictureButton(QStringLiteral("VIDEO"), bar);
   row->addWidget(stop);
-  row->addStretch(1);
+  soundLine_ = new TSoundLine(
+      [this]() -> std::optional<TAudioStatus> {
+        if (!engine_) return std::nullopt;
+        return engine_->AudioStatus();
+      },
+      bar);
+  row->addSpacing(8);
+  row->addWidget(soundLine_, 1);
   row->addWidget(config);
   row->addWidget(video);
   images_[5] = stop;

@@ -18,7 +18,7 @@ void TForm1::Dispatch(const TMessageEvent& message) {
     case TMessage::PlaySong: Guarded([&] { WMPlaySong(static_cast<std::uint32_t>(w)); }); break;
     case TMessage::StopSong: Guarded([&] { WMStopSong(); }); break;
     case TMessage::SongEnd:
-      Guarded([&] { WMSongEnd(); });
+      Guarded([&] { WMSongEnd(static_cast<std::uint32_t>(w)); });
       // The end-of-song thread waits for this, whatever the handler did.
       songEnd_.Handled();
       break;
@@ -30,15 +30,15 @@ void TForm1::Dispatch(const TMessageEvent& message) {
 
 void TForm1::WMPlaySong(std::uint32_t code) {
   if (video_) video_->SongStarting(catalog_, code);
-  if (engine_) engine_->WMPlaySong(code);
+  if (engine_) SongHandedOver(engine_->WMPlaySong(code));
 }
 
 void TForm1::WMStopSong() {
   if (engine_) engine_->WMStopSong();
 }
 
-void TForm1::WMSongEnd() {
-  const int next = NextPlaylistRow(origin_, listView2_->RowCount());
+void TForm1::WMSongEnd(std::uint32_t serial) {
+  const int next = NextPlaylistRow(origin_, listView2_->RowCount(), serial);
   if (next < 0) return;
   listView2_->SetCurrentRow(next);
   ListView2DblClick();

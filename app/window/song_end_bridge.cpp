@@ -7,21 +7,21 @@
 
 namespace lyrova {
 
-void TSongEndBridge::WMSongEnd() {
+void TSongEndBridge::WMSongEnd(std::uint32_t serial) {
   if (QThread::currentThread() == window_->thread()) {
     {
       std::lock_guard lock(mutex_);
       if (closing_) return;
       ++posted_;
     }
-    TMessageEvent event(TMessage::SongEnd, 0);
+    TMessageEvent event(TMessage::SongEnd, static_cast<std::int32_t>(serial));
     QCoreApplication::sendEvent(window_, &event);
     return;
   }
   std::unique_lock lock(mutex_);
   if (closing_) return;
   const std::uint64_t ticket = ++posted_;
-  QCoreApplication::postEvent(window_, new TMessageEvent(TMessage::SongEnd, 0));
+  QCoreApplication::postEvent(window_, new TMessageEvent(TMessage::SongEnd, static_cast<std::int32_t>(serial)));
   handledCv_.wait(lock, [&] { return closing_ || handled_ >= ticket; });
 }
 

@@ -21,7 +21,7 @@ class TSongEndBridge : public ISongEndTarget {
   explicit TSongEndBridge(QObject* window) : window_(window) {}
 
   // Any thread. On the window's own thread the event is delivered at once.
-  void WMSongEnd() override;
+  void WMSongEnd(std::uint32_t serial) override;
 
   // Main thread: the handler for one SongEnd event has run.
   void Handled();

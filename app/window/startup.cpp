@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <fstream>
 
 #include "app/window/main_window.h"
@@ -31,6 +32,8 @@ constexpr char kFolderPrompt[] =
     "Укажите путь к файлам с диска Караоке (версия 3)\r\nили выберите Отмена чтобы завершить программу.";
 constexpr char kGiveUpQuestion[] = "Файлы необходимые для работы приложения не найдены! Завершить программу?";
 
+constexpr char kNoImageNotice[] = "В папке %1 нет файла rmidi.img.";
+
 std::string WithSeparator(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
@@ -41,6 +44,16 @@ std::string WithSeparator(std::string folder) {
 std::string CurrentFolder() { return WithSeparator(QFile::encodeName(QDir::currentPath()).toStdString()); }
 
 }  // namespace
+
+QString TForm1::DemoDiscFolder() const {
+  // The build writes the demo disc beside the program; a package installs
+  // it among the program's shared data.
+  const QString folder = QFile::decodeName(QByteArray::fromStdString(ProgramFolder()));
+  for (const QString& candidate : {folder, folder + QStringLiteral("../share/lyrova/demo/")}) {
+    if (QFileInfo::exists(candidate + QLatin1String(kImageName))) return QDir::cleanPath(candidate) + QLatin1Char('/');
+  }
+  return {};
+}
 
 std::string TForm1::SettingsPath() const { return SettingsFilePath(setup_.programPath); }
 
@@ -87,7 +100,8 @@ TForm1::TImageCheck TForm1::AcceptImage(std::string& folder) {
       }
     }
     const QString start = QFile::decodeName(QByteArray::fromStdString(folder));
-    if (auto chosen = dialogs_.ChooseFolder(QString::fromUtf8(kFolderPrompt), start)) {
+    const QString notice = image ? QString() : QString::fromUtf8(kNoImageNotice).arg(start);
+    if (auto chosen = dialogs_.ChooseFolder(QString::fromUtf8(kFolderPrompt), start, notice, DemoDiscFolder())) {
       folder = WithSeparator(QFile::encodeName(*chosen).toStdString());
       continue;
     }
@@ -124,7 +138,7 @@ bool TForm1::AppInit() {
 
   engine_ = std::make_unique<TPlaybackEngine>(catalog_, *video_, songEnd_);
   try {
-    engine_->DMInit(SoundFontPath(settings), setup_.audio);
+    engine_->DMInit(SoundFontPath(settings), setup_.audio, settings.SoundLatencyMs());
   } catch (const std::exception& e) {
     ShowText(e.what());
     return false;

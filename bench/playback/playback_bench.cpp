@@ -32,7 +32,7 @@ class TNoLyrics : public ILyricTarget {
 
 class TNoEnd : public ISongEndTarget {
  public:
-  void WMSongEnd() override {}
+  void WMSongEnd(std::uint32_t) override {}
 };
 
 class TNoTick : public ITickTarget {

@@ -3,6 +3,7 @@
 // handlers, so a test sees what would have been played or set.
 
 #include <QObject>
+#include <functional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -18,6 +19,8 @@ class TMessageRecorder : public QObject {
   }
 
   std::vector<std::pair<TMessage, int>> messages;
+  // Called for each message kept from the window.
+  std::function<void(TMessage, int)> onCaught;
 
   std::vector<int> WParams(TMessage message) const {
     std::vector<int> values;
@@ -31,6 +34,7 @@ class TMessageRecorder : public QObject {
     const auto message = static_cast<TMessage>(event->type());
     if (!caught_.count(message)) return false;
     messages.emplace_back(message, static_cast<TMessageEvent*>(event)->WParam());
+    if (onCaught) onCaught(message, messages.back().second);
     return true;
   }
 

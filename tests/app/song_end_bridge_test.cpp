@@ -48,7 +48,7 @@ TEST(SongEndBridge, ThreadWaitsUntilTheWindowHasHandledTheEnd) {
   for (int round = 0; round < 3; ++round) {
     std::atomic<bool> returned{false};
     std::thread endThread([&] {
-      bridge.WMSongEnd();
+      bridge.WMSongEnd(1);
       returned = true;
     });
     std::this_thread::sleep_for(50ms);  // no events processed: the thread must still wait
@@ -67,7 +67,7 @@ TEST(SongEndBridge, ClosingLetsAWaitingThreadGo) {
   window.bridge = &bridge;
   std::atomic<bool> returned{false};
   std::thread endThread([&] {
-    bridge.WMSongEnd();
+    bridge.WMSongEnd(1);
     returned = true;
   });
   std::this_thread::sleep_for(50ms);
@@ -75,7 +75,7 @@ TEST(SongEndBridge, ClosingLetsAWaitingThreadGo) {
   bridge.Close();  // the window goes away without handling it
   endThread.join();
   EXPECT_TRUE(returned);
-  bridge.WMSongEnd();  // after closing nothing more is delivered or waited for
+  bridge.WMSongEnd(1);  // after closing nothing more is delivered or waited for
   QCoreApplication::removePostedEvents(&window);
   EXPECT_EQ(window.handled.load(), 0);
 }
@@ -84,7 +84,7 @@ TEST(SongEndBridge, OnTheWindowsOwnThreadTheEndIsHandledAtOnce) {
   TEndReceiver window;
   TSongEndBridge bridge(&window);
   window.bridge = &bridge;
-  bridge.WMSongEnd();
+  bridge.WMSongEnd(1);
   EXPECT_EQ(window.handled.load(), 1);
   bridge.Close();
 }
@@ -96,7 +96,7 @@ TEST(SongEndBridge, AnEndNoThreadHandedOverReleasesNoLaterWait) {
   bridge.Handled();  // as when the window is sent an end by hand
   std::atomic<bool> returned{false};
   std::thread endThread([&] {
-    bridge.WMSongEnd();
+    bridge.WMSongEnd(1);
     returned = true;
   });
   std::this_thread::sleep_for(50ms);

@@ -90,7 +90,16 @@ class PlaylistAdvance : public ::testing::TestWithParam<AdvanceCase> {};
 
 TEST_P(PlaylistAdvance, GoesOnOnlyWithinThePlaylist) {
   const AdvanceCase& c = GetParam();
-  EXPECT_EQ(NextPlaylistRow(TPlayOrigin{c.from, c.index}, c.rows), c.expected);
+  EXPECT_EQ(NextPlaylistRow(TPlayOrigin{c.from, c.index, 7}, c.rows, 7), c.expected);
+}
+
+TEST(PlaylistAdvance, OnlyTheEndOfTheSongTheRowStartedMovesOn) {
+  // The row's song started as serial 7.
+  EXPECT_EQ(NextPlaylistRow(TPlayOrigin{kPlaylistView, 1, 7}, 4, 7), 2);
+  // The song before it ended a moment after the row was double-clicked.
+  EXPECT_EQ(NextPlaylistRow(TPlayOrigin{kPlaylistView, 1, 7}, 4, 6), -1);
+  // The row was double-clicked and its start has not been handled yet.
+  EXPECT_EQ(NextPlaylistRow(TPlayOrigin{kPlaylistView, 1, 0}, 4, 6), -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlaylistAdvance,

@@ -223,19 +223,28 @@ void SongListsTest::catalogueStartsOnlyWithOneSelectedRow() {
 }
 
 void SongListsTest::playlistGoesOnToItsLastRowOnly() {
+  // Each song the window would play is taken under a new serial.
+  std::uint32_t serial = 40;
+  recorder_->onCaught = [&](TMessage message, int) {
+    if (message == TMessage::PlaySong) form_->SongHandedOver(++serial);
+  };
   SelectRows(catalogue_, {0, 1, 2, 3});
   form_->Button1Click();
   DoubleClickRow(playlist_, 1);
   QTest::qWait(20);
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), std::vector<int>{2});
   for (int i = 0; i < 3; ++i) {
-    TMessageEvent end(TMessage::SongEnd, 0);
+    // The end of the song now playing; an earlier song's end would not advance.
+    TMessageEvent stale(TMessage::SongEnd, static_cast<int>(form_->PlayOrigin().serial - 1));
+    QCoreApplication::sendEvent(form_.get(), &stale);
+    TMessageEvent end(TMessage::SongEnd, static_cast<int>(form_->PlayOrigin().serial));
     QCoreApplication::sendEvent(form_.get(), &end);
     QTest::qWait(20);
   }
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), (std::vector<int>{2, 25, 100}));
   QCOMPARE(form_->PlayOrigin().PlayedIndex, 3);
   QCOMPARE(playlist_->CurrentRow(), 3);
+  recorder_->onCaught = nullptr;
 }
 
 void SongListsTest::catalogueSongNeverAdvances() {
@@ -243,7 +252,8 @@ void SongListsTest::catalogueSongNeverAdvances() {
   form_->Button1Click();
   SelectRows(catalogue_, {4});
   form_->ListView1DblClick();
-  TMessageEvent end(TMessage::SongEnd, 0);
+  form_->SongHandedOver(7);
+  TMessageEvent end(TMessage::SongEnd, 7);
   QCoreApplication::sendEvent(form_.get(), &end);
   QTest::qWait(20);
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), std::vector<int>{3001});

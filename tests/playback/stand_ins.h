@@ -48,14 +48,19 @@ class TLyricRecorder : public ILyricTarget {
 
 class TSongEndRecorder : public ISongEndTarget {
  public:
-  void WMSongEnd() override {
+  void WMSongEnd(std::uint32_t serial) override {
     std::lock_guard lock(mutex_);
     ++ends_;
+    lastSerial_ = serial;
     changed_.notify_all();
   }
   int Ends() const {
     std::lock_guard lock(mutex_);
     return ends_;
+  }
+  std::uint32_t LastSerial() const {
+    std::lock_guard lock(mutex_);
+    return lastSerial_;
   }
   bool WaitForEnds(int count, std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
@@ -65,6 +70,7 @@ class TSongEndRecorder : public ISongEndTarget {
  private:
   mutable std::mutex mutex_;
   std::condition_variable changed_;
+  std::uint32_t lastSerial_ = 0;
   int ends_ = 0;
 };
 

@@ -1,0 +1,86 @@
+#include "playback/output_keeper.h"
+
+#include "playback/performance.h"
+
+namespace lyrova {
+
+using Clock = std::chrono::steady_clock;
+
+TOutputKeeper::TOutputKeeper(TPerformance& performance, std::vector<TOutputKind> kinds, Timing timing)
+    : performance_(performance), kinds_(std::move(kinds)), timing_(timing) {
+  {
+    std::lock_guard lock(mutex_);
+    OpenFrom(0);
+  }
+  thread_ = std::thread([this] { Watch(); });
+}
+
+TOutputKeeper::~TOutputKeeper() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  stopCv_.notify_all();
+  thread_.join();
+  output_.reset();
+}
+
+void TOutputKeeper::OpenFrom(std::size_t from) {
+  output_.reset();  // one output at a time renders
+  for (std::size_t k = from; k < kinds_.size(); ++k) {
+    if ((output_ = kinds_[k].open(performance_))) {
+      kind_ = k;
+      break;
+    }
+  }
+  lastRendered_ = performance_.RenderedFrames();
+  lastMoved_ = lastRetry_ = Clock::now();
+  std::lock_guard lock(statusMutex_);
+  status_.reopens = reopens_;
+  status_.name = output_ ? output_->Name() : std::string();
+  status_.silent = output_ && kinds_[kind_].silent;
+}
+
+bool TOutputKeeper::Stalled(Clock::time_point now) {
+  const std::int64_t rendered = performance_.RenderedFrames();
+  if (rendered != lastRendered_) {
+    lastRendered_ = rendered;
+    lastMoved_ = now;
+    return false;
+  }
+  return now - lastMoved_ >= timing_.stallLimit;
+}
+
+void TOutputKeeper::Watch() {
+  std::unique_lock lock(mutex_);
+  while (!stopCv_.wait_for(lock, timing_.poll, [&] { return stop_; })) {
+    const auto now = Clock::now();
+    if (!output_) continue;
+    if (output_->Failed() || Stalled(now)) {
+      ++reopens_;
+      failedOver_ = failedOver_ || !kinds_[kind_].silent;
+      OpenFrom(kind_);
+    } else if (failedOver_ && kinds_[kind_].silent && now - lastRetry_ >= timing_.retryBetter) {
+      lastRetry_ = now;
+      for (std::size_t k = 0; k < kind_; ++k) {
+        if (!kinds_[k].answers || !kinds_[k].answers()) continue;
+        ++reopens_;
+        OpenFrom(k);
+        break;
+      }
+    }
+  }
+}
+
+TAudioStatus TOutputKeeper::Status() const {
+  TAudioStatus status;
+  {
+    std::lock_guard lock(statusMutex_);
+    status = status_;
+  }
+  if (!status.name.empty())
+    status.latencyMs = static_cast<int>(performance_.LatencyFrames() * 1000 / performance_.SampleRate());
+  return status;
+}
+
+}  // namespace lyrova
