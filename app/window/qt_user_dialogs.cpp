@@ -1,5 +1,7 @@
 #include "app/window/qt_user_dialogs.h"
 
+#include "app/window/disc_folder_dialog.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -17,12 +19,11 @@ bool TQtUserDialogs::Confirm(const QString& text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> TQtUserDialogs::ChooseFolder(const QString& prompt, const QString& start) {
-  // A start that names no existing folder opens the chooser at its root.
-  const QString dir = QFileInfo(start).isDir() ? start : QString();
-  const QString chosen = QFileDialog::getExistingDirectory(parent_, prompt, dir);
-  if (chosen.isEmpty()) return std::nullopt;
-  return chosen;
+std::optional<QString> TQtUserDialogs::ChooseFolder(const QString& prompt, const QString& start,
+                                                    const QString& notice, const QString& demoFolder) {
+  TDiscFolderDialog dialog(prompt, start, notice, demoFolder, parent_);
+  if (dialog.exec() != QDialog::Accepted || dialog.Folder().isEmpty()) return std::nullopt;
+  return dialog.Folder();
 }
 
 std::optional<QString> TQtUserDialogs::OpenFileName(const QString& title, const QString& filter,

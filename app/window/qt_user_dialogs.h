@@ -15,7 +15,8 @@ class TQtUserDialogs : public TUserDialogs {
 
   void ShowMessage(const QString& text) override;
   bool Confirm(const QString& text) override;
-  std::optional<QString> ChooseFolder(const QString& prompt, const QString& start) override;
+  std::optional<QString> ChooseFolder(const QString& prompt, const QString& start, const QString& notice,
+                                      const QString& demoFolder) override;
   std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                       const QString& defaultSuffix, const QString& folder) override;
   std::optional<QString> SaveFileName(const QString& title, const QString& filter,

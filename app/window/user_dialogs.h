@@ -15,9 +15,12 @@ class TUserDialogs {
   virtual void ShowMessage(const QString& text) = 0;
   // A modal confirmation with Yes and No; true for Yes.
   virtual bool Confirm(const QString& text) = 0;
-  // The folder chooser with `prompt` as its title line, `start` pre-selected
-  // when it names a folder. The chosen folder, or nothing when cancelled.
-  virtual std::optional<QString> ChooseFolder(const QString& prompt, const QString& start) = 0;
+  // The disc folder question: `prompt` shown whole, `start` in the folder
+  // field, `notice` (when not empty) saying why it is asked again, and a demo
+  // button taking `demoFolder` (when not empty). The chosen folder, or
+  // nothing when cancelled.
+  virtual std::optional<QString> ChooseFolder(const QString& prompt, const QString& start, const QString& notice,
+                                              const QString& demoFolder) = 0;
   // File dialogs: `filter` in Qt's "Name (*.ext);;..." form; `defaultSuffix`
   // is added to a typed name without one; the open dialog starts in
   // `folder` when it names one. Nothing when cancelled.

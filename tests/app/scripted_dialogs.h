@@ -22,6 +22,8 @@ class TScriptedDialogs : public TUserDialogs {
   // What was shown, in order.
   QStringList messages;
   QStringList folderPrompts;
+  QStringList folderNotices;
+  QStringList demoFolders;
   QStringList questions;
   QStringList fileFilters;
   QStringList fileSuffixes;
@@ -32,8 +34,11 @@ class TScriptedDialogs : public TUserDialogs {
     questions << text;
     return Take(confirms, false);
   }
-  std::optional<QString> ChooseFolder(const QString& prompt, const QString&) override {
+  std::optional<QString> ChooseFolder(const QString& prompt, const QString&, const QString& notice,
+                                      const QString& demoFolder) override {
     folderPrompts << prompt;
+    folderNotices << notice;
+    demoFolders << demoFolder;
     return Take(folders, std::optional<QString>());
   }
   std::optional<QString> OpenFileName(const QString&, const QString& filter, const QString& suffix,
