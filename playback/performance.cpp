@@ -104,12 +104,21 @@ void TPerformance::Render(float* left, float* right, int frames) {
   const std::int64_t start = renderedFrames_;
   if (renderMutex_.try_lock()) {
     ApplyCommands();
-    for (int done = 0; done < frames; done += kBlock) {
-      const int n = std::min(kBlock, frames - done);
+    for (int done = 0, n = 0; done < frames; done += n) {
+      // In the synthesizer's own blocks, so that events take effect exactly
+      // at the block they were sent before.
+      n = std::min(static_cast<int>(kBlock - synthFrames_ % kBlock), frames - done);
       if (!changePending_) DispatchDue();
       if (fluid_synth_write_float(synth_, n, left, done, 1, right, done, 1) != FLUID_OK) {
         std::fill_n(left + done, n, 0.0f);
         std::fill_n(right + done, n, 0.0f);
+      }
+      synthFrames_ += n;
+      if (muteLeft_ > 0) {
+        const int muted = std::min(muteLeft_, n);
+        std::fill_n(left + done, muted, 0.0f);
+        std::fill_n(right + done, muted, 0.0f);
+        muteLeft_ -= muted;
       }
       if (changePending_) Fade(left + done, right + done, n);
       AfterBlock(start + done, n);
@@ -175,7 +184,9 @@ void TPerformance::Fade(float* left, float* right, int frames) {
     right[i] *= gain;
     if (fadeLeft_ > 0) --fadeLeft_;
   }
-  if (fadeLeft_ == 0) FinishChange();
+  if (fadeLeft_ > 0) return;
+  muteLeft_ = static_cast<int>((kBlock - synthFrames_ % kBlock) % kBlock);
+  FinishChange();
 }
 
 void TPerformance::FinishChange() {

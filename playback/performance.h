@@ -136,6 +136,11 @@ class TPerformance {
   std::size_t nextEvent_ = 0;
   std::size_t tempoHint_ = 0;
   int fadeLeft_ = 0;  // frames of the fade still to go
+  // The synthesizer renders 64 frames at a time and keeps what a shorter
+  // request left over: frames made before a change that are still to come
+  // out, and are muted.
+  int muteLeft_ = 0;
+  std::int64_t synthFrames_ = 0;  // handed out by the synthesizer so far
   bool changePending_ = false;
   Command pending_;  // what the fade ends in
   float masterTempo_ = 1.0f;

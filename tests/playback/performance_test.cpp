@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "catalog/errors.h"
@@ -112,6 +114,69 @@ TEST_F(PerformanceTest, LatencyMovesTheHeardMomentBack) {
   const std::int64_t now = performance_.HeardMoment().musicTime;
   performance_.SetLatencyFrames(kRate / 4);
   EXPECT_NEAR(now - performance_.HeardMoment().musicTime, 384, 4);
+}
+
+TEST_F(PerformanceTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
+  // 240 changes, every eighth note, between 60 and 240 bpm.
+  test::TSmfBuilder smf(96);
+  std::vector<double> eighthSeconds;
+  double seconds = 0;
+  for (int eighth = 0; eighth < 240; ++eighth) {
+    const int micros = 250'000 + (eighth * 7919) % 750'000;
+    smf.Tempo(eighth * 48, micros);
+    eighthSeconds.push_back(micros / 2e6);
+    seconds += micros / 2e6;
+  }
+  smf.Note(0, 0, 60, 240 * 48);
+  // Quarters played by `at` seconds, walking the tempo map.
+  const auto quartersAt = [&](double at) {
+    double quarters = 0;
+    for (double length : eighthSeconds) {
+      if (at <= length) return quarters + at / length / 2;
+      at -= length;
+      quarters += 0.5;
+    }
+    return quarters;
+  };
+  ASSERT_NE(performance_.Play(MakeSegment(smf.Build())), 0u);
+  for (double at = 0.37; at < seconds; at += 3.1) {
+    RenderTo(at);
+    const TAudioMoment moment = performance_.HeardMoment();
+    const double expected = 768 * quartersAt(static_cast<double>(moment.samplePos) / kRate);
+    EXPECT_NEAR(static_cast<double>(moment.musicTime - seen_.front().note.musicTime), expected, 1.5) << at << " s";
+  }
+  RenderTo(seconds + 0.1);
+  ASSERT_EQ(Kinds(), (std::vector<Kind>{Kind::Start, Kind::End}));
+  EXPECT_NEAR(static_cast<double>(seen_[1].frames) / kRate, seconds, 0.011);
+}
+
+TEST_F(PerformanceTest, ASongChangeFadesTheOldSongOutWithinItsFadeAndTakesNoVoiceOver) {
+  test::TSmfBuilder loud(96);
+  loud.Tempo(0, 500000).Program(0, 0, 19).Controller(0, 0, 64, 127).Note(0, 0, 60, 960, 127).Note(0, 0, 67, 960, 127);
+  test::TSmfBuilder quiet(96);
+  quiet.Tempo(0, 500000).Note(960, 0, 60, 96);  // nothing sounds for 5 s
+  ASSERT_TRUE(performance_.Play(MakeSegment(loud.Build())));
+  RenderTo(0.5);
+  std::vector<float> left(TPerformance::kFadeFrames), right(TPerformance::kFadeFrames);
+  performance_.Render(left.data(), right.data(), TPerformance::kFadeFrames);
+  float before = 0;
+  for (float v : left) before = std::max(before, std::abs(v));
+  ASSERT_GT(before, 0.01f);
+
+  ASSERT_NE(performance_.Play(MakeSegment(quiet.Build())), 0u);
+  performance_.Render(left.data(), right.data(), TPerformance::kFadeFrames);
+  // The fade falls steadily: its last quarter is well below where it began.
+  float lastQuarter = 0;
+  for (int i = TPerformance::kFadeFrames * 3 / 4; i < TPerformance::kFadeFrames; ++i)
+    lastQuarter = std::max(lastQuarter, std::abs(left[i]));
+  EXPECT_LT(lastQuarter, before * 0.3f);
+  // Then nothing audible of the old song, even with the pedal down: no voice,
+  // and no frame the synthesizer made before the change (a click at -26 dB).
+  performance_.Render(left.data(), right.data(), TPerformance::kFadeFrames);
+  float after = 0;
+  for (float v : left) after = std::max(after, std::abs(v));
+  EXPECT_LT(after, before / 20);
+  EXPECT_FALSE(performance_.VoicesSounding());
 }
 
 TEST(MakeSegment, RefusesWhatThePlayerCannotTime) {
