@@ -6,6 +6,17 @@ namespace lyrova {
 
 using Clock = std::chrono::steady_clock;
 
+std::vector<TOutputKind> StandardOutputKinds(TPerformance& performance, bool device, int latencyMs) {
+  std::vector<TOutputKind> kinds;
+  if (device) {
+    kinds.push_back({[latencyMs](TPerformance& p) { return OpenPulseOutput(p, latencyMs); }, false,
+                     [&performance] { return PulseServerAnswers(performance); }});
+    kinds.push_back({[latencyMs](TPerformance& p) { return OpenAlsaOutput(p, latencyMs); }, false, nullptr});
+  }
+  kinds.push_back({[](TPerformance& p) { return OpenSilentOutput(p); }, true, nullptr});
+  return kinds;
+}
+
 TOutputKeeper::TOutputKeeper(TPerformance& performance, std::vector<TOutputKind> kinds, Timing timing)
     : performance_(performance), kinds_(std::move(kinds)), timing_(timing) {
   {

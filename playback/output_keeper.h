@@ -37,6 +37,11 @@ struct TAudioStatus {
   std::uint64_t reopens = 0;
 };
 
+// The kinds a real-time player tries, in order: with `device`, a PulseAudio
+// server, then the default ALSA device, asking each for `latencyMs`; always
+// the silent output last.
+std::vector<TOutputKind> StandardOutputKinds(TPerformance& performance, bool device, int latencyMs);
+
 class TOutputKeeper {
  public:
   struct Timing {
