@@ -11,8 +11,10 @@
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
+#include "catalog/cache_folder.h"
 #include "catalog/catalog_errors.h"
 #include "catalog/cp1251.h"
+#include "catalog/disc_catalog.h"
 #include "catalog/file_path.h"
 #include "config/config_dialog.h"
 #include "config/settings.h"
@@ -116,9 +118,14 @@ bool TForm1::AppInit() {
   if (check == TImageCheck::GaveUp) return false;
   if (check == TImageCheck::Accepted) {
     Guarded([&] {
-      if (!catalog_.LoadCatalog(folder, setup_.catalog)) {
+      const DiscCatalogResult loaded = LoadDiscCatalog(catalog_, folder, setup_.catalog, UserCacheFolder());
+      if (loaded.source == DiscCatalogSource::NoImage) {
         ShowText(kImageNotFoundText);
         emit programEnded();
+      } else if (loaded.source == DiscCatalogSource::MissingTable) {
+        // The folder as the file system spells it, whatever the code page holds.
+        dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(MissingTableText("%1")))
+                                 .arg(QFile::decodeName(QByteArray::fromStdString(folder))));
       }
     });
     Guarded([&] { settings.SetDiscFolder(folder); });

@@ -98,7 +98,7 @@ class SongListsTest : public QObject {
 
 void SongListsTest::initTestCase() {
   world_ = std::make_unique<TTestWorld>();
-  TTestWorld::WriteImage(world_->ProgramDir(), kImageSize, kVersionMark);
+  TTestWorld::WriteImage(world_->ProgramDir(), kImageSize, kVersionMark, Songs().Blocks());
   world_->WriteSetting("Paths", "VideoFile", QFile::encodeName(TTestWorld::FilmPath()).toStdString());
   form_ = world_->MakeForm(dialogs_, Songs().Resources());
   recorder_ = std::make_unique<TMessageRecorder>(

@@ -6,8 +6,10 @@
 #include <QTest>
 
 #include "app/window/song_view.h"
+#include "catalog/cp1251.h"
 #include "tests/app/test_catalog.h"
 #include "tests/app/test_world.h"
+#include "tests/catalog/disc_maker.h"
 #include "video/video_form.h"
 
 namespace lyrova::test {
@@ -42,11 +44,13 @@ class StartupTest : public QObject {
   void wrongVersionMarkRunsWithAnEmptyCatalogue();
   void noSynthesizerEndsTheProgramBeforeAnyThread();
   void settingsFileThatCannotBeWrittenIsReportedAndTheProgramRuns();
+  void anotherDiscGetsItsOwnCatalogueAtStart();
+  void anotherDiscWithoutItsTableRunsEmptyAndNamesTheFile();
 };
 
 void StartupTest::firstRunFindsTheImageBesideTheProgramAndWritesTheSettings() {
   TTestWorld world;
-  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark);
+  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark, Songs().Blocks());
   TScriptedDialogs dialogs;
   dialogs.openFiles.push_back(TTestWorld::FilmPath());  // no film configured yet
   auto form = world.MakeForm(dialogs, Songs().Resources());
@@ -72,7 +76,7 @@ void StartupTest::firstRunFindsTheImageBesideTheProgramAndWritesTheSettings() {
 
 void StartupTest::missingImageAsksForTheFolder() {
   TTestWorld world;
-  TTestWorld::WriteImage(world.DiscDir(), kImageSize, kVersionMark);
+  TTestWorld::WriteImage(world.DiscDir(), kImageSize, kVersionMark, Songs().Blocks());
   world.WriteSetting("Paths", "VideoFile", QFile::encodeName(TTestWorld::FilmPath()).toStdString());
   TScriptedDialogs dialogs;
   dialogs.folders.push_back(world.DiscDir());
@@ -149,7 +153,7 @@ void StartupTest::wrongVersionMarkRunsWithAnEmptyCatalogue() {
 
 void StartupTest::noSynthesizerEndsTheProgramBeforeAnyThread() {
   TTestWorld world;
-  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark);
+  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark, Songs().Blocks());
   world.WriteSetting("Sound", "SoundFont", QFile::encodeName(world.ProgramDir() + "/missing.sf2").toStdString());
   TScriptedDialogs dialogs;
   auto form = world.MakeForm(dialogs, Songs().Resources());
@@ -164,7 +168,7 @@ void StartupTest::noSynthesizerEndsTheProgramBeforeAnyThread() {
 
 void StartupTest::settingsFileThatCannotBeWrittenIsReportedAndTheProgramRuns() {
   TTestWorld world;
-  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark);
+  TTestWorld::WriteImage(world.ProgramDir(), kImageSize, kVersionMark, Songs().Blocks());
   // A folder where the file should be: it reads as empty and takes no writes.
   QVERIFY(QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(world.SettingsPath()))));
   TScriptedDialogs dialogs;
@@ -176,6 +180,58 @@ void StartupTest::settingsFileThatCannotBeWrittenIsReportedAndTheProgramRuns() {
   // The disc folder, the look and the film could not be stored: each said once.
   QCOMPARE(dialogs.messages.size(), 3);
   for (const QString& message : dialogs.messages) QVERIFY2(message.contains("lyrova.ini"), qPrintable(message));
+  form->close();
+}
+
+namespace {
+
+// A disc laid out unlike the test catalogue: other lengths at other sectors.
+testing::DiscFiles OtherDisc() {
+  // "Дорога" and "Река" in the disc character set.
+  return testing::MakeDisc({{"\x84\xAE\xE0\xAE\xA3\xA0\r\r\r\r", testing::Bytes(5000, 1), {1}, "a"},
+                            {"\x90\xA5\xAA\xA0\r\r\r\r", testing::Bytes(70, 2), {2}, "b"}});
+}
+
+void WriteOtherDisc(const QString& folder, bool withTable) {
+  const testing::DiscFiles disc = OtherDisc();
+  TTestWorld::WriteImage(folder, kImageSize, kVersionMark, disc.image);
+  if (withTable) testing::WriteFile(QFile::encodeName(folder + "/rmidi_of.img").toStdString(), disc.table);
+}
+
+}  // namespace
+
+void StartupTest::anotherDiscGetsItsOwnCatalogueAtStart() {
+  TTestWorld world;
+  WriteOtherDisc(world.ProgramDir(), true);
+  world.WriteSetting("Paths", "VideoFile", QFile::encodeName(TTestWorld::FilmPath()).toStdString());
+  for (int start = 0; start < 2; ++start) {  // built, then from the cache
+    TScriptedDialogs dialogs;
+    auto form = world.MakeForm(dialogs, Songs().Resources());
+    QVERIFY(TTestWorld::Start(*form));
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join('|')));
+    TSongView* view = form->ListView1();
+    QCOMPARE(view->RowCount(), 2);
+    QCOMPARE(view->RowTexts(0)[0], std::string("0001"));
+    QCOMPARE(QString::fromUtf8(Cp1251ToUtf8(view->RowTexts(0)[1])), QString::fromUtf8("Дорога"));
+    QCOMPARE(QString::fromUtf8(Cp1251ToUtf8(view->RowTexts(1)[1])), QString::fromUtf8("Река"));
+    QCOMPARE(form->SongsCatalog().Record(0).MidiSize, 5000u);
+    form->close();
+    QVERIFY(!QDir(world.CacheDir() + "/lyrova").entryList({"disc-*"}, QDir::Dirs).isEmpty());
+  }
+}
+
+void StartupTest::anotherDiscWithoutItsTableRunsEmptyAndNamesTheFile() {
+  TTestWorld world;
+  WriteOtherDisc(world.ProgramDir(), false);
+  world.WriteSetting("Paths", "VideoFile", QFile::encodeName(TTestWorld::FilmPath()).toStdString());
+  TScriptedDialogs dialogs;
+  auto form = world.MakeForm(dialogs, Songs().Resources());
+  QVERIFY(TTestWorld::Start(*form));
+  QCOMPARE(form->ListView1()->RowCount(), 0);
+  QCOMPARE(dialogs.messages.size(), 1);
+  QVERIFY2(dialogs.messages.first().contains(world.ProgramDir() + "/ ") &&
+               dialogs.messages.first().contains("rmidi_of.img"),
+           qPrintable(dialogs.messages.first()));
   form->close();
 }
 

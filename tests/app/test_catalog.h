@@ -19,8 +19,12 @@ class TTestCatalog {
  public:
   explicit TTestCatalog(const std::vector<TTestSong>& songs);
   const CatalogResources& Resources() const { return resources_; }
+  // The start of a song image whose block headers hold these songs' lengths,
+  // so that the catalogue describes the image it is loaded with.
+  std::vector<std::uint8_t> Blocks() const;
 
  private:
+  std::vector<TSongHeader> records_;
   CatalogDumps dumps_;
   CatalogResources resources_;
 };

@@ -20,6 +20,9 @@ TTestWorld::TTestWorld() {
   hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
   oldConfigHome_ = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath("config")));
+  hadCacheHome_ = qEnvironmentVariableIsSet("XDG_CACHE_HOME");
+  oldCacheHome_ = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", QFile::encodeName(CacheDir()));
   // The current folder is where a refused image's next try looks: keep it empty.
   QDir::setCurrent(root_.filePath("cwd"));
   // The values in memory are the program's own: each world starts as a fresh program.
@@ -38,6 +41,10 @@ TTestWorld::~TTestWorld() {
     qputenv("XDG_CONFIG_HOME", oldConfigHome_);
   else
     qunsetenv("XDG_CONFIG_HOME");
+  if (hadCacheHome_)
+    qputenv("XDG_CACHE_HOME", oldCacheHome_);
+  else
+    qunsetenv("XDG_CACHE_HOME");
 }
 
 std::string TTestWorld::ProgramPath() const { return QFile::encodeName(ProgramDir() + "/lyrova").toStdString(); }
@@ -46,9 +53,13 @@ std::string TTestWorld::SettingsPath() const {
   return QFile::encodeName(root_.filePath("config/lyrova/lyrova.ini")).toStdString();
 }
 
-void TTestWorld::WriteImage(const QString& folder, qint64 size, quint16 mark) {
+void TTestWorld::WriteImage(const QString& folder, qint64 size, quint16 mark,
+                            const std::vector<std::uint8_t>& blocks) {
   QFile image(folder + "/rmidi.img");
-  if (!image.open(QIODevice::WriteOnly | QIODevice::Truncate) || !image.resize(size) || !image.seek(size - 2))
+  const auto length = static_cast<qint64>(blocks.size());
+  if (!image.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      image.write(reinterpret_cast<const char*>(blocks.data()), length) != length || !image.resize(size) ||
+      !image.seek(size - 2))
     throw std::runtime_error("cannot write the image");
   const char bytes[2] = {static_cast<char>(mark & 0xFF), static_cast<char>(mark >> 8)};
   image.write(bytes, 2);

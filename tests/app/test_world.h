@@ -17,7 +17,7 @@ inline constexpr quint16 kVersionMark = 59966;
 
 class TTestWorld {
  public:
-  // The user's configuration folder is moved into the world for its lifetime.
+  // The user's configuration and cache folders are moved into the world for its lifetime.
   TTestWorld();
   ~TTestWorld();
   TTestWorld(const TTestWorld&) = delete;
@@ -26,12 +26,15 @@ class TTestWorld {
   QString ProgramDir() const { return root_.filePath("bin"); }
   QString DiscDir() const { return root_.filePath("disc"); }
   QString CurrentDir() const { return root_.filePath("cwd"); }
+  QString CacheDir() const { return root_.filePath("cache"); }
   std::string ProgramPath() const;
   // The per-user settings file, which a program outside the build folder uses.
   std::string SettingsPath() const;
 
-  // A sparse song image of `size` bytes ending with `mark`.
-  static void WriteImage(const QString& folder, qint64 size, quint16 mark);
+  // A sparse song image of `size` bytes ending with `mark`, beginning with
+  // `blocks` (TTestCatalog::Blocks, or a disc of its own).
+  static void WriteImage(const QString& folder, qint64 size, quint16 mark,
+                         const std::vector<std::uint8_t>& blocks = {});
   void WriteSetting(const char* section, const char* key, const std::string& value);
   bool HasSetting(const char* section, const char* key) const;
   std::string ReadSetting(const char* section, const char* key) const;
@@ -48,7 +51,9 @@ class TTestWorld {
  private:
   QTemporaryDir root_;
   QByteArray oldConfigHome_;
+  QByteArray oldCacheHome_;
   bool hadConfigHome_ = false;
+  bool hadCacheHome_ = false;
 };
 
 }  // namespace lyrova::test
