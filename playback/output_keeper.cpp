@@ -45,7 +45,7 @@ void TOutputKeeper::OpenFrom(std::size_t from) {
     }
   }
   lastRendered_ = performance_.RenderedFrames();
-  lastMoved_ = lastRetry_ = Clock::now();
+  opened_ = lastMoved_ = lastRetry_ = Clock::now();
   std::lock_guard lock(statusMutex_);
   status_.reopens = reopens_;
   status_.name = output_ ? output_->Name() : std::string();
@@ -59,7 +59,7 @@ bool TOutputKeeper::Stalled(Clock::time_point now) {
     lastMoved_ = now;
     return false;
   }
-  return now - lastMoved_ >= timing_.stallLimit;
+  return now - lastMoved_ >= timing_.stallLimit && now - opened_ >= timing_.startGrace;
 }
 
 void TOutputKeeper::Watch() {

@@ -46,6 +46,9 @@ class TOutputKeeper {
  public:
   struct Timing {
     std::chrono::milliseconds stallLimit{500};
+    // A sound server may take this long to start a new stream (a sink
+    // waking from suspend): a fresh output is not called stalled before.
+    std::chrono::milliseconds startGrace{2000};
     std::chrono::milliseconds retryBetter{1000};
     std::chrono::milliseconds poll{50};
   };
@@ -81,6 +84,7 @@ class TOutputKeeper {
   std::uint64_t reopens_ = 0;
   std::int64_t lastRendered_ = -1;
   std::chrono::steady_clock::time_point lastMoved_;
+  std::chrono::steady_clock::time_point opened_;
   std::chrono::steady_clock::time_point lastRetry_;
   std::thread thread_;
 };

@@ -85,7 +85,9 @@ class TPulseOutput : public IAudioOutput {
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(static_cast<pa_usec_t>(latencyMs_) * 1000, &spec_));
-    attr.prebuf = static_cast<std::uint32_t>(-1);
+    // No prebuffering: after an underrun the stream goes on at once instead
+    // of waiting for a full buffer, and the measured latency follows.
+    attr.prebuf = 0;
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
     performance_.SetLatencyFrames(static_cast<int>(attr.tlength / kFrameBytes));

@@ -98,6 +98,13 @@ class OutputKeeperTest : public testing::Test {
     return keeper.Status().name == name;
   }
 
+  // The standard limits with a short start-up grace.
+  static TOutputKeeper::Timing Quick() {
+    TOutputKeeper::Timing timing;
+    timing.startGrace = 200ms;
+    return timing;
+  }
+
   TPerformance performance_{FindDefaultSoundFont()};
   std::atomic<bool> pulling{true};
   std::atomic<bool> failed{false};
@@ -106,7 +113,7 @@ class OutputKeeperTest : public testing::Test {
 };
 
 TEST_F(OutputKeeperTest, AStalledDeviceIsReopenedAndAGoneOneFallsBackToSilenceThenReturns) {
-  TOutputKeeper keeper(performance_, Kinds());
+  TOutputKeeper keeper(performance_, Kinds(), Quick());
   ASSERT_TRUE(Becomes(keeper, "stand-in", 100ms));
   std::this_thread::sleep_for(30ms);  // a few blocks pulled
   EXPECT_EQ(keeper.Status().latencyMs, 30) << "the latency the output reported";
@@ -138,8 +145,17 @@ TEST_F(OutputKeeperTest, AStalledDeviceIsReopenedAndAGoneOneFallsBackToSilenceTh
   EXPECT_EQ(keeper.Status().reopens, 2u);
 }
 
-TEST_F(OutputKeeperTest, AFailedOutputIsReplacedAtOnce) {
+TEST_F(OutputKeeperTest, AFreshOutputHasTimeToStartButIsReopenedWhenItNeverDoes) {
+  pulling.store(false);
   TOutputKeeper keeper(performance_, Kinds());
+  std::this_thread::sleep_for(1200ms);
+  EXPECT_EQ(keeper.Status().reopens, 0u) << "a server waking its sink is given time";
+  std::this_thread::sleep_for(1000ms);
+  EXPECT_GE(keeper.Status().reopens, 1u);
+}
+
+TEST_F(OutputKeeperTest, AFailedOutputIsReplacedAtOnce) {
+  TOutputKeeper keeper(performance_, Kinds(), Quick());
   ASSERT_TRUE(Becomes(keeper, "stand-in", 100ms));
   const int opensBefore = opens.load();
   failed.store(true);
@@ -159,7 +175,7 @@ TEST_F(OutputKeeperTest, StatusNeverWaitsForAnOutputBeingOpened) {
                      return std::make_unique<TStandInOutput>(p, pulling, failed);
                    },
                    false, {}};
-  TOutputKeeper keeper(performance_, {slow});
+  TOutputKeeper keeper(performance_, {slow}, Quick());
   pulling.store(false);
   // The reopen starts 500 to 550 ms after the stall and holds for 400 ms.
   std::this_thread::sleep_for(650ms);
