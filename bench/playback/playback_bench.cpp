@@ -11,7 +11,9 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "catalog/midi_repair.h"
 #include "catalog/songs_catalog.h"
@@ -79,42 +81,63 @@ void BM_EngineRenderSong(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineRenderSong)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_FluidsynthFileRender(benchmark::State& state) {
-  const std::filesystem::path midiPath = std::filesystem::temp_directory_path() / "lyrova-bench-song.mid";
+// Runs a program to its end; its CPU seconds, or a negative number when it
+// failed.
+double ProcessCpu(const std::vector<std::string>& args) {
+  const pid_t child = fork();
+  if (child == 0) {
+    std::vector<char*> argv;
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The same song rendered to a file by a whole process, as a user runs it:
+// FluidSynth's own renderer on the song's MIDI file (args 0), or ours from
+// the disc (args 1). Compare their cpu_ms_per_audio_s.
+void BM_FileRenderProcess(benchmark::State& state) {
+  const auto temp = std::filesystem::temp_directory_path();
+  const std::filesystem::path midiPath = temp / "lyrova-bench-song.mid";
   {
     Bytes midi;
     DemoCatalog().LoadMidi(DemoCatalog().SearchByOstrelCode(kSong, false), midi);
     RepairFirstTrackLength(midi);
     std::ofstream(midiPath, std::ios::binary).write(reinterpret_cast<const char*>(midi.data()), midi.size());
   }
-  const std::filesystem::path rawPath = std::filesystem::temp_directory_path() / "lyrova-bench-song.raw";
+  const bool ours = state.range(0) == 1;
+  const std::filesystem::path out = temp / (ours ? "lyrova-bench-song.wav" : "lyrova-bench-song.raw");
+  const std::vector<std::string> args =
+      ours ? std::vector<std::string>{LYROVA_RENDER_PROGRAM, "--disc", LYROVA_DEMO_DISC_DIR, "--code",
+                                      std::to_string(kSong), "--wav", out.string()}
+           : std::vector<std::string>{LYROVA_FLUIDSYNTH_PROGRAM, "-ni", "-q", "-T", "raw", "-O", "s16", "-r",
+                                      "44100", "-F", out.string(), FindDefaultSoundFont(), midiPath.string()};
   double audioSeconds = 0;
   double cpuSeconds = 0;
   for (auto _ : state) {
-    const pid_t child = fork();
-    if (child == 0) {
-      execlp(LYROVA_FLUIDSYNTH_PROGRAM, "fluidsynth", "-ni", "-q", "-T", "raw", "-O", "s16", "-r", "44100", "-F",
-             rawPath.c_str(), FindDefaultSoundFont().c_str(), midiPath.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("fluidsynth failed");
+    const double cpu = ProcessCpu(args);
+    if (cpu < 0) {
+      state.SkipWithError("the renderer failed");
       break;
     }
-    const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     state.SetIterationTime(cpu);
     cpuSeconds += cpu;
-    audioSeconds += static_cast<double>(std::filesystem::file_size(rawPath)) / 4 / 44100;
+    // 16-bit stereo; the WAV's 44-byte header is negligible.
+    audioSeconds += static_cast<double>(std::filesystem::file_size(out)) / 4 / 44100;
   }
-  std::filesystem::remove(rawPath);
+  std::filesystem::remove(out);
   std::filesystem::remove(midiPath);
+  state.SetLabel(ours ? "lyrova-render" : "fluidsynth -F");
   ReportCost(state, cpuSeconds, audioSeconds);
 }
-BENCHMARK(BM_FluidsynthFileRender)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FileRenderProcess)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Our own share: the catalogue read, the segment, the player, and the first
 // block that applies the play and renders the song's first audio.
@@ -149,6 +172,30 @@ void BM_PlayRequestToSongStartRealTime(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlayRequestToSongStartRealTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Through the desktop's sound server: from the play request to the moment
+// the song's first sample is heard, device latency included. Skipped when
+// no PulseAudio server answers.
+void BM_PlayRequestToFirstSoundPulse(benchmark::State& state) {
+  TNoLyrics lyrics;
+  TNoEnd end;
+  TNoTick tick;
+  TPlaybackEngine engine(DemoCatalog(), lyrics, end);
+  engine.DMInit(FindDefaultSoundFont(), TAudioMode::Device);
+  if (engine.AudioOutputName() != "PulseAudio") {
+    state.SkipWithError("no PulseAudio server");
+    return;
+  }
+  engine.StartThreads(tick);
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // the stream has started
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    engine.WMPlaySong(kSong);
+    while (engine.SongTime() <= 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+}
+BENCHMARK(BM_PlayRequestToFirstSoundPulse)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 }  // namespace lyrova

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace lyrova {
 
@@ -28,6 +29,7 @@ class TWavWriter {
   std::ofstream file_;
   int sampleRate_;
   std::uint64_t frames_ = 0;
+  std::vector<std::int16_t> pcm_;  // kept between blocks
 };
 
 }  // namespace lyrova
