@@ -4,15 +4,28 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "app/widgets/help_window.h"
+
 namespace lyrova {
 
-// A browser or mail program that fails to start is not reported: the link
-// simply does nothing, as on any desktop.
-void TDesktopShell::OpenFile(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+TDesktopShell::~TDesktopShell() { delete help_; }
 
-void TDesktopShell::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+// The desktop answers whether it found a program to start (xdg-open or a
+// known browser); what that program then does is beyond the player's sight.
+bool TDesktopShell::OpenFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+
+bool TDesktopShell::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+void TDesktopShell::ShowPage(const QString& path) {
+  if (!help_) {
+    help_ = new THelpWindow;
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  help_->ShowPage(path);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
 
 void TDesktopShell::ShowMessage(const QString& text) {
   QMessageBox::information(parent_, QGuiApplication::applicationDisplayName(), text);

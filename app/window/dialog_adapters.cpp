@@ -1,6 +1,5 @@
 #include "app/window/dialog_adapters.h"
 
-#include <QDesktopServices>
 #include <QFile>
 
 #include "app/window/user_dialogs.h"
@@ -8,10 +7,6 @@
 #include "config/file_filter.h"
 
 namespace lyrova {
-
-void TFormShell::OpenFile(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
-
-void TFormShell::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
 
 void TFormShell::ShowMessage(const QString& text) { dialogs_.ShowMessage(text); }
 

@@ -2,18 +2,17 @@
 // The links' shell and the film chooser of the singer's window, answered
 // through the main window's user dialogs so that tests can answer them too.
 
-#include "app/widgets/link_actions.h"
+#include "app/widgets/desktop_shell.h"
 #include "video/film_chooser.h"
 
 namespace lyrova {
 
 class TUserDialogs;
 
-class TFormShell : public TShell {
+// The desktop's own programs and help window; messages through the dialogs.
+class TFormShell : public TDesktopShell {
  public:
   explicit TFormShell(TUserDialogs& dialogs) : dialogs_(dialogs) {}
-  void OpenFile(const QString& path) override;
-  void OpenUrl(const QUrl& url) override;
   void ShowMessage(const QString& text) override;
 
  private:

@@ -14,14 +14,35 @@
 namespace lyrova {
 namespace {
 
+// Records what it was asked to open; `opens` says whether the desktop had a
+// program for it.
 struct RecordingShell : TShell {
+  bool opens = true;
   QStringList files;
   QList<QUrl> urls;
+  QStringList pages;
   QStringList messages;
-  void OpenFile(const QString& path) override { files << path; }
-  void OpenUrl(const QUrl& url) override { urls << url; }
+  bool OpenFile(const QString& path) override {
+    files << path;
+    return opens;
+  }
+  bool OpenUrl(const QUrl& url) override {
+    urls << url;
+    return opens;
+  }
+  void ShowPage(const QString& path) override { pages << path; }
   void ShowMessage(const QString& text) override { messages << text; }
 };
+
+// The program's own help page where the program in `programDir` looks for it.
+QString WriteHelpPage(const QString& programDir) {
+  const QString folder = programDir + QStringLiteral("/../share/lyrova/help");
+  QDir().mkpath(folder);
+  QFile page(folder + QStringLiteral("/index.html"));
+  page.open(QIODevice::WriteOnly);
+  page.write("<html><head><title>help</title></head><body>help</body></html>");
+  return QDir::cleanPath(page.fileName());
+}
 
 // Whether the label's text is drawn in exactly that colour somewhere (the
 // underline and the upright strokes are fully covered pixels).
@@ -115,6 +136,68 @@ class LinkTest : public QObject {
     QVERIFY(help.remove());
   }
 
+  // Without help.chm the program's own page opens in the browser, or in the
+  // program's own window when no browser starts.
+  void helpPageOpensInTheBrowserOrInAWindowOfOurOwn_data() {
+    QTest::addColumn<bool>("browser");
+    QTest::newRow("browser") << true;
+    QTest::newRow("no browser") << false;
+  }
+
+  void helpPageOpensInTheBrowserOrInAWindowOfOurOwn() {
+    QFETCH(bool, browser);
+    QTemporaryDir root;
+    const QString programDir = root.filePath(QStringLiteral("bin"));
+    const QString page = WriteHelpPage(programDir);
+    RecordingShell shell;
+    shell.opens = browser;
+    TLinkActions(shell, programDir).OpenHelp();
+    QCOMPARE(shell.files, QStringList{page});
+    QCOMPARE(shell.pages, browser ? QStringList() : QStringList{page});
+    QVERIFY(shell.messages.isEmpty());
+  }
+
+  // A help.chm no program reads gives way to the page; with no page either,
+  // the message says the file could not be opened, not that it is missing.
+  void unreadableHelpFileGivesWayToThePage() {
+    QTemporaryDir root;
+    const QString programDir = root.filePath(QStringLiteral("bin"));
+    QDir().mkpath(programDir);
+    QFile chm(programDir + QStringLiteral("/help.chm"));
+    QVERIFY(chm.open(QIODevice::WriteOnly));
+    chm.close();
+    RecordingShell shell;
+    shell.opens = false;
+    TLinkActions(shell, programDir).OpenHelp();
+    QCOMPARE(shell.messages.size(), 1);
+    QVERIFY(shell.messages.first().startsWith(QStringLiteral("Не удалось открыть файл ")));
+    QVERIFY(shell.pages.isEmpty());
+
+    const QString page = WriteHelpPage(programDir);
+    shell = RecordingShell();
+    shell.opens = false;
+    TLinkActions(shell, programDir).OpenHelp();
+    QCOMPARE(shell.files, QStringList({QDir::toNativeSeparators(chm.fileName()), page}));
+    QCOMPARE(shell.pages, QStringList{page});
+    QVERIFY(shell.messages.isEmpty());
+  }
+
+  // With neither a browser nor a mail program the user is told, with the
+  // address to use by hand.
+  void linksSayWhenNothingOpensThem() {
+    RecordingShell shell;
+    shell.opens = false;
+    TLinkActions actions(shell, programDir_.path());
+    actions.OpenHomePage();
+    actions.ReportError();
+    QCOMPARE(shell.urls.size(), 2);
+    QCOMPARE(shell.messages.size(), 2);
+    QVERIFY2(shell.messages[0].contains(QLatin1String(kHomePageUrl)), qPrintable(shell.messages[0]));
+    QVERIFY2(shell.messages[1].contains(QLatin1String(kBugReportAddress)) &&
+                 shell.messages[1].contains(QStringLiteral("Lyrova 1.573 Сообщение об ошибке")),
+             qPrintable(shell.messages[1]));
+  }
+
   // Whether or not the folder ends in a separator, one joins it to the name.
   void helpPathHasOneSeparator_data() {
     QTest::addColumn<QString>("folder");
@@ -134,6 +217,7 @@ class LinkTest : public QObject {
   void homePageLinkOpensTheHomePage() {
     QTest::mouseClick(Window(), Qt::LeftButton, {}, CentreOf(strip_->HomePageLink()));
     QCOMPARE(shell_.urls, QList<QUrl>{QUrl(QStringLiteral("https://lyrova.org/"))});
+    QVERIFY(shell_.messages.isEmpty());
     QCOMPARE(shell_.urls.front().host(), QLatin1String(kHomePageHost));
   }
 
