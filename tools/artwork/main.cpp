@@ -28,7 +28,7 @@ bool WriteAll(const QDir& out, const QString& sheetPath, int zoom) {
     const QString path = out.filePath(pic.name + QStringLiteral(".bmp"));
     if (!WriteBmp24(pic.image, path)) return Fail(QStringLiteral("cannot write ") + path);
   }
-  for (int size : {256, 48, 32}) {
+  for (int size : {256, 128, 64, 48, 32, 24, 16}) {
     const QString path = out.filePath(QStringLiteral("lyrova-%1.png").arg(size));
     if (!ProgramIcon(size).save(path)) return Fail(QStringLiteral("cannot write ") + path);
   }

@@ -4,8 +4,10 @@
 
 #include "resources/catalog/built_in_catalog.h"
 #include "tools/catalog/catalog_tool.h"
+#include "tools/cli/standard_options.h"
 
 int main(int argc, char** argv) {
+  if (lyrova::AnswerVersion({argv + 1, argv + argc}, "lyrova-catalog", std::cout)) return 0;
   const lyrova::CatalogResources builtIn = lyrova::BuiltInCatalog();
   return lyrova::catalog_tool::RunCatalogTool({argv + 1, argv + argc}, &builtIn, std::cout, std::cerr);
 }

@@ -6,11 +6,24 @@
 #include <iostream>
 
 #include "catalog/cp1251.h"
+#include "tools/cli/standard_options.h"
 #include "tools/demo_songs/demo_songs.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "usage: lyrova-demo-songs OUT_DIR\n"
+    "Writes the demo song folder into OUT_DIR: four English songs of the public\n"
+    "domain as Soft Karaoke (.kar) files.\n"
+    "  --help     this text\n"
+    "  --version  the version\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (lyrova::AnswerStandardOption({argv + 1, argv + argc}, "lyrova-demo-songs", kUsage, std::cout)) return 0;
   if (argc != 2 || std::strncmp(argv[1], "--", 2) == 0) {
-    std::cerr << "usage: lyrova-demo-songs OUT_DIR\n";
+    std::cerr << kUsage;
     return 2;
   }
   try {
