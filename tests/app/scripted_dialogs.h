@@ -55,11 +55,13 @@ class TScriptedDialogs : public TUserDialogs {
   }
 
  private:
+  // The next answer of the script, or `answer` when it has run out.
   template <class T>
-  static T Take(std::deque<T>& queue, const T& whenEmpty) {
-    if (queue.empty()) return whenEmpty;
-    T answer = std::move(queue.front());
-    queue.pop_front();
+  static T Take(std::deque<T>& queue, T answer) {
+    if (!queue.empty()) {
+      answer = std::move(queue.front());
+      queue.pop_front();
+    }
     return answer;
   }
 };
