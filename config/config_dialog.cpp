@@ -107,6 +107,25 @@ void TForm2::done(int result) {
   QDialog::done(result);
 }
 
+namespace {
+
+void NoteFailure(QStringList& failures, const Error& e) {
+  const QString text = QString::fromUtf8(Cp1251ToUtf8(e.what()));
+  if (!failures.contains(text)) failures << text;
+}
+
+}  // namespace
+
+void TForm2::StoreNumber(QStringList& failures, const char* section, const char* key, int value,
+                         void (SettingsValues::*set)(int)) {
+  try {
+    settings_.Ini().WriteInteger(section, key, value);
+    (values_.*set)(value);
+  } catch (const Error& e) {
+    NoteFailure(failures, e);
+  }
+}
+
 QStringList TForm2::StoreValues() {
   QStringList failures;
   // Each key on its own: one that cannot be written neither stops the others
@@ -116,16 +135,13 @@ QStringList TForm2::StoreValues() {
       write();
       remember();
     } catch (const Error& e) {
-      const QString text = QString::fromUtf8(Cp1251ToUtf8(e.what()));
-      if (!failures.contains(text)) failures << text;
+      NoteFailure(failures, e);
     }
   };
-  // Explicit captures: GCC's vptr check misreads `this` captured implicitly
-  // through two nested lambdas.
-  const auto number = [this, &store](const char* section, const char* key, int value,
-                                     void (SettingsValues::*set)(int)) {
-    store([this, section, key, value] { settings_.Ini().WriteInteger(section, key, value); },
-          [this, set, value] { (values_.*set)(value); });
+  // A member function, not a lambda: GCC's vptr check misreads a call
+  // through a member pointer made in a lambda.
+  const auto number = [&](const char* section, const char* key, int value, void (SettingsValues::*set)(int)) {
+    StoreNumber(failures, section, key, value, set);
   };
   const std::string film = PathOf(edit2_);
   const std::string fontName = Utf8ToCp1251(edit3_->text().toStdString());

@@ -72,6 +72,10 @@ class TForm2 : public QDialog {
   void UpdateSizeNote();
   // The texts of the writes that failed, each once.
   QStringList StoreValues();
+  // Writes one number and, once it is in the file, sets it in memory; a
+  // failure's text is added to `failures`.
+  void StoreNumber(QStringList& failures, const char* section, const char* key, int value,
+                   void (SettingsValues::*set)(int));
 
   void Button1Click();  // disc folder
   void Button2Click();  // film
