@@ -57,6 +57,8 @@ char32_t Cp1251ToUnicode(unsigned char b) {
 
 int UnicodeToCp1251(char32_t c) {
   if (c < 0x80) return static_cast<int>(c);
+  // А to я lie in one run in both.
+  if (c >= 0x410 && c <= 0x44F) return static_cast<int>(c - 0x410 + 0xC0);
   for (int i = 0; i < 128; ++i) {
     if (kHighToUnicode[i] == c) return 0x80 + i;
   }

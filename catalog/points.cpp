@@ -31,8 +31,7 @@ std::vector<TimingPair> DecodeTiming(std::span<const std::uint8_t> packed) {
   return pairs;
 }
 
-std::vector<std::uint8_t> UnpackPoints(std::span<const std::uint8_t> packed) {
-  const std::vector<TimingPair> pairs = DecodeTiming(packed);
+std::vector<std::uint8_t> PackTiming(const std::vector<TimingPair>& pairs) {
   std::vector<std::uint8_t> out;
   out.reserve(pairs.size() * 8);
   auto put = [&out](std::int32_t v) {
@@ -44,6 +43,10 @@ std::vector<std::uint8_t> UnpackPoints(std::span<const std::uint8_t> packed) {
     put(p.length);
   }
   return out;
+}
+
+std::vector<std::uint8_t> UnpackPoints(std::span<const std::uint8_t> packed) {
+  return PackTiming(DecodeTiming(packed));
 }
 
 }  // namespace lyrova

@@ -25,8 +25,10 @@ std::vector<std::uint16_t> DecodePointValues(std::span<const std::uint8_t> packe
 // Starts wrap as 32-bit numbers, as the pairs' stored form does.
 std::vector<TimingPair> DecodeTiming(std::span<const std::uint8_t> packed);
 
-// The pairs as the lyric page takes them: start then length, each a
+// Pairs as the lyric page takes them: start then length, each a
 // little-endian signed 32-bit number.
+std::vector<std::uint8_t> PackTiming(const std::vector<TimingPair>& pairs);
+// The points block's pairs in that form.
 std::vector<std::uint8_t> UnpackPoints(std::span<const std::uint8_t> packed);
 
 }  // namespace lyrova

@@ -24,6 +24,8 @@ constexpr int kControlX = 156;
 constexpr int kRowHeight = 21;
 constexpr int kDotsWidth = 24;
 constexpr int kEditWidth = kGroupWidth - kControlX - kDotsWidth - 14;
+// The song library's row, under the disc folder's, moves the rows below it down.
+constexpr int kSongsRow = TForm2::kSongsRowHeight;
 
 QLabel* NewLabel(const char* text, int x, int y, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -78,25 +80,26 @@ void TForm2::BuildLayout() {
 QGroupBox* TForm2::BuildGeneralGroup() {
   auto* group = new QGroupBox(QString::fromUtf8(" Общие "), this);
   edit1_ = NewPathRow("Путь к файлам Ostrel:", 24, true, button1_, group);
-  edit2_ = NewPathRow("Файл видео:", 52, true, button2_, group);
-  edit3_ = NewPathRow("Шрифт:", 80, true, button6_, group);
+  songsEdit_ = NewPathRow("Песни:", 24 + kSongsRow, true, songsButton_, group);
+  edit2_ = NewPathRow("Файл видео:", 52 + kSongsRow, true, button2_, group);
+  edit3_ = NewPathRow("Шрифт:", 80 + kSongsRow, true, button6_, group);
 
-  NewLabel("Размер:", kLabelX, 108, group);
+  NewLabel("Размер:", kLabelX, 108 + kSongsRow, group);
   spinEdit2_ = new TNumberBox(SettingsValues::kMinFontHeight, SettingsValues::kMaxFontHeight, group);
-  spinEdit2_->setGeometry(kControlX, 108, 60, kRowHeight);
+  spinEdit2_->setGeometry(kControlX, 108 + kSongsRow, 60, kRowHeight);
 
-  NewLabel("Цвет 1", kLabelX, 140, group);
-  panel3_ = NewSwatch(64, 140, group);
-  NewLabel("Цвет 2", 114, 140, group);
-  panel4_ = NewSwatch(166, 140, group);
-  NewLabel("Тень", 216, 140, group);
-  panel5_ = NewSwatch(252, 140, group);
+  NewLabel("Цвет 1", kLabelX, 140 + kSongsRow, group);
+  panel3_ = NewSwatch(64, 140 + kSongsRow, group);
+  NewLabel("Цвет 2", 114, 140 + kSongsRow, group);
+  panel4_ = NewSwatch(166, 140 + kSongsRow, group);
+  NewLabel("Тень", 216, 140 + kSongsRow, group);
+  panel5_ = NewSwatch(252, 140 + kSongsRow, group);
 
-  NewLabel("Количество строк:", kLabelX, 172, group);
+  NewLabel("Количество строк:", kLabelX, 172 + kSongsRow, group);
   spinEdit1_ = new TNumberBox(SettingsValues::kMinStringsCount, SettingsValues::kMaxStringsCount, group);
-  spinEdit1_->setGeometry(kControlX, 172, 60, kRowHeight);
+  spinEdit1_->setGeometry(kControlX, 172 + kSongsRow, 60, kRowHeight);
   sizeNote_ = new QLabel(group);
-  sizeNote_->setGeometry(kControlX + 68, 172, kGroupWidth - kControlX - 76, kRowHeight);
+  sizeNote_->setGeometry(kControlX + 68, 172 + kSongsRow, kGroupWidth - kControlX - 76, kRowHeight);
   return group;
 }
 

@@ -9,6 +9,16 @@ namespace lyrova {
 
 namespace keys = settings_keys;
 
+namespace {
+
+// Callers append file names directly, so a hand-edited folder gets its separator here.
+std::string WithSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace
+
 TSettingsFile::TSettingsFile(std::string iniPath, std::string programFolder)
     : ini_(std::move(iniPath)), programFolder_(std::move(programFolder)) {}
 
@@ -22,10 +32,7 @@ void TSettingsFile::WritePath(const char* section, const char* key, const std::s
 }
 
 std::string TSettingsFile::DiscFolder() const {
-  std::string folder = ReadPath(keys::kPaths, keys::kDiscFolder, programFolder_);
-  // Callers append file names directly, so a hand-edited folder gets its separator here.
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder;
+  return WithSeparator(ReadPath(keys::kPaths, keys::kDiscFolder, programFolder_));
 }
 
 void TSettingsFile::SetDiscFolder(const std::string& folder) {
@@ -39,6 +46,14 @@ std::string TSettingsFile::VideoFile() const {
 }
 
 void TSettingsFile::SetVideoFile(const std::string& path) { WritePath(keys::kPaths, keys::kVideoFile, path); }
+
+std::string TSettingsFile::SongsFolder() const {
+  return WithSeparator(ReadPath(keys::kPaths, keys::kSongsFolder, ""));
+}
+
+void TSettingsFile::SetSongsFolder(const std::string& folder) {
+  WritePath(keys::kPaths, keys::kSongsFolder, folder);
+}
 
 std::string TSettingsFile::SoundFont() const { return ReadPath(keys::kSound, keys::kSoundFont, ""); }
 

@@ -16,6 +16,7 @@ namespace settings_keys {
 inline constexpr char kPaths[] = "Paths";
 inline constexpr char kDiscFolder[] = "rMidiPath";
 inline constexpr char kVideoFile[] = "VideoFile";
+inline constexpr char kSongsFolder[] = "SongsFolder";
 inline constexpr char kFont[] = "Font";
 inline constexpr char kFontName[] = "Name";
 inline constexpr char kFontHeight[] = "Height";
@@ -58,6 +59,10 @@ class TSettingsFile {
   // names no film) when the key is missing.
   std::string VideoFile() const;
   void SetVideoFile(const std::string& path);
+  // The song library's folder, ending with "/"; empty (no library) when the
+  // key is missing or empty.
+  std::string SongsFolder() const;
+  void SetSongsFolder(const std::string& folder);
   // The SoundFont the synthesizer loads at start; empty for its default one.
   std::string SoundFont() const;
   void SetSoundFont(const std::string& path);

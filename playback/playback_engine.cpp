@@ -7,9 +7,7 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
-#include "catalog/points.h"
-#include "catalog/songs_catalog.h"
-#include "catalog/text_lines.h"
+#include "catalog/song_source.h"
 #include "playback/audio_output.h"
 #include "playback/clock_thread.h"
 #include "playback/master_settings.h"
@@ -45,7 +43,10 @@ std::vector<TOutputKind> OutputKinds(TPerformance& performance, TAudioMode mode,
 }  // namespace
 
 TPlaybackEngine::TPlaybackEngine(TSongsCatalog& catalog, ILyricTarget& lyrics, ISongEndTarget& songEnd)
-    : catalog_(catalog), lyrics_(lyrics), songEnd_(songEnd) {}
+    : discSongs_(std::make_unique<TDiscSongSource>(catalog)), songs_(*discSongs_), lyrics_(lyrics), songEnd_(songEnd) {}
+
+TPlaybackEngine::TPlaybackEngine(ISongSource& songs, ILyricTarget& lyrics, ISongEndTarget& songEnd)
+    : songs_(songs), lyrics_(lyrics), songEnd_(songEnd) {}
 
 TPlaybackEngine::~TPlaybackEngine() { Shutdown(); }
 
@@ -140,22 +141,17 @@ std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   WMStopSong();
   WaitStopped();
 
-  const int index = catalog_.SearchByOstrelCode(code, true);
-  if (index < 0) {
+  std::optional<TSongData> song = songs_.LoadSong(code);
+  if (!song) {
     char text[96];
     std::snprintf(text, sizeof text, "%.4u", code);
     throw Error(Utf8ToCp1251("Песни с кодом " + std::string(text) + " нет в каталоге."));
   }
-  Bytes midi;
-  catalog_.LoadMidi(index, midi);
-  const std::string words = catalog_.GetWodrs(index);
-  Bytes points;
-  catalog_.LoadPoints(index, points);
 
   // Made before the lyrics go out, so a damaged song shows no lyrics.
-  const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(midi));
-  lyrics_.SetLyrics(SplitLines(words));
-  lyrics_.SetTiming(UnpackPoints(points));
+  const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(song->midi));
+  lyrics_.SetLyrics(song->lines);
+  lyrics_.SetTiming(song->pairs);
   const std::uint32_t serial = performance.Play(segment);
   if (serial == 0) throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
   return serial;

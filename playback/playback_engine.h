@@ -14,6 +14,7 @@
 
 namespace lyrova {
 
+class ISongSource;
 class TSongsCatalog;
 class TOutputKeeper;
 class TPerformance;
@@ -30,8 +31,9 @@ enum class TAudioMode {
 
 class TPlaybackEngine {
  public:
-  // The catalogue and the targets must outlive the engine.
+  // The catalogue (or the songs) and the targets must outlive the engine.
   TPlaybackEngine(TSongsCatalog& catalog, ILyricTarget& lyrics, ISongEndTarget& songEnd);
+  TPlaybackEngine(ISongSource& songs, ILyricTarget& lyrics, ISongEndTarget& songEnd);
   ~TPlaybackEngine();  // runs Shutdown
   TPlaybackEngine(const TPlaybackEngine&) = delete;
   TPlaybackEngine& operator=(const TPlaybackEngine&) = delete;
@@ -70,7 +72,7 @@ class TPlaybackEngine {
   void SuspendClock();
   void ResumeClock();
 
-  // Stops the current song, loads song `code` from the catalogue, hands its
+  // Stops the current song, loads song `code` from the songs, hands its
   // lyrics and timing to the lyric target and starts it. Throws lyrova::Error
   // (the text for the user) when the song is not in the catalogue, cannot be
   // read, or the previous song does not stop. Gives the song's serial, which
@@ -112,7 +114,8 @@ class TPlaybackEngine {
   // output has stopped pulling meanwhile.
   void WaitStopped();
 
-  TSongsCatalog& catalog_;
+  std::unique_ptr<ISongSource> discSongs_;  // when made on a catalogue
+  ISongSource& songs_;
   ILyricTarget& lyrics_;
   ISongEndTarget& songEnd_;
   TAudioMode mode_ = TAudioMode::Device;

@@ -88,6 +88,10 @@ void TVideoForm::SongStarting(TSongsCatalog& catalog, std::uint32_t code) {
     title.name = header.Name;
     title.singer = header.Singer;
   }
+  SongStarting(title);
+}
+
+void TVideoForm::SongStarting(const TSongTitle& title) {
   SetSongTitle(title);
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   raise();

@@ -45,6 +45,8 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   // title, singer and code, and the window comes in front of the others
   // without taking the keyboard focus.
   void SongStarting(TSongsCatalog& catalog, std::uint32_t code);
+  // The same for a song from elsewhere (the song library).
+  void SongStarting(const TSongTitle& title);
   // The title card of the next introduction.
   void SetSongTitle(const TSongTitle& title);
 

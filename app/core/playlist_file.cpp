@@ -5,11 +5,12 @@
 #include <optional>
 #include <unordered_map>
 
+#include "app/core/song_collection.h"
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
-#include "catalog/songs_catalog.h"
 #include "config/ini_document.h"
 #include "config/ini_number.h"
+#include "config/path_text.h"
 #include "config/whole_file.h"
 
 namespace lyrova {
@@ -17,15 +18,10 @@ namespace {
 
 constexpr char kHeader[] = "Header";
 constexpr char kContent[] = "Content";
+constexpr char kFiles[] = "Files";
 constexpr char kType[] = "Type";
 constexpr char kVer[] = "Ver";
 constexpr char kItems[] = "Items";
-
-std::string CodeCaption(std::uint32_t code) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%.4d", static_cast<int>(code));
-  return text;
-}
 
 // A decimal whole number with an optional sign that fits 32 bits.
 std::optional<std::int64_t> DecimalCode(const std::string& text) {
@@ -51,18 +47,28 @@ bool IsPlaylist(const IniDocument& doc) {
 
 }  // namespace
 
-void SavePlaylistFile(const std::string& path, const std::vector<PlaylistRow>& rows) {
+void SavePlaylistFile(const std::string& path, const std::vector<PlaylistRow>& rows,
+                      const TSongCollection* songs) {
   IniDocument doc;
   doc.Set(kHeader, kType, kPlaylistType);
   doc.Set(kHeader, kVer, FormatProfileFloat(1));
   doc.Set(kHeader, kItems, std::to_string(rows.size()));
-  for (std::size_t i = 0; i < rows.size(); ++i) doc.Set(kContent, std::to_string(i), RowValue(rows[i]));
+  std::vector<std::pair<std::string, std::string>> files;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    PlaylistRow stored;
+    for (std::size_t c = 0; c < stored.size(); ++c) stored[c] = Utf8ToCp1251(rows[i][c]);
+    doc.Set(kContent, std::to_string(i), RowValue(stored));
+    const auto code = DecimalCode(rows[i][0]);
+    const LibrarySong* song = songs && code ? songs->LibrarySongOf(static_cast<std::uint32_t>(*code)) : nullptr;
+    if (song) files.emplace_back(std::to_string(i), StoredPathText(song->file.path));
+  }
+  for (const auto& [key, file] : files) doc.Set(kFiles, key, file);
   // Written whole: nothing of an earlier content survives, and a failed save
   // leaves the earlier file as it was.
   ReplaceWholeFile(path, doc.Serialize());
 }
 
-PlaylistLoad LoadPlaylistFile(const std::string& path, TSongsCatalog& catalog,
+PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
                               std::vector<PlaylistRow>& rows) {
   const auto bytes = ReadWholeFile(path);
   if (!bytes) return PlaylistLoad::kNotAPlaylist;
@@ -86,18 +92,28 @@ PlaylistLoad LoadPlaylistFile(const std::string& path, TSongsCatalog& catalog,
     const auto entry = content.find(std::to_string(i));
     const std::vector<std::string> fields = SplitRowValue(entry == content.end() ? "" : entry->second);
     if (fields.size() != 5) continue;
+    if (const std::string* file = doc.Find(kFiles, std::to_string(i)); file && !file->empty()) {
+      const std::string songFile = PathFromStoredText(*file);
+      const LibrarySong* song = songs.LibrarySongAt(songFile);
+      if (!song) {
+        throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": в библиотеке песен нет файла \"" +
+                                 songFile + "\"."));
+      }
+      rows.push_back(*songs.FindCode(song->code));
+      continue;
+    }
     const auto code = DecimalCode(fields[0]);
     if (!code) {
       throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": \"") + fields[0] +
                   Utf8ToCp1251("\" не является кодом песни."));
     }
-    const int index = *code < 0 ? -1 : catalog.SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
-    if (index < 0) {
+    std::optional<PlaylistRow> row;
+    if (*code >= 0) row = songs.FindCode(static_cast<std::uint32_t>(*code));
+    if (!row) {
       throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": песни с кодом " + fields[0] +
                                " нет в каталоге."));
     }
-    const TSongHeader& song = catalog.Record(index);
-    rows.push_back({CodeCaption(song.Code), song.Name, song.Singer, song.MusicAuthor, song.LyricAuthor});
+    rows.push_back(std::move(*row));
   }
   return PlaylistLoad::kLoaded;
 }

@@ -2,7 +2,10 @@
 // Playlist files (*.lpl): INI text with a [Header] (Type "Lyrova playlist",
 // Ver 1, Items) and a [Content] section of row values under the keys 0, 1,
 // 2 and so on. Only the code of a row is read back: a loaded playlist shows
-// the catalogue's current texts.
+// the songs' current texts. A library song's row also names its file in a
+// [Files] section under the same key (the path relative to the library
+// folder), since its code moves when the folder changes; a playlist of disc
+// songs alone has no such section.
 
 #include <string>
 #include <vector>
@@ -11,27 +14,30 @@
 
 namespace lyrova {
 
-class TSongsCatalog;
+class TSongCollection;
 
 inline constexpr char kPlaylistType[] = "Lyrova playlist";
 
-// Writes `rows` in their order, replacing whatever the file held. The song
-// lists never save an empty playlist: such a file would not load back.
-// Throws lyrova::Error naming the file when it cannot be written.
-void SavePlaylistFile(const std::string& path, const std::vector<PlaylistRow>& rows);
+// Writes `rows` (UTF-8) in their order, in CP1251, replacing whatever the
+// file held; the files of library rows come from `songs` (none without it).
+// The song lists never save an empty playlist: such a file would not load
+// back. Throws lyrova::Error naming the file when it cannot be written.
+void SavePlaylistFile(const std::string& path, const std::vector<PlaylistRow>& rows,
+                      const TSongCollection* songs = nullptr);
 
 enum class PlaylistLoad {
   kNotAPlaylist,  // no Header, another Type or Ver, no Content: nothing changed
   kLoaded,
 };
 
-// Replaces `rows` with the songs the file names, rebuilt from `catalog`.
-// A file that is not a playlist leaves `rows` as they were. Entries that do
-// not split into five fields are skipped. An entry whose code is not a
-// number or names no song of the catalogue throws lyrova::Error; the rows
+// Replaces `rows` with the songs the file names, rebuilt from `songs`: a
+// row with a file by its file, any other by its code. A file that is not a
+// playlist leaves `rows` as they were. Entries that do not split into five
+// fields are skipped. An entry whose code is not a number or names no song,
+// or whose file the library does not hold, throws lyrova::Error; the rows
 // read before it stay in `rows`. A file that exists but cannot be read
 // throws lyrova::Error as well.
-PlaylistLoad LoadPlaylistFile(const std::string& path, TSongsCatalog& catalog,
+PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
                               std::vector<PlaylistRow>& rows);
 
 }  // namespace lyrova

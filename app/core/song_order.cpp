@@ -3,25 +3,32 @@
 #include <algorithm>
 #include <numeric>
 
+#include "catalog/cp1251.h"
+#include "catalog/utf8_text.h"
+
 namespace lyrova {
 
 namespace {
 
-unsigned char FoldAscii(unsigned char b) {
-  return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
+// A character's place in the order: its CP1251 code with a to z folded, or
+// past the code page for the characters it lacks.
+std::uint32_t OrderKey(char32_t c) {
+  const int b = UnicodeToCp1251(c);
+  if (b < 0) return 0x100 + static_cast<std::uint32_t>(c);
+  return (b >= 'a' && b <= 'z') ? static_cast<std::uint32_t>(b - ('a' - 'A')) : static_cast<std::uint32_t>(b);
 }
 
 }  // namespace
 
 int CompareSongText(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const int ca = FoldAscii(static_cast<unsigned char>(a[i]));
-    const int cb = FoldAscii(static_cast<unsigned char>(b[i]));
-    if (ca != cb) return ca - cb;
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    const std::uint32_t ka = OrderKey(NextCodePoint(a, i));
+    const std::uint32_t kb = OrderKey(NextCodePoint(b, j));
+    if (ka != kb) return ka < kb ? -1 : 1;
   }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+  if (i == a.size() && j == b.size()) return 0;
+  return i == a.size() ? -1 : 1;
 }
 
 std::vector<int> SortedRowOrder(const std::vector<SongRowTexts>& rows, int column) {

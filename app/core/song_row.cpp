@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "catalog/cp1251.h"
+
 namespace lyrova {
 
 std::string FormatSongCode(std::uint32_t code) {
@@ -12,7 +14,8 @@ std::string FormatSongCode(std::uint32_t code) {
 }
 
 SongRowTexts SongRowOf(const TSongHeader& song) {
-  return {FormatSongCode(song.Code), song.Name, song.Singer, song.MusicAuthor, song.LyricAuthor};
+  return {FormatSongCode(song.Code), Cp1251ToUtf8(song.Name), Cp1251ToUtf8(song.Singer),
+          Cp1251ToUtf8(song.MusicAuthor), Cp1251ToUtf8(song.LyricAuthor)};
 }
 
 }  // namespace lyrova

@@ -12,7 +12,7 @@ namespace lyrova {
 // The code as the first column shows it: at least four digits, zero-padded.
 std::string FormatSongCode(std::uint32_t code);
 
-// Code, title, singer, music author, words author.
+// Code, title, singer, music author, words author, in UTF-8.
 SongRowTexts SongRowOf(const TSongHeader& song);
 
 }  // namespace lyrova

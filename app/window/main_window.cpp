@@ -10,6 +10,7 @@
 
 #include "app/widgets/link_actions.h"
 #include "app/window/dialog_adapters.h"
+#include "app/window/library_scan.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
 #include "app/window/window_messages.h"

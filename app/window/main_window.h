@@ -8,10 +8,12 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/core/focus_return.h"
 #include "app/core/playlist_advance.h"
+#include "app/core/song_collection.h"
 #include "app/core/song_order.h"
 #include "app/window/song_end_bridge.h"
 #include "catalog/songs_catalog.h"
@@ -26,6 +28,8 @@ namespace lyrova {
 
 class TForm2;
 class TFormShell;
+class TLibraryBar;
+class TLibraryScan;
 class TSettingsFile;
 class TSongView;
 class TSoundLine;
@@ -67,6 +71,11 @@ class TForm1 : public QWidget {
   QWidget* PictureButton(int number) const;  // Image1 .. Image9, or null
 
   TSongsCatalog& SongsCatalog() { return catalog_; }
+  // The disc's songs and the song library's, as the views show them.
+  TSongCollection& Songs() { return songs_; }
+  TLibraryBar* LibraryBar() const { return libraryBar_; }
+  // Whether the song library's folder is being read.
+  bool LibraryScanning() const;
   TVideoForm* VideoForm() const { return video_.get(); }
   TPlaybackEngine* Engine() const { return engine_.get(); }
   const TPlayOrigin& PlayOrigin() const { return origin_; }
@@ -120,6 +129,12 @@ class TForm1 : public QWidget {
   std::string SoundFontPath(const TSettingsFile& settings) const;
   void FormClose();
 
+  // The song library: read in the background at start and whenever the
+  // configured folder changes; the views follow when it arrives.
+  void StartLibraryScan(const std::string& folder);
+  void LibraryScanned(SongLibrary library);
+  void ShowUnreadFiles();
+
   // Song lists.
   void FillCatalogView();
   void RestoreCatalogView();
@@ -153,6 +168,15 @@ class TForm1 : public QWidget {
   TForm1Setup setup_;
   TUserDialogs& dialogs_;
   TSongsCatalog catalog_;
+  TSongCollection songs_{catalog_};
+  std::unique_ptr<TLibraryScan> libraryScan_;
+  TLibraryBar* libraryBar_ = nullptr;
+  // The search the catalogue view shows, run again when the library changes.
+  struct TShownSearch {
+    int item = -1;
+    std::string query;  // UTF-8
+  };
+  std::optional<TShownSearch> shownSearch_;
   struct TCatalogSnapshot {
     std::vector<SongRowTexts> rows;
     std::array<int, 5> widths{};

@@ -13,6 +13,7 @@
 #include "app/widgets/picture_button.h"
 #include "app/core/search_dispatch.h"
 #include "app/window/dialog_adapters.h"
+#include "app/window/library_bar.h"
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/sound_line.h"
@@ -42,6 +43,8 @@ void TForm1::BuildWindow() {
   auto* left = Bare(new QVBoxLayout);
   listView1_ = new TSongView(true, this);
   left->addWidget(listView1_, 1);
+  libraryBar_ = new TLibraryBar([this] { ShowUnreadFiles(); }, this);
+  left->addWidget(libraryBar_);
   left->addWidget(BuildPlayerBar());
   body->addLayout(left, 1);
   body->addWidget(BuildMiddleColumn());

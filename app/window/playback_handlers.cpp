@@ -7,7 +7,9 @@
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/window_messages.h"
+#include "catalog/cp1251.h"
 #include "config/config_dialog.h"
+#include "config/settings.h"
 #include "video/video_form.h"
 
 namespace lyrova {
@@ -29,7 +31,13 @@ void TForm1::Dispatch(const TMessageEvent& message) {
 }
 
 void TForm1::WMPlaySong(std::uint32_t code) {
-  if (video_) video_->SongStarting(catalog_, code);
+  if (video_) {
+    if (const LibrarySong* song = songs_.LibrarySongOf(code)) {
+      video_->SongStarting(TSongTitle{code, Utf8ToCp1251(song->fields.title), Utf8ToCp1251(song->fields.singer)});
+    } else {
+      video_->SongStarting(catalog_, code);
+    }
+  }
   if (engine_) SongHandedOver(engine_->WMPlaySong(code));
 }
 
@@ -71,7 +79,13 @@ void TForm1::TrackBar3Change(int position) {
 void TForm1::Button5Click() { QCoreApplication::postEvent(this, new TMessageEvent(TMessage::StopSong, 0)); }
 
 void TForm1::Button8Click() {
-  if (config_) config_->exec();
+  if (!config_) return;
+  config_->exec();
+  // A new song folder is read at once, in the background.
+  if (config_->Accepted()) {
+    const std::string folder = TSettingsFile(SettingsPath(), ProgramFolder()).SongsFolder();
+    if (folder != songs_.Library().folder) StartLibraryScan(folder);
+  }
 }
 
 void TForm1::Button7Click() {

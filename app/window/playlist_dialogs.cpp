@@ -26,7 +26,7 @@ void TForm1::SavePlaylist() {
   Guarded([&] {
     std::vector<PlaylistRow> rows;
     for (int r = 0; r < listView2_->RowCount(); ++r) rows.push_back(listView2_->RowTexts(r));
-    SavePlaylistFile(QFile::encodeName(*path).toStdString(), rows);
+    SavePlaylistFile(QFile::encodeName(*path).toStdString(), rows, &songs_);
   });
 }
 
@@ -40,7 +40,7 @@ void TForm1::LoadPlaylist() {
     for (const PlaylistRow& row : rows) listView2_->AppendRow(row);
   };
   try {
-    if (LoadPlaylistFile(QFile::encodeName(*path).toStdString(), catalog_, rows) == PlaylistLoad::kLoaded)
+    if (LoadPlaylistFile(QFile::encodeName(*path).toStdString(), songs_, rows) == PlaylistLoad::kLoaded)
       showRows();
   } catch (const std::exception& e) {
     // The rows read before the faulty entry stay, as the file had them.

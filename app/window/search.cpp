@@ -5,15 +5,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/core/search_dispatch.h"
 #include "app/window/main_window.h"
-#include "catalog/cp1251.h"
 
 namespace lyrova {
 
 void TForm1::DoSearch() {
   Guarded([&] {
-    RunSearch(catalog_, radioGroup1_->checkedId(), Utf8ToCp1251(edit1_->text().toStdString()));
+    const TShownSearch search{radioGroup1_->checkedId(), edit1_->text().toStdString()};
+    if (songs_.Search(search.item, search.query)) shownSearch_ = search;
     ShowFoundSongs();
   });
 }

@@ -8,11 +8,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/core/song_row.h"
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/window_messages.h"
-#include "catalog/cp1251.h"
 #include "catalog/integer_text.h"
 
 namespace lyrova {
@@ -23,12 +21,11 @@ void TForm1::FillCatalogView() {
   std::array<int, 5> widths{};
   for (int c = 0; c < TSongView::kColumnCount; ++c) widths[c] = listView1_->columnWidth(c);
   listView1_->setUpdatesEnabled(false);
-  for (int i = 0; i < catalog_.Count(); ++i) {
-    const SongRowTexts row = SongRowOf(catalog_.Record(i));
+  for (const SongRowTexts& row : songs_.Rows()) {
     listView1_->AppendRow(row);
     // Columns 1 to 4 grow to their widest text; the code column keeps its width.
     for (int c = 1; c < TSongView::kColumnCount; ++c) {
-      widths[c] = std::max(widths[c], metrics.horizontalAdvance(QString::fromUtf8(Cp1251ToUtf8(row[c]))));
+      widths[c] = std::max(widths[c], metrics.horizontalAdvance(QString::fromUtf8(row[c])));
     }
   }
   for (int c = 0; c < TSongView::kColumnCount; ++c) listView1_->setColumnWidth(c, widths[c]);
@@ -51,9 +48,7 @@ void TForm1::RestoreCatalogView() {
 void TForm1::ShowFoundSongs() {
   listView1_->clear();
   listView1_->setUpdatesEnabled(false);
-  for (int i = 0; i < catalog_.Count(); ++i) {
-    if (catalog_.Record(i).Found) listView1_->AppendRow(SongRowOf(catalog_.Record(i)));
-  }
+  for (const SongRowTexts& row : songs_.FoundRows()) listView1_->AppendRow(row);
   listView1_->setUpdatesEnabled(true);
 }
 
@@ -105,7 +100,10 @@ void TForm1::Button1Click() {
 
 void TForm1::Button2Click() { listView2_->clear(); }
 
-void TForm1::Button6Click() { RestoreCatalogView(); }
+void TForm1::Button6Click() {
+  shownSearch_.reset();
+  RestoreCatalogView();
+}
 
 void TForm1::RetFocusEnter() {
   QWidget* target = focusReturn_.Target([](QWidget* w) { return w->isVisible() && w->isEnabled(); });

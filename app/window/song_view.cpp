@@ -3,8 +3,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
-#include "catalog/cp1251.h"
-
 namespace lyrova {
 
 namespace {
@@ -36,7 +34,7 @@ TSongView::TSongView(bool multiSelect, QWidget* parent) : QTreeWidget(parent) {
 void TSongView::AppendRow(const SongRowTexts& texts) {
   auto* item = new QTreeWidgetItem;
   for (int c = 0; c < kColumnCount; ++c) {
-    item->setText(c, QString::fromUtf8(Cp1251ToUtf8(texts[c])));
+    item->setText(c, QString::fromUtf8(texts[c]));
     item->setData(c, kBytesRole, QByteArray::fromStdString(texts[c]));
   }
   addTopLevelItem(item);

@@ -1,8 +1,8 @@
 #pragma once
 // A song list as both views show it: five columns (code, title, singer, music
 // author, words author), whole-row selection, no editing and no automatic
-// sorting. Each cell keeps its CP1251 bytes beside the text on screen, so
-// sorting and saving see exactly what the catalogue holds.
+// sorting. Each cell keeps its UTF-8 bytes beside the text on screen, so
+// sorting and saving see exactly what the songs hold.
 
 #include <QTreeWidget>
 

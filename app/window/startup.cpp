@@ -136,6 +136,8 @@ bool TForm1::AppInit() {
   sortColumn_ = 0;
   FillCatalogView();
   listView1_->SetCurrentRow(0);
+  // The library's songs join the view when read, while the rest starts.
+  StartLibraryScan(settings.SongsFolder());
 
   video_ = std::make_unique<TVideoForm>(this, SettingsPath());
   connect(video_.get(), &TVideoForm::MainWindowWanted, this, [this] {
@@ -143,7 +145,7 @@ bool TForm1::AppInit() {
     activateWindow();
   });
 
-  engine_ = std::make_unique<TPlaybackEngine>(catalog_, *video_, songEnd_);
+  engine_ = std::make_unique<TPlaybackEngine>(songs_, *video_, songEnd_);
   try {
     engine_->DMInit(SoundFontPath(settings), setup_.audio, settings.SoundLatencyMs());
   } catch (const std::exception& e) {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "app/core/song_collection.h"
 #include "catalog/catalog_resources.h"
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
@@ -34,7 +35,8 @@ TSongHeader Song(std::uint32_t code, std::string name, std::string singer) {
 PlaylistRow RowOf(const TSongHeader& s) {
   char caption[16];
   std::snprintf(caption, sizeof caption, "%.4d", static_cast<int>(s.Code));
-  return {caption, s.Name, s.Singer, s.MusicAuthor, s.LyricAuthor};
+  return {caption, Cp1251ToUtf8(s.Name), Cp1251ToUtf8(s.Singer), Cp1251ToUtf8(s.MusicAuthor),
+          Cp1251ToUtf8(s.LyricAuthor)};
 }
 
 class PlaylistFileTest : public ::testing::Test {
@@ -57,6 +59,7 @@ class PlaylistFileTest : public ::testing::Test {
   std::vector<TSongHeader> songs_;
   CatalogDumps dumps_;
   TSongsCatalog catalog_;
+  TSongCollection all_{catalog_};
   TempDir dir_;
   std::string path_ = dir_.File("list.lpl");
   Rows before_ = {{"9999", "old", "", "", ""}};
@@ -75,7 +78,7 @@ TEST_F(PlaylistFileTest, RoundTripKeepsRowsAndOrder) {
   const Rows saved = {RowOf(songs_[2]), RowOf(songs_[1]), RowOf(songs_[0]), RowOf(songs_[2])};
   SavePlaylistFile(path_, saved);
   Rows loaded = before_;
-  EXPECT_EQ(LoadPlaylistFile(path_, catalog_, loaded), PlaylistLoad::kLoaded);
+  EXPECT_EQ(LoadPlaylistFile(path_, all_, loaded), PlaylistLoad::kLoaded);
   EXPECT_EQ(loaded, saved);
 }
 
@@ -83,7 +86,7 @@ TEST_F(PlaylistFileTest, RowsComeFromTheCatalogueNotFromTheFile) {
   // Key order inside Content does not matter; texts in the file are not read.
   WritePlaylist(TypeVer() + "Items=3\r\n", "2=1,x,x,x,x\r\n0=12,a,b,c,d\r\n1=0025,\"\",\"\",\"\",\"\"\r\n");
   Rows rows;
-  ASSERT_EQ(LoadPlaylistFile(path_, catalog_, rows), PlaylistLoad::kLoaded);
+  ASSERT_EQ(LoadPlaylistFile(path_, all_, rows), PlaylistLoad::kLoaded);
   EXPECT_EQ(rows, (Rows{RowOf(songs_[1]), RowOf(songs_[2]), RowOf(songs_[0])}));
 }
 
@@ -105,11 +108,11 @@ TEST_F(PlaylistFileTest, FilesThatAreNotPlaylistsChangeNothing) {
   for (const auto& text : cases) {
     WriteFile(path_, text);
     Rows rows = before_;
-    EXPECT_EQ(LoadPlaylistFile(path_, catalog_, rows), PlaylistLoad::kNotAPlaylist) << text;
+    EXPECT_EQ(LoadPlaylistFile(path_, all_, rows), PlaylistLoad::kNotAPlaylist) << text;
     EXPECT_EQ(rows, before_);
   }
   Rows rows = before_;
-  EXPECT_EQ(LoadPlaylistFile(dir_.File("missing.lpl"), catalog_, rows), PlaylistLoad::kNotAPlaylist);
+  EXPECT_EQ(LoadPlaylistFile(dir_.File("missing.lpl"), all_, rows), PlaylistLoad::kNotAPlaylist);
   EXPECT_EQ(rows, before_);
 }
 
@@ -131,7 +134,7 @@ TEST_F(PlaylistFileTest, ItemsDecidesWhichKeysAreRead) {
   for (const auto& c : cases) {
     WritePlaylist(TypeVer() + c.items, keys);
     Rows rows = before_;
-    EXPECT_EQ(LoadPlaylistFile(path_, catalog_, rows), PlaylistLoad::kLoaded) << c.items;
+    EXPECT_EQ(LoadPlaylistFile(path_, all_, rows), PlaylistLoad::kLoaded) << c.items;
     EXPECT_EQ(rows, c.expected) << c.items;
   }
 }
@@ -140,7 +143,7 @@ TEST_F(PlaylistFileTest, EntriesWithoutFiveFieldsAreSkipped) {
   WritePlaylist(TypeVer() + "Items=7\r\n",
                 "0=12,a b,c,d,e\r\n1=\r\n2=25\r\n3=25,a,b,c\r\n5=12,a,b,c,d\r\n6=1,\"a b\",\"\",,\r\n");
   Rows rows;
-  EXPECT_EQ(LoadPlaylistFile(path_, catalog_, rows), PlaylistLoad::kLoaded);
+  EXPECT_EQ(LoadPlaylistFile(path_, all_, rows), PlaylistLoad::kLoaded);
   EXPECT_EQ(rows, (Rows{RowOf(songs_[1]), RowOf(songs_[0])}));
 }
 
@@ -150,7 +153,7 @@ TEST_F(PlaylistFileTest, BadCodeEndsTheLoadKeepingEarlierRows) {
     WritePlaylist(TypeVer() + "Items=4\r\n", "0=25,a,b,c,d\r\n1=1,a,b,c,d\r\n2=" + bad + "\r\n3=12,a,b,c,d\r\n");
     Rows rows = before_;
     try {
-      LoadPlaylistFile(path_, catalog_, rows);
+      LoadPlaylistFile(path_, all_, rows);
       ADD_FAILURE() << bad << " should end the load";
     } catch (const Error& e) {
       EXPECT_NE(std::string(e.what()).find(path_), std::string::npos) << e.what();
@@ -162,7 +165,7 @@ TEST_F(PlaylistFileTest, BadCodeEndsTheLoadKeepingEarlierRows) {
 TEST_F(PlaylistFileTest, CodeTwiceInTheCatalogueLoadsTheLaterSong) {
   WritePlaylist(TypeVer() + "Items=1\r\n", "0=0040,a,b,c,d\r\n");
   Rows rows;
-  LoadPlaylistFile(path_, catalog_, rows);
+  LoadPlaylistFile(path_, all_, rows);
   EXPECT_EQ(rows, (Rows{RowOf(songs_[4])}));
 }
 
@@ -170,7 +173,7 @@ TEST_F(PlaylistFileTest, HugeItemsCountEndsWithTheLastKey) {
   WritePlaylist(TypeVer() + "Items=2147483647\r\n", "0=1,a,b,c,d\r\n1=12,a,b,c,d\r\n01=25,a,b,c,d\r\n");
   Rows rows;
   const auto start = std::chrono::steady_clock::now();
-  LoadPlaylistFile(path_, catalog_, rows);
+  LoadPlaylistFile(path_, all_, rows);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
   EXPECT_EQ(rows, (Rows{RowOf(songs_[0]), RowOf(songs_[1])}));
 }
@@ -180,7 +183,7 @@ TEST_F(PlaylistFileTest, LineBreakInACatalogueTextCannotBreakTheFile) {
   row[1] = "two\nlines";
   SavePlaylistFile(path_, {row, RowOf(songs_[2])});
   Rows rows;
-  EXPECT_EQ(LoadPlaylistFile(path_, catalog_, rows), PlaylistLoad::kLoaded);
+  EXPECT_EQ(LoadPlaylistFile(path_, all_, rows), PlaylistLoad::kLoaded);
   EXPECT_EQ(rows, (Rows{RowOf(songs_[0]), RowOf(songs_[2])}));
 }
 
@@ -189,7 +192,7 @@ TEST_F(PlaylistFileTest, UnwritableOrUnreadableFilesAreReported) {
   EXPECT_THROW(SavePlaylistFile(dir_.File("plain") + "/list.lpl", {RowOf(songs_[0])}), Error);
   std::filesystem::create_directory(dir_.File("folder.lpl"));
   Rows rows = before_;
-  EXPECT_THROW(LoadPlaylistFile(dir_.File("folder.lpl"), catalog_, rows), Error);
+  EXPECT_THROW(LoadPlaylistFile(dir_.File("folder.lpl"), all_, rows), Error);
   EXPECT_EQ(rows, before_);
 }
 
