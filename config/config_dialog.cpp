@@ -27,6 +27,7 @@ namespace {
 namespace keys = settings_keys;
 
 constexpr char kFolderTitle[] = "Укажите путь к файлам с диска Караоке (версия 3)";
+constexpr char kSongsTitle[] = "Укажите папку с песнями (файлы .kar и .mid)";
 constexpr char kRestartText[] = "Это изменеие вступит в силу после перезапуска программы";
 constexpr char kSoundFontTitle[] = "Выберите файл SoundFont";
 constexpr char kSoundFontFilter[] = "SoundFont (*.sf2, *.sf3)|*.SF2;*.SF3|Все Файлы (*.*)|*.*";
@@ -56,6 +57,7 @@ TForm2::TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* d
   connect(button2_, &QPushButton::clicked, this, &TForm2::Button2Click);
   connect(button3_, &QPushButton::clicked, this, &TForm2::Button3Click);
   connect(button6_, &QPushButton::clicked, this, &TForm2::Button6Click);
+  connect(songsButton_, &QPushButton::clicked, this, &TForm2::SongsButtonClick);
   for (TColourSwatch* panel : {panel3_, panel4_, panel5_}) {
     connect(panel, &TColourSwatch::clicked, this, [this, panel] { PanelClick(panel); });
   }
@@ -88,6 +90,7 @@ void TForm2::showEvent(QShowEvent* event) {
 
 void TForm2::FillControls() {
   edit1_->setText(PathText(settings_.DiscFolder()));
+  songsEdit_->setText(PathText(settings_.SongsFolder()));
   edit2_->setText(PathText(settings_.VideoFile()));
   edit3_->setText(QString::fromUtf8(Cp1251ToUtf8(values_.FontName())));
   spinEdit2_->setValue(values_.FontHeight());
@@ -147,6 +150,10 @@ QStringList TForm2::StoreValues() {
   const std::string fontName = Utf8ToCp1251(edit3_->text().toStdString());
 
   store([&] { settings_.SetDiscFolder(PathOf(edit1_)); }, [] {});
+  // The main window rescans the library when this has changed. A file that
+  // never had a library keeps the keys it had.
+  if (!songsEdit_->text().isEmpty() || !settings_.SongsFolder().empty())
+    store([&] { settings_.SetSongsFolder(PathOf(songsEdit_)); }, [] {});
   store([&] { settings_.SetVideoFile(film); }, [&] { values_.SetVideoFileName(film); });
   store([&] { settings_.Ini().WriteString(keys::kFont, keys::kFontName, fontName); },
         [&] { values_.SetFontName(fontName); });
@@ -165,6 +172,13 @@ void TForm2::Button1Click() {
   if (!folder) return;
   edit1_->setText(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
   dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+}
+
+void TForm2::SongsButtonClick() {
+  const auto folder = dialogs_.ChooseFolder(QString::fromUtf8(kSongsTitle));
+  if (!folder) return;
+  // Scanned as soon as Ok stores it: no restart needed.
+  songsEdit_->setText(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
 }
 
 void TForm2::Button2Click() {

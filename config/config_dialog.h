@@ -28,7 +28,9 @@ class TForm2 : public QDialog {
 
  public:
   static constexpr int kWidth = 456;
-  static constexpr int kHeight = 332;
+  // The song library's folder row adds to the general group's height.
+  static constexpr int kSongsRowHeight = 28;
+  static constexpr int kHeight = 332 + kSongsRowHeight;
 
   // `dialogs` answers every chooser and message box; null gives the real ones.
   TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs = nullptr,
@@ -45,6 +47,8 @@ class TForm2 : public QDialog {
   QLineEdit* Edit2() const { return edit2_; }  // film
   QLineEdit* Edit3() const { return edit3_; }  // font face
   QLineEdit* Edit5() const { return edit5_; }  // SoundFont
+  QLineEdit* SongsEdit() const { return songsEdit_; }  // song library folder
+  QPushButton* SongsButton() const { return songsButton_; }
   QSpinBox* SpinEdit1() const { return spinEdit1_; }  // lines on screen
   QSpinBox* SpinEdit2() const { return spinEdit2_; }  // font height
   // Says the smaller size the lines get when the size and the count do not fit.
@@ -81,6 +85,7 @@ class TForm2 : public QDialog {
   void Button2Click();  // film
   void Button3Click();  // SoundFont
   void Button6Click();  // font
+  void SongsButtonClick();
   void PanelClick(TColourSwatch* panel);
 
   TSettingsFile settings_;
@@ -93,6 +98,8 @@ class TForm2 : public QDialog {
   QLineEdit* edit2_ = nullptr;
   QLineEdit* edit3_ = nullptr;
   QLineEdit* edit5_ = nullptr;
+  QLineEdit* songsEdit_ = nullptr;
+  QPushButton* songsButton_ = nullptr;
   QSpinBox* spinEdit1_ = nullptr;
   QSpinBox* spinEdit2_ = nullptr;
   QLabel* sizeNote_ = nullptr;
