@@ -29,6 +29,11 @@ TOfflineRender::TOfflineRender(TSongsCatalog& catalog, ILyricTarget& lyrics, con
   engine_.DMInit(soundFontPath, TAudioMode::Offline);
 }
 
+TOfflineRender::TOfflineRender(ISongSource& songs, ILyricTarget& lyrics, const std::string& soundFontPath)
+    : engine_(songs, lyrics, *this) {
+  engine_.DMInit(soundFontPath, TAudioMode::Offline);
+}
+
 TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onStep, double maxTailSeconds) {
   const int rate = engine_.SampleRate();
   const int step = rate / kStepsPerSecond;

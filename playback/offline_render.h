@@ -30,6 +30,8 @@ class TOfflineRender : private ISongEndTarget {
 
   // Throws lyrova::Error as TPlaybackEngine::DMInit does.
   TOfflineRender(TSongsCatalog& catalog, ILyricTarget& lyrics, const std::string& soundFontPath);
+  // Songs from elsewhere too (the song library).
+  TOfflineRender(ISongSource& songs, ILyricTarget& lyrics, const std::string& soundFontPath);
 
   // For the tempo, key and volume before RenderSong.
   TPlaybackEngine& Engine() { return engine_; }

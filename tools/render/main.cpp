@@ -34,6 +34,7 @@ constexpr int kVideoFramesPerSecond = 25;
 // The film behind the lyrics: the one asked for, else the disc's own.
 std::string FilmFor(const lyrova::TRenderOptions& options) {
   if (!options.film.empty()) return options.film;
+  if (options.disc.empty()) return {};
   const std::string disc = lyrova::JoinPath(options.disc, "rmoving.img");
   std::error_code ec;
   return std::filesystem::is_regular_file(disc, ec) ? disc : std::string();
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     }
     TNoLyrics noLyrics;
     TRenderSession session(options, picture ? picture->Lyrics() : noLyrics);
+    std::fputs(session.Warnings().c_str(), stderr);
     std::optional<TWavWriter> wav;
     if (!options.wav.empty()) wav.emplace(options.wav, session.SampleRate());
     std::optional<TKaraokeVideoWriter> video;

@@ -19,14 +19,16 @@ long Number(const std::string& option, const std::string& text, long low, long h
 }  // namespace
 
 const char* const kRenderUsage =
-    "usage: lyrova-render --disc DIR [--catalog DIR] --code N [--wav OUT.wav]\n"
+    "usage: lyrova-render [--disc DIR [--catalog DIR]] [--library DIR] --code N [--wav OUT.wav]\n"
     "                     [--tempo P] [--pitch P] [--volume P] [--timeline OUT.tsv] [--soundfont FILE]\n"
     "                     [--frame-at MS OUT.png] [--video OUT.mp4] [--film FILE]\n"
     "  P are track-bar positions: tempo -40..40 (top = fastest), pitch -8..8 (top = highest),\n"
     "  volume 0..100 (top = loudest). The timeline lists every 10 ms the sample and the song time.\n"
     "  --frame-at saves the singer's picture (film and lyrics) at MS milliseconds of sound;\n"
     "  --video writes the song as a karaoke video with its sound. The film is the disc's\n"
-    "  rmoving.img unless --film names another. At least one of --wav, --frame-at, --video.\n";
+    "  rmoving.img unless --film names another. At least one of --wav, --frame-at, --video.\n"
+    "  Without --catalog the disc's songs are the built-in catalogue's, or the disc's own when\n"
+    "  that does not describe its image. --library adds the songs of a folder, codes from 10001.\n";
 
 TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   TRenderOptions options;
@@ -37,6 +39,7 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     const std::string& value = args[++i];
     if (option == "--disc") options.disc = value;
     else if (option == "--catalog") options.catalog = value;
+    else if (option == "--library") options.library = value;
     else if (option == "--code") {
       options.code = static_cast<std::uint32_t>(Number(option, value, 0, 0xFFFFFFFFL));
       haveCode = true;
@@ -56,8 +59,10 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     else if (option == "--film") options.film = value;
     else throw Error("unknown option " + option);
   }
-  if (options.disc.empty() || !haveCode || (options.wav.empty() && !options.WantsPicture()))
-    throw Error("--disc, --code and one of --wav, --frame-at, --video are required");
+  if ((options.disc.empty() && options.library.empty()) || !haveCode ||
+      (options.wav.empty() && !options.WantsPicture()))
+    throw Error("--disc or --library, --code and one of --wav, --frame-at, --video are required");
+  if (!options.catalog.empty() && options.disc.empty()) throw Error("--catalog needs --disc");
   return options;
 }
 

@@ -10,7 +10,8 @@ namespace lyrova {
 
 struct TRenderOptions {
   std::string disc;     // folder with rmidi.img
-  std::string catalog;  // folder with catdata.bin/.txt; "" for the built-in one
+  std::string catalog;  // folder with catdata.bin/.txt; "" for the built-in one or the disc's own
+  std::string library;  // folder of karaoke and MIDI files; "" for none
   std::uint32_t code = 0;
   std::string wav;
   std::string timeline;  // "" for none

@@ -1,5 +1,7 @@
 #include "tools/render/render_session.h"
 
+#include "catalog/cache_folder.h"
+#include "catalog/disc_catalog.h"
 #include "catalog/errors.h"
 #include "catalog/file_path.h"
 #include "catalog/song_image.h"
@@ -15,17 +17,28 @@ std::span<const std::uint8_t> AsBytes(const std::string& text) {
 }  // namespace
 
 TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyrics) : options_(options) {
-  CatalogResources resources = BuiltInCatalog();
+  const std::string image = JoinPath(options.disc, "rmidi.img");
   if (!options.catalog.empty()) {
     bin_ = SongImage::ReadWholeFile(JoinPath(options.catalog, "catdata.bin"));
     txt_ = SongImage::ReadWholeFile(JoinPath(options.catalog, "catdata.txt"));
-    resources = {AsBytes(bin_), AsBytes(txt_)};
+    if (!catalog_.LoadCatalog(options.disc, {AsBytes(bin_), AsBytes(txt_)})) throw Error("cannot open " + image);
+  } else if (!options.disc.empty()) {
+    // As the player does: the built-in catalogue when it describes the image.
+    const DiscCatalogResult r = LoadDiscCatalog(catalog_, options.disc, BuiltInCatalog(), UserCacheFolder());
+    if (r.source == DiscCatalogSource::NoImage) throw Error("cannot open " + image);
+    if (r.source == DiscCatalogSource::MissingTable) {
+      warnings_ += "the built-in catalogue does not describe the disc in \"" + options.disc +
+                   "\", and its own catalogue cannot be built: \"" + r.missingFile + "\" not found\n";
+    }
   }
-  if (!catalog_.LoadCatalog(options.disc, resources))
-    throw Error("cannot open " + JoinPath(options.disc, "rmidi.img"));
+  if (!options.library.empty()) {
+    SongLibrary library = ScanLibrary(options.library, LibraryIndexFile(options.library));
+    for (const BrokenFile& b : library.broken) warnings_ += JoinPath(options.library, b.path) + ": " + b.reason + "\n";
+    songs_.SetLibrary(std::move(library));
+  }
   const std::string soundFont =
       options.soundFont.empty() ? TPlaybackEngine::DefaultSoundFont() : options.soundFont;
-  render_ = std::make_unique<TOfflineRender>(catalog_, lyrics, soundFont);
+  render_ = std::make_unique<TOfflineRender>(songs_, lyrics, soundFont);
 }
 
 TRenderResult TRenderSession::Run(const TOfflineRender::StepFn& onStep) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/core/song_collection.h"
 #include "catalog/songs_catalog.h"
 #include "playback/offline_render.h"
 #include "tools/render/render_options.h"
@@ -16,6 +17,9 @@ class TRenderSession {
  public:
   // Throws lyrova::Error when the disc, the catalogue or the SoundFont fails.
   TRenderSession(const TRenderOptions& options, ILyricTarget& lyrics);
+  // What the user should know, in UTF-8: the disc's own catalogue could not
+  // be built, files of the library could not be read. Empty when all is well.
+  const std::string& Warnings() const { return warnings_; }
 
   int SampleRate() { return render_->Engine().SampleRate(); }
   TRenderResult Run(const TOfflineRender::StepFn& onStep);
@@ -25,6 +29,8 @@ class TRenderSession {
   std::string bin_;  // a catalogue read from files stays here while in use
   std::string txt_;
   TSongsCatalog catalog_;
+  TSongCollection songs_{catalog_};
+  std::string warnings_;
   std::unique_ptr<TOfflineRender> render_;
 };
 

@@ -1,0 +1,87 @@
+// lyrova-render on songs of a library and of a disc the built-in catalogue
+// does not describe, run as a separate program.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/catalog/disc_maker.h"
+#include "tests/catalog/smf_maker.h"
+#include "tests/support/temp_dir.h"
+
+namespace lyrova {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::SmfTrack;
+
+std::string Quote(const std::string& arg) {
+  std::string q = "'";
+  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::vector<std::uint8_t> Song() {
+  SmfTrack track;
+  track.Text(0, "@KMIDI KARAOKE FILE").Text(0, "@TSong").Text(0, "la").Text(384, " la");
+  track.NoteOn(0, 60).NoteOff(768, 60);
+  return testing::MakeSmf(384, {track});
+}
+
+// The largest sample of a 16-bit WAV file.
+int Peak(const std::string& wav) {
+  const std::string bytes = testing::ReadFile(wav);
+  int peak = 0;
+  for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
+    const auto v = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) | bytes[i + 1] << 8);
+    peak = std::max(peak, std::abs(static_cast<int>(v)));
+  }
+  return peak;
+}
+
+class RenderToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("XDG_CACHE_HOME", dir_.File("cache").c_str(), 1); }
+  int Run(const std::vector<std::string>& args) {
+    std::string command = Quote(LYROVA_RENDER_TOOL);
+    for (const std::string& a : args) command += " " + Quote(a);
+    const int status = std::system((command + " >" + Quote(dir_.File("out")) + " 2>" + Quote(dir_.File("err"))).c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string Err() const { return testing::ReadFile(dir_.File("err")); }
+
+  testing::TempDir dir_;
+};
+
+TEST_F(RenderToolTest, ALibrarySongRendersByItsCode) {
+  const std::string library = dir_.File("songs");
+  fs::create_directories(library);
+  const std::vector<std::uint8_t> song = Song();
+  testing::WriteFile(library + "/a.kar", std::string(song.begin(), song.end()));
+  const std::string wav = dir_.File("a.wav");
+  ASSERT_EQ(Run({"--library", library, "--code", "10001", "--wav", wav}), 0) << Err();
+  EXPECT_GT(Peak(wav), 100);  // silence is 0
+  EXPECT_EQ(Run({"--library", library, "--code", "10002", "--wav", wav}), 1);
+  EXPECT_NE(Err().find("10002"), std::string::npos) << Err();
+}
+
+TEST_F(RenderToolTest, ADiscWithoutItsCatalogueGetsItsOwn) {
+  const std::string disc = dir_.File("disc");
+  fs::create_directories(disc);
+  const std::vector<std::uint8_t> song = Song();
+  testing::WriteDisc(disc, testing::MakeDisc({{"Song\r\r\r\r", song, {1, 1, 1}, "la la"}}));
+  const std::string wav = dir_.File("d.wav");
+  ASSERT_EQ(Run({"--disc", disc, "--code", "1", "--wav", wav}), 0) << Err();
+  EXPECT_GT(Peak(wav), 100);  // silence is 0
+
+  fs::remove(disc + "/rmidi_of.img");
+  fs::remove_all(dir_.File("cache"));
+  EXPECT_EQ(Run({"--disc", disc, "--code", "1", "--wav", wav}), 1);
+  EXPECT_NE(Err().find("rmidi_of.img"), std::string::npos) << Err();
+}
+
+}  // namespace
+}  // namespace lyrova
