@@ -1,6 +1,7 @@
 // The song library beside a disc with all 2,345 codes: scanning 10,000
-// karaoke files without and with the index, a words search over both, and
-// the disc's own catalogue built or taken from the cache.
+// karaoke files without and with the index, a words search over both, the
+// disc's own catalogue built or taken from the cache, and the song rows a
+// start-up reads with and without the library.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/core/song_collection.h"
 #include "catalog/disc_catalog.h"
 #include "catalog/library_search.h"
 #include "catalog/song_library.h"
@@ -64,6 +66,22 @@ void BM_DiscOwnCatalogue(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DiscOwnCatalogue)->ArgName("cached")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What start-up reads before it fills the catalogue view, with nothing
+// changed since the last run: the disc's own catalogue from the cache, the
+// library from its index, and the rows of both; without the library (arg 0)
+// and with it (arg 1).
+void BM_StartupSongRows(benchmark::State& state) {
+  lyrova::ScanLibrary(world->library, world->index);  // the index is written
+  for (auto _ : state) {
+    lyrova::TSongsCatalog disc;
+    lyrova::LoadDiscCatalog(disc, world->disc, {kNoRecords, {}}, world->cache);
+    lyrova::TSongCollection songs(disc);
+    if (state.range(0)) songs.SetLibrary(lyrova::ScanLibrary(world->library, world->index));
+    benchmark::DoNotOptimize(songs.Rows().size());
+  }
+}
+BENCHMARK(BM_StartupSongRows)->ArgName("library")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // 10,000 files in 100 folders, copies of the demo songs under names of their own.
 bool MakeLibrary(World& w) {
