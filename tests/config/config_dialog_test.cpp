@@ -415,6 +415,39 @@ class ConfigDialogTest : public QObject {
     f.SpinEdit2()->setValue(40);
     QVERIFY(f.SizeNote()->text().isEmpty());
   }
+
+  void songsFolderIsChosenAndStoredWithOk() {
+    TForm2& f = Shown();
+    QCOMPARE(f.SongsEdit()->text(), QString());
+    dialogs_.folder = QString::fromUtf8("/home/me/Песни");
+    QTest::mouseClick(f.SongsButton(), Qt::LeftButton);
+    QCOMPARE(f.SongsEdit()->text(), QString::fromUtf8("/home/me/Песни/"));
+    // Read at once by the main window: no restart is asked for.
+    QCOMPARE(dialogs_.messages, QStringList());
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QCOMPARE(TSettingsFile(path_, "/opt/lyrova/").SongsFolder(), std::string("/home/me/Песни/"));
+    Shown();
+    QCOMPARE(f.SongsEdit()->text(), QString::fromUtf8("/home/me/Песни/"));
+  }
+
+  void aFilmNamedBeyondTheCodePageIsStoredWithEverythingElse() {
+    // "é" has no CP1251 byte: the path must still reach the file whole, and
+    // the look after it must not be lost.
+    const std::string film = "/films/Caf\xC3\xA9 du matin.mpg";
+    Shown();
+    ChangeEverything();
+    Form().Edit2()->setText(QString::fromStdString(film));
+    QTest::mouseClick(Form().OkButton(), Qt::LeftButton);
+    QCOMPARE(dialogs_.messages, QStringList());
+    const TSettingsFile stored(path_, "/opt/lyrova/");
+    QCOMPARE(stored.VideoFile(), film);
+    QCOMPARE(values_->VideoFileName(), film);
+    QCOMPARE(QString::fromStdString(values_->FontName()), QString("Courier"));
+    QCOMPARE(values_->StringsCount(), 2);
+    QCOMPARE(TIniFile(path_).ReadString("Font", "Name", ""), std::string("Courier"));
+    Shown();
+    QCOMPARE(Form().Edit2()->text().toStdString(), film);
+  }
 };
 
 }  // namespace lyrova
