@@ -13,12 +13,14 @@
 
 #include "app/core/focus_return.h"
 #include "app/core/playlist_advance.h"
+#include "app/core/slider_rules.h"
 #include "app/core/song_collection.h"
 #include "app/core/song_order.h"
 #include "app/window/song_end_bridge.h"
 #include "catalog/songs_catalog.h"
 #include "playback/playback_engine.h"
 
+class QBoxLayout;
 class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
@@ -115,7 +117,8 @@ class TForm1 : public QWidget {
   QWidget* BuildPlayerBar();
   QWidget* BuildMiddleColumn();
   QWidget* BuildRightColumn();
-  QSlider* NewTrackBar(const char* hint, int min, int max, int position);
+  // A slider with its value over it and its name under it, added to `row`.
+  QSlider* NewTrackBar(TSliderKind kind, QBoxLayout* row);
 
   // Start-up and shutdown.
   enum class TImageCheck { Accepted, WrongVersion, GaveUp };

@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -17,6 +18,8 @@
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/sound_line.h"
+#include "app/window/track_bar.h"
+#include "playback/master_settings.h"
 #include "playback/playback_engine.h"
 
 namespace lyrova {
@@ -24,13 +27,26 @@ namespace lyrova {
 namespace {
 
 constexpr int kPlayerBarHeight = 50;
-constexpr int kMiddleColumnWidth = 57;
+// Wide enough for the three sliders with their names and values under and
+// over them.
+constexpr int kSliderCellWidth = 40;
+constexpr int kSliderHeight = 150;
+constexpr int kMiddleColumnWidth = 3 * kSliderCellWidth + 4;
 constexpr int kRightColumnWidth = 188;
 
 QBoxLayout* Bare(QBoxLayout* layout) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   return layout;
+}
+
+QString SliderValueText(TSliderKind kind, int position) {
+  switch (kind) {
+    case TSliderKind::Tempo: return QString::fromStdString(TempoText(TempoFactor(-position)));
+    case TSliderKind::Key: return QString::fromStdString(KeyText(-position));
+    case TSliderKind::Volume: return QString::fromStdString(VolumeText(VolumeHundredthsDb(position)));
+  }
+  return {};
 }
 
 }  // namespace
@@ -50,6 +66,13 @@ void TForm1::BuildWindow() {
   body->addWidget(BuildMiddleColumn());
   body->addWidget(BuildRightColumn());
   root->addLayout(body, 1);
+
+  // Tab goes round the two lists, the search box and the search mode; the
+  // sliders are no stop (they would hand the focus straight back).
+  QList<QWidget*> order{listView1_, listView2_, edit1_};
+  for (QAbstractButton* radio : radioGroup1_->buttons()) order.push_back(radio);
+  order.push_back(listView1_);
+  for (int i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 QWidget* TForm1::BuildPlayerBar() {
@@ -79,16 +102,26 @@ QWidget* TForm1::BuildPlayerBar() {
   return bar;
 }
 
-QSlider* TForm1::NewTrackBar(const char* hint, int min, int max, int position) {
-  auto* bar = new QSlider(Qt::Vertical, this);
-  bar->setRange(min, max);
-  bar->setValue(position);
-  // The minimum sits at the top, as on the sliders users know from mixers.
-  bar->setInvertedAppearance(true);
-  bar->setInvertedControls(true);
-  bar->setTickPosition(QSlider::NoTicks);
-  bar->setToolTip(QString::fromLatin1(hint));
+QSlider* TForm1::NewTrackBar(TSliderKind kind, QBoxLayout* row) {
+  const TSliderRule& rule = SliderRule(kind);
+  auto* cell = new QWidget(this);
+  cell->setFixedWidth(kSliderCellWidth);
+  auto* stack = Bare(new QVBoxLayout(cell));
+  auto* value = new QLabel(cell);
+  auto* bar = new TTrackBar(rule, cell);
+  bar->setFixedHeight(kSliderHeight);
+  auto* label = new QLabel(QString::fromUtf8(rule.label), cell);
+  for (QLabel* text : {value, label}) {
+    text->setAlignment(Qt::AlignHCenter);
+    stack->addWidget(text);
+  }
+  stack->insertWidget(1, bar, 1, Qt::AlignHCenter);
+  const auto show = [value, kind](int position) { value->setText(SliderValueText(kind, position)); };
+  show(rule.start);
+  connect(bar, &QSlider::valueChanged, value, show);
+  bar->setToolTip(QString::fromLatin1(rule.hint));
   bar->installEventFilter(this);
+  row->addWidget(cell);
   return bar;
 }
 
@@ -112,17 +145,13 @@ QWidget* TForm1::BuildMiddleColumn() {
   connect(reload, &TPictureButton::clicked, this, &TForm1::Button6Click);
   stack->addStretch(1);
 
-  trackBar1_ = NewTrackBar("Tempo", -40, 40, 0);
-  trackBar2_ = NewTrackBar("Pitch", -8, 8, 0);
-  trackBar3_ = NewTrackBar("Volume", 0, 100, 50);
+  auto* bars = Bare(new QHBoxLayout);
+  trackBar1_ = NewTrackBar(TSliderKind::Tempo, bars);
+  trackBar2_ = NewTrackBar(TSliderKind::Key, bars);
+  trackBar3_ = NewTrackBar(TSliderKind::Volume, bars);
   connect(trackBar1_, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
   connect(trackBar2_, &QSlider::valueChanged, this, &TForm1::TrackBar2Change);
   connect(trackBar3_, &QSlider::valueChanged, this, &TForm1::TrackBar3Change);
-  auto* bars = Bare(new QHBoxLayout);
-  for (QSlider* bar : {trackBar1_, trackBar2_, trackBar3_}) {
-    bar->setFixedHeight(150);
-    bars->addWidget(bar);
-  }
   stack->addLayout(bars);
   return column;
 }
@@ -172,6 +201,11 @@ QWidget* TForm1::BuildRightColumn() {
     radioGroup1_->addButton(radio, i);
     radios->addWidget(radio);
   }
+  // Tab stops at the chosen mode only; the arrows move between the modes.
+  connect(radioGroup1_, &QButtonGroup::buttonToggled, this, [](QAbstractButton* radio, bool checked) {
+    radio->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+  });
+  for (QAbstractButton* radio : radioGroup1_->buttons()) radio->setFocusPolicy(Qt::ClickFocus);
   radioGroup1_->button(kStartSearchMode)->setChecked(true);
   connect(radioGroup1_, &QButtonGroup::idClicked, this, [this](int) { RetFocusEnter(); });
   searchStack->addWidget(radioBox_);

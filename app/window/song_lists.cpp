@@ -3,7 +3,6 @@
 // focus going back from the sliders.
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,7 +16,6 @@ namespace lyrova {
 
 void TForm1::FillCatalogView() {
   listView1_->clear();
-  const QFontMetrics metrics(listView1_->font());
   std::array<int, 5> widths{};
   for (int c = 0; c < TSongView::kColumnCount; ++c) widths[c] = listView1_->columnWidth(c);
   listView1_->setUpdatesEnabled(false);
@@ -25,7 +23,7 @@ void TForm1::FillCatalogView() {
     listView1_->AppendRow(row);
     // Columns 1 to 4 grow to their widest text; the code column keeps its width.
     for (int c = 1; c < TSongView::kColumnCount; ++c) {
-      widths[c] = std::max(widths[c], metrics.horizontalAdvance(QString::fromUtf8(row[c])));
+      widths[c] = std::max(widths[c], listView1_->CellWidth(QString::fromUtf8(row[c])));
     }
   }
   for (int c = 0; c < TSongView::kColumnCount; ++c) listView1_->setColumnWidth(c, widths[c]);

@@ -1,7 +1,12 @@
 #include "app/window/song_view.h"
 
+#include <cmath>
+
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
 
 namespace lyrova {
 
@@ -97,9 +102,18 @@ void TSongView::SortByColumn(int column) {
   setUpdatesEnabled(updates);
 }
 
+int TSongView::CellWidth(const QString& text) const {
+  // The style draws a cell's text inside this margin on either side and
+  // cuts it with "..." when it does not fit between them.
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  // Whole pixels rounded up: the text is laid out at its fractional width.
+  return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) + 2 * margin;
+}
+
 void TSongView::mouseDoubleClickEvent(QMouseEvent* event) {
   QTreeWidget::mouseDoubleClickEvent(event);
-  emit dblClick();
+  // A right or middle double click is no wish to sing.
+  if (event->button() == Qt::LeftButton) emit dblClick();
 }
 
 void TSongView::keyPressEvent(QKeyEvent* event) {

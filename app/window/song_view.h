@@ -30,11 +30,16 @@ class TSongView : public QTreeWidget {
   void SetCurrentRow(int row);
   std::vector<int> SelectedRows() const;
 
+  // The column width that shows `text` whole: its width in the view's font
+  // and the margins the style keeps around a cell's text.
+  int CellWidth(const QString& text) const;
+
   // Ascending by `column` with the song-list comparison; selection kept.
   void SortByColumn(int column);
 
  signals:
-  // A double click anywhere in the view, also below the last row.
+  // A double click of the left button anywhere in the view, also below the
+  // last row.
   void dblClick();
   // Every key press, before the view handles it.
   void keyDown(int key);

@@ -2,6 +2,8 @@
 // and keys, starting songs and the playlist going on, the search box, the
 // focus return and the sliders' messages.
 
+#include <cmath>
+
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -67,7 +69,7 @@ class SongListsTest : public QObject {
   void init();
   void cleanupTestCase();
 
-  void fillSizesTheColumnsToTheWidestText();
+  void fillSizesTheColumnsToTheWidestTextWithItsMargins();
   void headerClickSortsThatViewByTheSharedColumn();
   void selectedSongsAreAppendedInViewOrder();
   void deleteAndClearInThePlaylist();
@@ -130,12 +132,18 @@ void SongListsTest::cleanupTestCase() {
   form_.reset();
 }
 
-void SongListsTest::fillSizesTheColumnsToTheWidestText() {
-  const QFontMetrics metrics(catalogue_->font());
+void SongListsTest::fillSizesTheColumnsToTheWidestTextWithItsMargins() {
+  const QFontMetricsF metrics(catalogue_->font());
   QCOMPARE(catalogue_->columnWidth(0), 50);
   for (int c = 1; c < 5; ++c) {
     int widest = 50;
-    for (const QString& text : Column(catalogue_, c)) widest = std::max(widest, metrics.horizontalAdvance(text));
+    for (const QString& text : Column(catalogue_, c)) {
+      widest = std::max(widest, catalogue_->CellWidth(text));
+      // Wide enough for the style's margins: nothing is cut with "...".
+      const int margins = catalogue_->CellWidth(text) - static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+      QVERIFY(margins > 0);
+      QCOMPARE(metrics.elidedText(text, Qt::ElideRight, catalogue_->columnWidth(c) - margins), text);
+    }
     QCOMPARE(catalogue_->columnWidth(c), widest);
     QCOMPARE(playlist_->columnWidth(c), widest);
   }

@@ -1,0 +1,180 @@
+// The singer's controls on the whole program on the demo disc, with a silent
+// audio output: the sliders' steps, the keyboard order of the controls.
+// With LYROVA_SCREENSHOT_DIR set it also saves pictures of the main window.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+
+#include "app/window/main_window.h"
+#include "app/window/song_view.h"
+#include "config/ini_file.h"
+#include "playback/master_settings.h"
+#include "resources/catalog/built_in_catalog.h"
+#include "tests/app/message_recorder.h"
+#include "tests/app/scripted_dialogs.h"
+#include "video/video_form.h"
+
+namespace lyrova::test {
+
+namespace {
+
+void SaveShot(const QImage& image, const char* name) {
+  const QByteArray dir = qgetenv("LYROVA_SCREENSHOT_DIR");
+  if (dir.isEmpty()) return;
+  QVERIFY(image.save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+}
+
+void TurnWheel(QWidget* widget, int notches) {
+  const QPointF at = widget->rect().center();
+  QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(widget, &wheel);
+}
+
+// The value label over a slider.
+QString ShownValue(const QSlider* bar) {
+  return bar->parentWidget()->findChildren<QLabel*>().first()->text();
+}
+
+}  // namespace
+
+class SingerControlsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanupTestCase();
+
+  void slidersMoveBySmallStepsAndShowTheirValues();
+  void tabGoesRoundTheListsAndTheSearchPastTheSliders();
+  void onlyTheLeftButtonsDoubleClickStartsASong();
+
+ private:
+  QTemporaryDir programDir_;
+  TScriptedDialogs dialogs_;
+  std::unique_ptr<TForm1> form_;
+};
+
+void SingerControlsTest::initTestCase() {
+  const std::string programPath = QFile::encodeName(programDir_.filePath("lyrova")).toStdString();
+  TIniFile settings(programPath + ".ini");
+  settings.WriteString("Paths", "rMidiPath", DEMO_DISC_DIR "/");
+  settings.WriteString("Paths", "VideoFile", DEMO_DISC_DIR "/rmoving.img");
+  TForm1Setup setup;
+  setup.dialogs = &dialogs_;
+  setup.programPath = programPath;
+  setup.catalog = BuiltInCatalog();
+  setup.audio = TAudioMode::Silent;
+  form_ = std::make_unique<TForm1>(setup);
+  form_->show();
+  QVERIFY(QTest::qWaitFor([&] { return form_->Started(); }, 10000));
+  form_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join('\n')));
+}
+
+void SingerControlsTest::init() {
+  form_->TrackBar1()->setValue(0);
+  form_->TrackBar2()->setValue(0);
+  form_->TrackBar3()->setValue(50);
+}
+
+void SingerControlsTest::cleanupTestCase() {
+  form_->close();
+  form_.reset();
+}
+
+void SingerControlsTest::slidersMoveBySmallStepsAndShowTheirValues() {
+  struct Case {
+    QSlider* bar;
+    int start;
+    int page;  // what one click on the groove moves
+    QString startText;
+    QString oneUpText;  // one step up from the start
+  };
+  const Case cases[] = {
+      {form_->TrackBar1(), 0, 4, "100%", "102,5%"},
+      {form_->TrackBar2(), 0, 1, "0", "+1"},
+      {form_->TrackBar3(), 50, 5, "\u22127,5 дБ", "\u22127,1 дБ"},
+  };
+  for (const Case& c : cases) {
+    QSlider* bar = c.bar;
+    QCOMPARE(bar->value(), c.start);
+    QCOMPARE(ShownValue(bar), c.startText);
+    // A wheel notch away from the singer: one step up.
+    TurnWheel(bar, 1);
+    QCOMPARE(bar->value(), c.start - 1);
+    QCOMPARE(ShownValue(bar), c.oneUpText);
+    TurnWheel(bar, -2);
+    QCOMPARE(bar->value(), c.start + 1);
+    // The arrow keys, one step each, the way they point.
+    QTest::keyClick(bar, Qt::Key_Up);
+    QTest::keyClick(bar, Qt::Key_Up);
+    QCOMPARE(bar->value(), c.start - 1);
+    // A click on the groove near the top end moves one page, not to the end.
+    const QPoint nearTop(bar->width() / 2, 3);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, nearTop);
+    QCOMPARE(bar->value(), c.start - 1 - c.page);
+    // Other buttons do not move it at all.
+    QTest::mouseClick(bar, Qt::MiddleButton, {}, nearTop);
+    QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(bar->width() / 2, bar->height() - 3));
+    QCOMPARE(bar->value(), c.start - 1 - c.page);
+    // A double click brings it back to its resting place.
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, nearTop);
+    QCOMPARE(bar->value(), c.start);
+    QCOMPARE(ShownValue(bar), c.startText);
+  }
+  // The sliders still speak to the performance as before.
+  form_->TrackBar1()->setValue(-4);
+  QTRY_COMPARE(form_->Engine()->CurrentTempo(), TempoFactor(4));
+  SaveShot(form_->grab().toImage(), "main-window-sliders.png");
+}
+
+void SingerControlsTest::tabGoesRoundTheListsAndTheSearchPastTheSliders() {
+  TSongView* catalogue = form_->ListView1();
+  catalogue->setFocus();
+  QTRY_VERIFY(catalogue->hasFocus());
+  const QWidget* checkedMode = form_->RadioGroup1()->checkedButton();
+  const std::vector<const QWidget*> forward{form_->ListView2(), form_->Edit1(), checkedMode, catalogue};
+  for (const QWidget* next : forward) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), next);
+  }
+  for (auto next = forward.rbegin() + 1; next != forward.rend(); ++next) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTRY_COMPARE(QApplication::focusWidget(), *next);
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  QTRY_COMPARE(QApplication::focusWidget(), catalogue);
+}
+
+void SingerControlsTest::onlyTheLeftButtonsDoubleClickStartsASong() {
+  TMessageRecorder recorder(form_.get(), {TMessage::PlaySong});
+  TSongView* catalogue = form_->ListView1();
+  catalogue->SetCurrentRow(1);
+  const QPoint onRow = catalogue->visualItemRect(catalogue->topLevelItem(1)).center();
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+    QTest::mouseDClick(catalogue->viewport(), button, {}, onRow);
+  QTest::qWait(20);
+  QVERIFY(recorder.messages.empty());
+  QTest::mouseDClick(catalogue->viewport(), Qt::LeftButton, {}, onRow);
+  QTRY_COMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(1));
+  QCOMPARE(QString::number(recorder.WParams(TMessage::PlaySong).front()).toInt(),
+           QString::fromStdString(catalogue->RowTexts(1)[0]).toInt());
+}
+
+}  // namespace lyrova::test
+
+QTEST_MAIN(lyrova::test::SingerControlsTest)
+#include "singer_controls_test.moc"
