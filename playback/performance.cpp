@@ -93,6 +93,10 @@ bool TPerformance::SetTranspose(int semitones) {
   return Send({Command::Transpose, nullptr, 0, 0.0f, semitones});
 }
 
+bool TPerformance::SetPaused(bool paused) {
+  return Send({Command::Pause, nullptr, 0, paused ? 1.0f : 0.0f});
+}
+
 void TPerformance::ApplyPendingCommands() {
   std::lock_guard lock(renderMutex_);
   ApplyCommands();
@@ -104,24 +108,10 @@ void TPerformance::Render(float* left, float* right, int frames) {
   const std::int64_t start = renderedFrames_;
   if (renderMutex_.try_lock()) {
     ApplyCommands();
-    for (int done = 0, n = 0; done < frames; done += n) {
-      // In the synthesizer's own blocks, so that events take effect exactly
-      // at the block they were sent before.
-      n = std::min(static_cast<int>(kBlock - synthFrames_ % kBlock), frames - done);
-      if (!changePending_) DispatchDue();
-      if (fluid_synth_write_float(synth_, n, left, done, 1, right, done, 1) != FLUID_OK) {
-        std::fill_n(left + done, n, 0.0f);
-        std::fill_n(right + done, n, 0.0f);
-      }
-      synthFrames_ += n;
-      if (muteLeft_ > 0) {
-        const int muted = std::min(muteLeft_, n);
-        std::fill_n(left + done, muted, 0.0f);
-        std::fill_n(right + done, muted, 0.0f);
-        muteLeft_ -= muted;
-      }
-      if (changePending_) Fade(left + done, right + done, n);
-      AfterBlock(start + done, n);
+    if (paused_) {
+      RenderPaused(left, right, frames, start);
+    } else {
+      RenderSong(left, right, frames, start);
     }
     renderMutex_.unlock();
   } else {
@@ -132,6 +122,35 @@ void TPerformance::Render(float* left, float* right, int frames) {
   }
   renderedFrames_ = start + frames;
   timeline_.SetRendered(renderedFrames_);
+}
+
+void TPerformance::RenderSong(float* left, float* right, int frames, std::int64_t start) {
+  for (int done = 0, n = 0; done < frames; done += n) {
+    // In the synthesizer's own blocks, so that events take effect exactly
+    // at the block they were sent before.
+    n = std::min(static_cast<int>(kBlock - synthFrames_ % kBlock), frames - done);
+    if (!changePending_) DispatchDue();
+    if (fluid_synth_write_float(synth_, n, left, done, 1, right, done, 1) != FLUID_OK) {
+      std::fill_n(left + done, n, 0.0f);
+      std::fill_n(right + done, n, 0.0f);
+    }
+    synthFrames_ += n;
+    if (muteLeft_ > 0) {
+      const int muted = std::min(muteLeft_, n);
+      std::fill_n(left + done, muted, 0.0f);
+      std::fill_n(right + done, muted, 0.0f);
+      muteLeft_ -= muted;
+    }
+    if (changePending_) Fade(left + done, right + done, n);
+    AfterBlock(start + done, n);
+  }
+}
+
+void TPerformance::RenderPaused(float* left, float* right, int frames, std::int64_t start) {
+  std::fill_n(left, frames, 0.0f);
+  std::fill_n(right, frames, 0.0f);
+  // The heard position stays on the paused music time.
+  timeline_.Record({start, musicTime_, sounding_ ? activeSerial_ : 0});
 }
 
 bool TPerformance::VoicesSounding() const { return fluid_synth_get_active_voice_count(synth_) > 0; }
@@ -161,18 +180,27 @@ void TPerformance::Apply(const Command& command) {
     case Command::Transpose:
       tool_.SetTranspose(command.semitones);
       return;
+    case Command::Pause:
+      // Nothing to hold while a change fades out or no song sounds.
+      paused_ = command.value != 0.0f && sounding_ && !changePending_;
+      return;
   }
 }
 
 void TPerformance::Change(const Command& command) {
   if (sounding_) Notify(TSegmentNotification::Abort);
   sounding_ = false;
+  // A paused song is not heard: it goes without a fade, and what the
+  // synthesizer still holds of its block never comes out.
+  const bool heard = !paused_;
+  paused_ = false;
   // A play still waiting for the fade is replaced: it never started.
   if (changePending_ && pending_.kind == Command::Play) Retire(pending_.segment);
   pending_ = command;
   if (!changePending_) {
     changePending_ = true;
-    fadeLeft_ = fluid_synth_get_active_voice_count(synth_) > 0 ? kFadeFrames : 0;
+    fadeLeft_ = heard && fluid_synth_get_active_voice_count(synth_) > 0 ? kFadeFrames : 0;
+    if (!heard) muteLeft_ = static_cast<int>((kBlock - synthFrames_ % kBlock) % kBlock);
   }
   if (fadeLeft_ == 0) FinishChange();
 }

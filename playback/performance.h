@@ -55,6 +55,10 @@ class TPerformance {
   bool SetMasterTempo(float factor);
   bool SetMasterVolume(std::int32_t hundredthsDb);
   bool SetTranspose(int semitones);
+  // While paused every block is silence: the synthesizer is not run and the
+  // song does not move on, so every voice, the music time and the lyrics
+  // hold still and go on exactly where they were. A play or a stop ends it.
+  bool SetPaused(bool paused);
   // Applies the queued commands now, for an offline performance that is not
   // rendering between blocks.
   void ApplyPendingCommands();
@@ -88,7 +92,7 @@ class TPerformance {
 
  private:
   struct Command {
-    enum Kind : std::uint8_t { Play, Stop, Tempo, Volume, Transpose } kind = Stop;
+    enum Kind : std::uint8_t { Play, Stop, Tempo, Volume, Transpose, Pause } kind = Stop;
     const TSegment* segment = nullptr;
     std::uint32_t serial = 0;
     float value = 0;
@@ -107,6 +111,9 @@ class TPerformance {
   void Retire(const TSegment* segment);
   void DispatchDue();
   void Fade(float* left, float* right, int frames);
+  // Render with renderMutex_ held: the song, or silence while paused.
+  void RenderSong(float* left, float* right, int frames, std::int64_t start);
+  void RenderPaused(float* left, float* right, int frames, std::int64_t start);
   void AfterBlock(std::int64_t samplePos, int frames);
   void Notify(TSegmentNotification::Kind kind);
 
@@ -142,6 +149,7 @@ class TPerformance {
   int muteLeft_ = 0;
   std::int64_t synthFrames_ = 0;  // handed out by the synthesizer so far
   bool changePending_ = false;
+  bool paused_ = false;
   Command pending_;  // what the fade ends in
   float masterTempo_ = 1.0f;
   std::int64_t segmentBase_ = 0;  // music time at the segment's start

@@ -1,5 +1,6 @@
 #include "playback/playback_engine.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <stdexcept>
@@ -154,13 +155,32 @@ std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   lyrics_.SetTiming(song->pairs);
   const std::uint32_t serial = performance.Play(segment);
   if (serial == 0) throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
+  current_ = segment;
   return serial;
 }
 
 void TPlaybackEngine::WMStopSong() {
   if (!Performance().Stop())
     throw Error(Utf8ToCp1251("Не удалось остановить песню: синтезатор не принял команду."));
+  paused_ = false;
   SettleOffline();
+}
+
+bool TPlaybackEngine::SetPaused(bool paused) {
+  if (paused && !SongPlaying()) return false;
+  if (!Performance().SetPaused(paused)) return false;
+  paused_ = paused;
+  return true;
+}
+
+std::optional<TPlaybackEngine::TProgress> TPlaybackEngine::Progress() const {
+  if (!current_ || !SongPlaying()) return std::nullopt;
+  const TMidiSequence& sequence = current_->sequence;
+  const double tick = static_cast<double>(SongTime()) * current_->division / kMusicTimePerQuarter;
+  const double heard = std::min(sequence.MicrosAt(tick), sequence.EndMicros());
+  const float tempo = CurrentTempo();
+  const double factor = tempo > 0.0f ? tempo : 1.0;
+  return TProgress{heard / factor / 1e6, (sequence.EndMicros() - heard) / factor / 1e6};
 }
 
 void TPlaybackEngine::WMTempo(int a) {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class ISongSource;
 class TSongsCatalog;
 class TOutputKeeper;
 class TPerformance;
+struct TSegment;
 struct TAudioStatus;
 class TWaitEndSongThread;
 class TClockThread;
@@ -87,6 +89,20 @@ class TPlaybackEngine {
   // p = the volume track-bar position, 0 (loudest) .. 100.
   void WMVolume(int p);
 
+  // Holds the song still where it is (sound, music time, lyrics), or lets it
+  // go on from there; false when no song plays or the synthesizer did not
+  // take the command. Playing a song or stopping ends the pause.
+  bool SetPaused(bool paused);
+  bool Paused() const { return paused_; }
+
+  // How far the playing song is, in seconds at the current tempo; nothing
+  // when no song plays.
+  struct TProgress {
+    double elapsed = 0;
+    double remaining = 0;
+  };
+  std::optional<TProgress> Progress() const;
+
   // Any thread.
   bool SongPlaying() const;
   // Music time (768 per quarter note) of the sound heard now since the song
@@ -120,6 +136,8 @@ class TPlaybackEngine {
   ISongEndTarget& songEnd_;
   TAudioMode mode_ = TAudioMode::Device;
   std::atomic<float> currentTempo_{0.0f};
+  bool paused_ = false;
+  std::shared_ptr<const TSegment> current_;  // the song last started
   std::unique_ptr<TPerformance> performance_;
   std::unique_ptr<TOutputKeeper> output_;
   std::unique_ptr<TWaitEndSongThread> endThread_;

@@ -41,14 +41,26 @@ void TVideoComposer::StartFilm(const std::string& path) {
   // Pictures come at the picture's size, so a tick only copies them.
   auto player = std::make_shared<TFilmPlayer>(path, size);
   std::lock_guard lock(filmMutex_);
-  film_ = {std::move(player), std::chrono::steady_clock::now()};
+  const auto now = std::chrono::steady_clock::now();
+  film_ = {std::move(player), now, film_.pausedAt ? std::optional(now) : std::nullopt};
+}
+
+void TVideoComposer::SetFilmPaused(bool paused) {
+  std::lock_guard lock(filmMutex_);
+  const auto now = std::chrono::steady_clock::now();
+  if (paused && !film_.pausedAt) film_.pausedAt = now;
+  if (!paused && film_.pausedAt) {
+    // The film's clock skips the time it stood still.
+    film_.started += now - *film_.pausedAt;
+    film_.pausedAt.reset();
+  }
 }
 
 void TVideoComposer::StopFilm() {
   RunningFilm old;
   {
     std::lock_guard lock(filmMutex_);
-    old = std::exchange(film_, {});
+    old = std::exchange(film_, {nullptr, {}, film_.pausedAt});
   }
   // `old` goes here, or on the composing thread if a tick still holds it.
 }
@@ -65,7 +77,7 @@ TVideoComposer::RunningFilm TVideoComposer::CurrentFilm() const {
 
 void TVideoComposer::Tick(std::int32_t songTime) {
   const RunningFilm film = CurrentFilm();
-  const auto elapsed = std::chrono::steady_clock::now() - film.started;
+  const auto elapsed = film.pausedAt.value_or(std::chrono::steady_clock::now()) - film.started;
   Compose(songTime, film, std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count(),
           false);
 }

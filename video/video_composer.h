@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ class TVideoComposer : public ILyricTarget {
   void StartFilm(const std::string& path);
   void StopFilm();
   bool FilmRunning() const;
+  // While the song is paused the film holds its picture, and goes on from it.
+  void SetFilmPaused(bool paused);
 
   // Composing thread: one picture for song time `songTime`, the film shown
   // at the time it has run since it started.
@@ -67,6 +70,7 @@ class TVideoComposer : public ILyricTarget {
   struct RunningFilm {
     std::shared_ptr<TFilmPlayer> player;
     std::chrono::steady_clock::time_point started;
+    std::optional<std::chrono::steady_clock::time_point> pausedAt;
   };
   RunningFilm CurrentFilm() const;
   void Compose(std::int32_t songTime, const RunningFilm& film, std::int64_t filmTimeUs, bool wait);

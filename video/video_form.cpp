@@ -109,6 +109,8 @@ void TVideoForm::PostPlayVideo() { QCoreApplication::postEvent(this, new QEvent(
 
 void TVideoForm::SetVideoMayClose(bool may) { videoMayClose_ = may; }
 
+void TVideoForm::SetFilmPaused(bool paused) { composer_->SetFilmPaused(paused); }
+
 bool TVideoForm::VideoMayClose() const { return videoMayClose_; }
 
 bool TVideoForm::FilmRunning() const { return composer_->FilmRunning(); }

@@ -64,6 +64,9 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   void SetVideoMayClose(bool may);
   bool VideoMayClose() const;
 
+  // Main thread: the film stands still while the song is paused.
+  void SetFilmPaused(bool paused);
+
   // True while a film runs (between a successful WMPlayVideo and WMStopVideo).
   bool FilmRunning() const;
 

@@ -71,6 +71,7 @@ class TForm1 : public QWidget {
   QSlider* TrackBar2() const { return trackBar2_; }
   QSlider* TrackBar3() const { return trackBar3_; }
   QWidget* PictureButton(int number) const;  // Image1 .. Image9, or null
+  QWidget* PauseButton() const { return pause_; }
 
   TSongsCatalog& SongsCatalog() { return catalog_; }
   // The disc's songs and the song library's, as the views show them.
@@ -95,6 +96,7 @@ class TForm1 : public QWidget {
   void Button2Click();  // clear the playlist
   void Button6Click();  // restore the whole catalogue view
   void Button5Click();  // stop the song
+  void PauseClick();    // hold the song still, or let it go on
   void Button7Click();  // bring the singer's window to the front
   void Button8Click();  // the configuration dialog
   void SavePlaylist();
@@ -207,6 +209,7 @@ class TForm1 : public QWidget {
   QSlider* trackBar2_ = nullptr;
   QSlider* trackBar3_ = nullptr;
   QWidget* images_[10] = {};
+  QWidget* pause_ = nullptr;
 };
 
 template <class Action>

@@ -80,9 +80,12 @@ QWidget* TForm1::BuildPlayerBar() {
   bar->setFixedHeight(kPlayerBarHeight);
   auto* row = Bare(new QHBoxLayout(bar));
   auto* stop = new TPictureButton(QStringLiteral("STOP"), bar);
+  auto* pause = new TPictureButton(QStringLiteral("PAUSE"), bar);
+  pause_ = pause;
   auto* config = new TPictureButton(QStringLiteral("CONFIG"), bar);
   auto* video = new TPictureButton(QStringLiteral("VIDEO"), bar);
   row->addWidget(stop);
+  row->addWidget(pause);
   soundLine_ = new TSoundLine(
       [this]() -> std::optional<TAudioStatus> {
         if (!engine_) return std::nullopt;
@@ -97,6 +100,7 @@ QWidget* TForm1::BuildPlayerBar() {
   images_[8] = config;
   images_[7] = video;
   connect(stop, &TPictureButton::clicked, this, &TForm1::Button5Click);
+  connect(pause, &TPictureButton::clicked, this, &TForm1::PauseClick);
   connect(video, &TPictureButton::clicked, this, &TForm1::Button7Click);
   connect(config, &TPictureButton::clicked, this, &TForm1::Button8Click);
   return bar;

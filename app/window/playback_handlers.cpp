@@ -38,11 +38,20 @@ void TForm1::WMPlaySong(std::uint32_t code) {
       video_->SongStarting(catalog_, code);
     }
   }
+  // A new song ends a pause; the film goes on with it.
+  if (video_) video_->SetFilmPaused(false);
   if (engine_) SongHandedOver(engine_->WMPlaySong(code));
 }
 
 void TForm1::WMStopSong() {
+  if (video_) video_->SetFilmPaused(false);
   if (engine_) engine_->WMStopSong();
+}
+
+void TForm1::PauseClick() {
+  if (!engine_) return;
+  engine_->SetPaused(!engine_->Paused());
+  if (video_) video_->SetFilmPaused(engine_->Paused());
 }
 
 void TForm1::WMSongEnd(std::uint32_t serial) {

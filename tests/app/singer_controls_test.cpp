@@ -41,6 +41,8 @@ void TurnWheel(QWidget* widget, int notches) {
   QCoreApplication::sendEvent(widget, &wheel);
 }
 
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+
 // The value label over a slider.
 QString ShownValue(const QSlider* bar) {
   return bar->parentWidget()->findChildren<QLabel*>().first()->text();
@@ -59,6 +61,7 @@ class SingerControlsTest : public QObject {
   void slidersMoveBySmallStepsAndShowTheirValues();
   void tabGoesRoundTheListsAndTheSearchPastTheSliders();
   void onlyTheLeftButtonsDoubleClickStartsASong();
+  void pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere();
 
  private:
   QTemporaryDir programDir_;
@@ -172,6 +175,38 @@ void SingerControlsTest::onlyTheLeftButtonsDoubleClickStartsASong() {
   QTRY_COMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(1));
   QCOMPARE(QString::number(recorder.WParams(TMessage::PlaySong).front()).toInt(),
            QString::fromStdString(catalogue->RowTexts(1)[0]).toInt());
+}
+
+void SingerControlsTest::pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere() {
+  TPlaybackEngine& engine = *form_->Engine();
+  TSongView* catalogue = form_->ListView1();
+  catalogue->SetCurrentRow(0);
+  form_->ListView1DblClick();
+  QVERIFY(QTest::qWaitFor([&] { return engine.SongPlaying() && engine.SongTime() > 0; }, 5000));
+  QTest::qWait(300);
+
+  Click(form_->PauseButton());
+  QVERIFY(engine.Paused());
+  QTest::qWait(300);  // what was rendered before the pause is heard by now
+  const std::int32_t held = engine.SongTime();
+  const QImage heldPicture = form_->VideoForm()->PresentedFrame();
+  QTest::qWait(700);
+  QCOMPARE(engine.SongTime(), held);
+  QCOMPARE(form_->VideoForm()->PresentedFrame(), heldPicture);  // the film and the lyrics stand still
+  QVERIFY(engine.SongPlaying());
+
+  Click(form_->PauseButton());
+  QVERIFY(!engine.Paused());
+  QVERIFY(QTest::qWaitFor([&] { return engine.SongTime() > held; }, 2000));
+  // Resumed where it stood: not much more than the time since has passed.
+  QVERIFY2(engine.SongTime() - held < 768 * 4, qPrintable(QString::number(engine.SongTime() - held)));
+
+  // A stop while paused ends the pause and the song.
+  Click(form_->PauseButton());
+  form_->Button5Click();
+  QVERIFY(QTest::qWaitFor([&] { return !engine.SongPlaying(); }, 3000));
+  QVERIFY(!engine.Paused());
+  QVERIFY(!engine.SetPaused(true));  // nothing plays: nothing to hold
 }
 
 }  // namespace lyrova::test

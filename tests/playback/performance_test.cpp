@@ -1,5 +1,6 @@
 #include "playback/performance.h"
 
+#include <fluidsynth.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -177,6 +178,61 @@ TEST_F(PerformanceTest, ASongChangeFadesTheOldSongOutWithinItsFadeAndTakesNoVoic
   for (float v : left) after = std::max(after, std::abs(v));
   EXPECT_LT(after, before / 20);
   EXPECT_FALSE(performance_.VoicesSounding());
+}
+
+// Renders `blocks` blocks of 441 frames from `performance` into `out`.
+void RenderBlocks(TPerformance& performance, int blocks, std::vector<float>* out = nullptr) {
+  std::vector<float> left(441), right(441);
+  for (int b = 0; b < blocks; ++b) {
+    performance.Render(left.data(), right.data(), 441);
+    if (out) out->insert(out->end(), left.begin(), left.end());
+  }
+}
+
+TEST(PerformancePause, HoldsEveryVoiceAndTheMusicTimeAndGoesOnExactly) {
+  // The same song played straight through, and with a pause after 0.3 s.
+  TPerformance straight{FindDefaultSoundFont()};
+  TPerformance paused{FindDefaultSoundFont()};
+  for (TPerformance* p : {&straight, &paused}) ASSERT_TRUE(p->Play(MakeSegment(TwoTempoSong())));
+  RenderBlocks(straight, 30);
+  RenderBlocks(paused, 30);
+
+  ASSERT_TRUE(paused.SetPaused(true));
+  std::vector<float> held;
+  const std::int64_t before = paused.HeardMoment().musicTime;
+  RenderBlocks(paused, 50, &held);
+  EXPECT_TRUE(std::all_of(held.begin(), held.end(), [](float s) { return s == 0.0f; }));
+  EXPECT_EQ(paused.HeardMoment().musicTime, before);
+  EXPECT_GT(fluid_synth_get_active_voice_count(paused.Synth()), 0);  // held, not cut
+  std::vector<Kind> kinds;
+  while (auto note = paused.PopNotification()) kinds.push_back(note->kind);
+  EXPECT_EQ(kinds, std::vector<Kind>{Kind::Start});  // neither an end nor an abort
+
+  ASSERT_TRUE(paused.SetPaused(false));
+  std::vector<float> expected, resumed;
+  RenderBlocks(straight, 40, &expected);
+  RenderBlocks(paused, 40, &resumed);
+  EXPECT_EQ(resumed, expected);
+  EXPECT_GT(paused.HeardMoment().musicTime, before);
+}
+
+TEST(PerformancePause, AStopWhilePausedEndsThePauseAndANewSongPlays) {
+  TPerformance performance{FindDefaultSoundFont()};
+  ASSERT_TRUE(performance.SetPaused(true));  // nothing plays: nothing to hold
+  ASSERT_TRUE(performance.Play(MakeSegment(TwoTempoSong())));
+  RenderBlocks(performance, 10);
+  EXPECT_GT(performance.HeardMoment().musicTime, 0);
+  ASSERT_TRUE(performance.SetPaused(true));
+  RenderBlocks(performance, 10);
+  ASSERT_TRUE(performance.Stop());
+  ASSERT_TRUE(performance.Play(MakeSegment(TwoTempoSong())));
+  std::vector<float> next;
+  RenderBlocks(performance, 20, &next);
+  // The new song sounds: the stop ended the pause.
+  EXPECT_TRUE(std::any_of(next.begin(), next.end(), [](float s) { return s != 0.0f; }));
+  std::vector<Kind> kinds;
+  while (auto note = performance.PopNotification()) kinds.push_back(note->kind);
+  EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Start, Kind::Abort, Kind::Start}));
 }
 
 TEST(MakeSegment, RefusesWhatThePlayerCannotTime) {

@@ -43,6 +43,7 @@ std::vector<NamedPicture> ButtonPictures() {
       {"SAVE", 87, 50, false, Word("Save")},
       {"LOAD", 87, 50, false, Word("Load")},
       {"STOP", 87, 50, false, Word("Stop")},
+      {"PAUSE", 87, 50, false, Word("Pause")},
       {"VIDEO", 87, 50, false, Word("Video")},
       {"CONFIG", 87, 50, false, DrawBolt},
   };
