@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/core/focus_return.h"
+#include "app/core/now_playing.h"
 #include "app/core/playlist_advance.h"
 #include "app/core/slider_rules.h"
 #include "app/core/song_collection.h"
@@ -31,6 +32,7 @@ namespace lyrova {
 class TForm2;
 class TFormShell;
 class TLibraryBar;
+class TNowPlayingLine;
 class TLibraryScan;
 class TSettingsFile;
 class TSongView;
@@ -72,6 +74,7 @@ class TForm1 : public QWidget {
   QSlider* TrackBar3() const { return trackBar3_; }
   QWidget* PictureButton(int number) const;  // Image1 .. Image9, or null
   QWidget* PauseButton() const { return pause_; }
+  TNowPlayingLine* NowPlayingLine() const { return nowPlayingLine_; }
 
   TSongsCatalog& SongsCatalog() { return catalog_; }
   // The disc's songs and the song library's, as the views show them.
@@ -97,6 +100,8 @@ class TForm1 : public QWidget {
   void Button6Click();  // restore the whole catalogue view
   void Button5Click();  // stop the song
   void PauseClick();    // hold the song still, or let it go on
+  // What plays now and how far it is; nothing when no song plays.
+  std::optional<TNowPlaying> NowPlaying() const;
   void Button7Click();  // bring the singer's window to the front
   void Button8Click();  // the configuration dialog
   void SavePlaylist();
@@ -210,6 +215,8 @@ class TForm1 : public QWidget {
   QSlider* trackBar3_ = nullptr;
   QWidget* images_[10] = {};
   QWidget* pause_ = nullptr;
+  TNowPlayingLine* nowPlayingLine_ = nullptr;
+  TNowPlaying playingSong_;  // the song last started: code, title, singer
 };
 
 template <class Action>

@@ -16,6 +16,7 @@
 #include "app/window/dialog_adapters.h"
 #include "app/window/library_bar.h"
 #include "app/window/main_window.h"
+#include "app/window/now_playing_line.h"
 #include "app/window/song_view.h"
 #include "app/window/sound_line.h"
 #include "app/window/track_bar.h"
@@ -61,6 +62,8 @@ void TForm1::BuildWindow() {
   left->addWidget(listView1_, 1);
   libraryBar_ = new TLibraryBar([this] { ShowUnreadFiles(); }, this);
   left->addWidget(libraryBar_);
+  nowPlayingLine_ = new TNowPlayingLine([this] { return NowPlaying(); }, this);
+  left->addWidget(nowPlayingLine_);
   left->addWidget(BuildPlayerBar());
   body->addLayout(left, 1);
   body->addWidget(BuildMiddleColumn());
@@ -93,6 +96,8 @@ QWidget* TForm1::BuildPlayerBar() {
       },
       bar);
   row->addSpacing(8);
+  // Beside two buttons the longer texts take two or three short lines.
+  soundLine_->setWordWrap(true);
   row->addWidget(soundLine_, 1);
   row->addWidget(config);
   row->addWidget(video);

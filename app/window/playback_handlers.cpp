@@ -40,7 +40,25 @@ void TForm1::WMPlaySong(std::uint32_t code) {
   }
   // A new song ends a pause; the film goes on with it.
   if (video_) video_->SetFilmPaused(false);
-  if (engine_) SongHandedOver(engine_->WMPlaySong(code));
+  if (!engine_) return;
+  SongHandedOver(engine_->WMPlaySong(code));
+  playingSong_ = TNowPlaying{code};
+  if (const std::optional<SongRowTexts> row = songs_.FindCode(code)) {
+    playingSong_.title = (*row)[1];
+    playingSong_.singer = (*row)[2];
+  }
+}
+
+std::optional<TNowPlaying> TForm1::NowPlaying() const {
+  if (!engine_) return std::nullopt;
+  const std::optional<TPlaybackEngine::TProgress> progress = engine_->Progress();
+  if (!progress) return std::nullopt;
+  TNowPlaying song = playingSong_;
+  song.elapsed = progress->elapsed;
+  song.remaining = progress->remaining;
+  song.semitones = -trackBar2_->value();
+  song.paused = engine_->Paused();
+  return song;
 }
 
 void TForm1::WMStopSong() {

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/window/main_window.h"
+#include "app/window/now_playing_line.h"
 #include "app/window/song_view.h"
 #include "config/ini_file.h"
 #include "playback/master_settings.h"
@@ -193,6 +194,10 @@ void SingerControlsTest::pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere() {
   QTest::qWait(700);
   QCOMPARE(engine.SongTime(), held);
   QCOMPARE(form_->VideoForm()->PresentedFrame(), heldPicture);  // the film and the lyrics stand still
+  form_->NowPlayingLine()->Refresh();
+  const QString line = form_->NowPlayingLine()->text();
+  QVERIFY2(line.startsWith("Пауза: 0001 Во поле берёза стояла"), qPrintable(line));
+  SaveShot(form_->grab().toImage(), "main-window-now-playing.png");
   QVERIFY(engine.SongPlaying());
 
   Click(form_->PauseButton());
@@ -207,6 +212,8 @@ void SingerControlsTest::pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere() {
   QVERIFY(QTest::qWaitFor([&] { return !engine.SongPlaying(); }, 3000));
   QVERIFY(!engine.Paused());
   QVERIFY(!engine.SetPaused(true));  // nothing plays: nothing to hold
+  form_->NowPlayingLine()->Refresh();
+  QVERIFY(form_->NowPlayingLine()->text().isEmpty());
 }
 
 }  // namespace lyrova::test
