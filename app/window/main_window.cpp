@@ -42,6 +42,7 @@ TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
   // playlist columns fit the narrow right column with it.
   setFont(QFont(QStringLiteral("Arial"), 8));
   BuildWindow();
+  BindShortcuts();
   resize(kClientWidth, kClientHeight);
   // The outer 800 x 600 of the window less its frame.
   setMinimumSize(kClientWidth, kClientHeight);

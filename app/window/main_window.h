@@ -100,6 +100,7 @@ class TForm1 : public QWidget {
   void Button6Click();  // restore the whole catalogue view
   void Button5Click();  // stop the song
   void PauseClick();    // hold the song still, or let it go on
+  void PlayNextPlaylistRow();
   // What plays now and how far it is; nothing when no song plays.
   std::optional<TNowPlaying> NowPlaying() const;
   void Button7Click();  // bring the singer's window to the front
@@ -126,6 +127,8 @@ class TForm1 : public QWidget {
   QWidget* BuildRightColumn();
   // A slider with its value over it and its name under it, added to `row`.
   QSlider* NewTrackBar(TSliderKind kind, QBoxLayout* row);
+  // A shortcut for every control, written into its hint too.
+  void BindShortcuts();
 
   // Start-up and shutdown.
   enum class TImageCheck { Accepted, WrongVersion, GaveUp };

@@ -63,6 +63,7 @@ class SingerControlsTest : public QObject {
   void tabGoesRoundTheListsAndTheSearchPastTheSliders();
   void onlyTheLeftButtonsDoubleClickStartsASong();
   void pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere();
+  void everyControlHasAShortcutNamedInItsHint();
 
  private:
   QTemporaryDir programDir_;
@@ -214,6 +215,59 @@ void SingerControlsTest::pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere() {
   QVERIFY(!engine.SetPaused(true));  // nothing plays: nothing to hold
   form_->NowPlayingLine()->Refresh();
   QVERIFY(form_->NowPlayingLine()->text().isEmpty());
+}
+
+void SingerControlsTest::everyControlHasAShortcutNamedInItsHint() {
+  struct Case {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QSlider* bar;
+    int moved;  // the slider's position after the key, from its resting place
+    QWidget* hinted;
+    QString hint;
+  };
+  const Case cases[] = {
+      {Qt::Key_Up, Qt::AltModifier, form_->TrackBar2(), -1, form_->TrackBar2(), "Alt+↑"},
+      {Qt::Key_Down, Qt::AltModifier, form_->TrackBar2(), 1, form_->TrackBar2(), "Alt+↓"},
+      {Qt::Key_Right, Qt::AltModifier, form_->TrackBar1(), -1, form_->TrackBar1(), "Alt+→"},
+      {Qt::Key_Left, Qt::AltModifier, form_->TrackBar1(), 1, form_->TrackBar1(), "Alt+←"},
+      {Qt::Key_PageUp, Qt::AltModifier, form_->TrackBar3(), 49, form_->TrackBar3(), "Alt+PgUp"},
+      {Qt::Key_PageDown, Qt::AltModifier, form_->TrackBar3(), 51, form_->TrackBar3(), "Alt+PgDn"},
+  };
+  // The same from either list and from the search box.
+  for (QWidget* focus : std::initializer_list<QWidget*>{form_->ListView1(), form_->ListView2(), form_->Edit1()}) {
+    for (const Case& c : cases) {
+      init();
+      focus->setFocus();
+      QTRY_VERIFY(focus->hasFocus());
+      QTest::keyClick(focus, c.key, c.modifiers);
+      QCOMPARE(c.bar->value(), c.moved);
+      QVERIFY2(c.hinted->toolTip().contains(c.hint), qPrintable(c.hinted->toolTip()));
+      QVERIFY(focus->hasFocus());
+    }
+  }
+  QTest::keyClick(form_->ListView1(), Qt::Key_F, Qt::ControlModifier);
+  QTRY_VERIFY(form_->Edit1()->hasFocus());
+
+  // Ctrl+N plays the playlist's next row, from the top when none played.
+  TMessageRecorder recorder(form_.get(), {TMessage::PlaySong});
+  form_->Button2Click();
+  for (int row : {3, 4}) {
+    form_->ListView1()->SetCurrentRow(row);
+    form_->Button1Click();
+  }
+  QTest::keyClick(form_->ListView1(), Qt::Key_N, Qt::ControlModifier);
+  QTRY_COMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(1));
+  QCOMPARE(form_->ListView2()->CurrentRow(), 0);
+  QTest::keyClick(form_->ListView1(), Qt::Key_N, Qt::ControlModifier);
+  QTRY_COMPARE(form_->ListView2()->CurrentRow(), 1);
+  QTest::keyClick(form_->ListView1(), Qt::Key_N, Qt::ControlModifier);  // no row after the last
+  QTest::qWait(20);
+  QCOMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(2));
+  form_->Button2Click();
+  for (const char* hint : {"Ctrl+P", "Ctrl+."})
+    QVERIFY(form_->PauseButton()->toolTip().contains(hint) || form_->PictureButton(5)->toolTip().contains(hint));
+  QVERIFY(form_->PictureButton(7)->toolTip().contains("F11"));
 }
 
 }  // namespace lyrova::test

@@ -342,7 +342,7 @@ void SongListsTest::slidersPostNegatedPositions() {
   QCOMPARE(form_->TrackBar1()->minimum(), -40);
   QCOMPARE(form_->TrackBar2()->maximum(), 8);
   QCOMPARE(form_->TrackBar3()->maximum(), 100);
-  QCOMPARE(form_->TrackBar1()->toolTip(), QString("Tempo"));
+  QVERIFY(form_->TrackBar1()->toolTip().startsWith("Tempo\n"));
 }
 
 void SongListsTest::playlistSavesAndLoadsThroughTheButtons() {
