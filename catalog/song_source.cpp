@@ -11,7 +11,7 @@ namespace lyrova {
 TSongData ReadDiscSong(TSongsCatalog& catalog, int index) {
   TSongData song;
   catalog.LoadMidi(index, song.midi);
-  song.lines = SplitLines(catalog.GetWodrs(index));
+  song.lines = SplitLines(Cp1251ToUtf8(catalog.GetWodrs(index)));
   Bytes points;
   catalog.LoadPoints(index, points);
   song.pairs = UnpackPoints(points);
@@ -21,9 +21,7 @@ TSongData ReadDiscSong(TSongsCatalog& catalog, int index) {
 TSongData LibrarySongData(std::vector<std::uint8_t> midi, const KaraokeSong& song) {
   TSongData data;
   data.midi = std::move(midi);
-  // Every character of the words stays one character ("?" where the code
-  // page has none), so the timing still pairs with them.
-  data.lines = SplitLines(Utf8ToCp1251(song.words));
+  data.lines = SplitLines(song.words);
   data.pairs = PackTiming(song.timing);
   return data;
 }

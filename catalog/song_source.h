@@ -15,7 +15,7 @@ struct KaraokeSong;
 
 struct TSongData {
   std::vector<std::uint8_t> midi;
-  std::vector<std::string> lines;   // CP1251, as the lyric page draws them
+  std::vector<std::string> lines;   // UTF-8
   std::vector<std::uint8_t> pairs;  // (start, length), two little-endian int32 each, music time
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "catalog/cp1251.h"
+#include "catalog/utf8_text.h"
 
 namespace lyrova {
 namespace {
@@ -67,9 +68,9 @@ QColor LyricColour(ColorRef c) {
 int LyricTextWidth(const std::string& text, const QFont& font) {
   const QFontMetrics metrics(font);
   int width = 0;
-  for (char byte : text) {
-    width += metrics.horizontalAdvance(
-        QChar(static_cast<char16_t>(Cp1251ToUnicode(static_cast<unsigned char>(byte)))));
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextCodePoint(text, i);
+    width += metrics.horizontalAdvance(QString::fromUcs4(&c, 1));
   }
   return width;
 }

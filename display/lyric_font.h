@@ -29,7 +29,7 @@ int PageFontHeight(int cellHeight, int fontHeight, int stringsCount, int areaHei
 int PageFontHeight(const std::string& faceName, int fontHeight, int stringsCount,
                    int areaHeight = kLyricAreaHeight);
 
-// The font height at which `text` (CP1251) is at most `width` pixels wide:
+// The font height at which `text` (UTF-8) is at most `width` pixels wide:
 // `fontHeight` when it already is, else a smaller positive cell height (at
 // least 1). The height a line is drawn with keeps its proportion to the
 // page's.
@@ -39,7 +39,7 @@ int FittingFontHeight(const std::string& text, const std::string& faceName, int 
 // A Windows colour value as Qt takes it.
 QColor LyricColour(ColorRef c);
 
-// The measured width of `text` (CP1251) in `font`, the sum of its characters' advances.
+// The measured width of `text` (UTF-8) in `font`, the sum of its characters' advances.
 int LyricTextWidth(const std::string& text, const QFont& font);
 
 }  // namespace lyrova

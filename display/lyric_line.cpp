@@ -7,14 +7,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "catalog/cp1251.h"
+#include "catalog/utf8_text.h"
 #include "catalog/errors.h"
 
 namespace lyrova {
 namespace {
 
-QChar CharOf(char byte) {
-  return QChar(static_cast<char16_t>(Cp1251ToUnicode(static_cast<unsigned char>(byte))));
+// The characters of a UTF-8 text, each as the string that draws it.
+std::vector<QString> CharactersOf(const std::string& text) {
+  std::vector<QString> chars;
+  chars.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextCodePoint(text, i);
+    chars.push_back(QString::fromUcs4(&c, 1));
+  }
+  return chars;
 }
 
 }  // namespace
@@ -45,16 +52,16 @@ void TLline::Layout(const std::string& text, const std::string& fontName, int fo
   // Positions are sums of single-character widths; the cached pictures draw
   // each character at its own position so the boxes match the ink exactly.
   positions_.clear();
-  positions_.reserve(text.size());
+  chars_ = CharactersOf(text);
+  positions_.reserve(chars_.size() + 1);
   charBoxes_.clear();
   QString whole;
   int position = 0;
-  for (char byte : text) {
-    const QChar ch = CharOf(byte);
+  for (const QString& ch : chars_) {
     whole += ch;
     positions_.push_back(position);
     const int advance = metrics.horizontalAdvance(ch);
-    if (byte != ' ') charBoxes_.push_back({position, 0, position + advance, metrics.height()});
+    if (ch != QLatin1String(" ")) charBoxes_.push_back({position, 0, position + advance, metrics.height()});
     position += advance;
   }
   positions_.push_back(position);
@@ -87,11 +94,11 @@ void TLline::Render(const QFont& font) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
     painter.setPen(LyricColour(colour));
-    for (std::size_t i = 0; i < text_.size(); ++i) {
-      if (text_[i] == ' ') continue;
+    for (std::size_t i = 0; i < chars_.size(); ++i) {
+      if (chars_[i] == QLatin1String(" ")) continue;
       painter.drawText(QPoint(positions_[i] + shift - cacheLeft_,
                               metrics.ascent() + shift - cacheTop_),
-                       QString(CharOf(text_[i])));
+                       chars_[i]);
     }
   };
   drawText(unsung_, shadow_, shadowOffset_);

@@ -25,7 +25,7 @@ class TLline {
  public:
   explicit TLline(const TRect& slot);
 
-  // text: CP1251, spaces included. fontHeight: the font's cell height in
+  // text: UTF-8, spaces included; each character (code point) is one box. fontHeight: the font's cell height in
   // pixels (see MakeLyricFont). Colours are Windows colour values. Call once.
   void Init(const std::string& text, const std::string& fontName, int fontHeight,
             ColorRef color1, ColorRef color2, ColorRef shadow, int shadowOffset = kShadowOffset);
@@ -67,6 +67,7 @@ class TLline {
   ColorRef color2_ = 0;
   ColorRef shadow_ = 0;
   int shadowOffset_ = kShadowOffset;
+  std::vector<QString> chars_;   // the text's characters
   std::vector<int> positions_;  // of every character, spaces included
   std::vector<TRect> charBoxes_;
   int offsetX_ = 0;

@@ -13,7 +13,7 @@ namespace lyrova {
 class ILyricTarget {
  public:
   virtual ~ILyricTarget() = default;
-  // Lines of words in CP1251, split at CR, LF or CR LF.
+  // Lines of words in UTF-8, split at CR, LF or CR LF.
   virtual void SetLyrics(const std::vector<std::string>& lines) = 0;
   // Timing pairs (start, length), two little-endian int32 each, in music time.
   virtual void SetTiming(const std::vector<std::uint8_t>& pairs) = 0;

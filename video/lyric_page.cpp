@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "display/lyric_font.h"
 #include "video/picture_scale.h"
@@ -29,7 +28,7 @@ std::int32_t Wrap(std::int64_t v) {
 }  // namespace
 
 const std::string& TLyricPage::IntroLine() {
-  static const std::string text = Utf8ToCp1251("Вступление...");
+  static const std::string text = "Вступление...";
   return text;
 }
 

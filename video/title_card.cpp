@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "catalog/cp1251.h"
 #include "display/lyric_font.h"
 
 namespace lyrova {
@@ -92,7 +91,7 @@ void TTitleCard::Render(const TSongTitle& title, const TPictureScale& scale,
                                          TPictureScale::kDesignWidth - 2 * kSideMargin);
     const QFont font = MakeLyricFont(look.fontName, scale.FontHeight(design));
     painter.setFont(font);
-    const QString shown = QString::fromUtf8(Cp1251ToUtf8(text));
+    const QString shown = QString::fromUtf8(text);
     const QRect box(0, scale.Length(place.top), rendered_.image.width(),
                     scale.Length(place.fontHeight) + shadow);
     painter.setPen(LyricColour(look.shadow));

@@ -17,8 +17,8 @@ namespace lyrova {
 
 struct TSongTitle {
   std::uint32_t code = 0;
-  std::string name;    // CP1251
-  std::string singer;  // CP1251
+  std::string name;    // UTF-8
+  std::string singer;  // UTF-8
   bool operator==(const TSongTitle&) const = default;
 };
 

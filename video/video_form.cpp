@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/songs_catalog.h"
 #include "config/ini_file.h"
@@ -85,8 +86,8 @@ void TVideoForm::SongStarting(TSongsCatalog& catalog, std::uint32_t code) {
   title.code = code;
   if (index >= 0) {
     const TSongHeader& header = catalog.Record(index);
-    title.name = header.Name;
-    title.singer = header.Singer;
+    title.name = Cp1251ToUtf8(header.Name);
+    title.singer = Cp1251ToUtf8(header.Singer);
   }
   SongStarting(title);
 }

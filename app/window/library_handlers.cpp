@@ -16,6 +16,10 @@ namespace lyrova {
 
 bool TForm1::LibraryScanning() const { return libraryScan_ && libraryScan_->Running(); }
 
+const std::string& TForm1::LibraryFolder() const {
+  return LibraryScanning() ? libraryScan_->Folder() : songs_.Library().folder;
+}
+
 void TForm1::StartLibraryScan(const std::string& folder) {
   if (folder.empty()) {
     // No library (any more): its songs leave the views.

@@ -145,6 +145,8 @@ class TForm1 : public QWidget {
   // The song library: read in the background at start and whenever the
   // configured folder changes; the views follow when it arrives.
   void StartLibraryScan(const std::string& folder);
+  // The folder being read, else the one the library's songs came from.
+  const std::string& LibraryFolder() const;
   void LibraryScanned(SongLibrary library);
   void ShowUnreadFiles();
 

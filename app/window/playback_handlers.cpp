@@ -7,7 +7,6 @@
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/window_messages.h"
-#include "catalog/cp1251.h"
 #include "config/config_dialog.h"
 #include "config/settings.h"
 #include "video/video_form.h"
@@ -33,7 +32,7 @@ void TForm1::Dispatch(const TMessageEvent& message) {
 void TForm1::WMPlaySong(std::uint32_t code) {
   if (video_) {
     if (const LibrarySong* song = songs_.LibrarySongOf(code)) {
-      video_->SongStarting(TSongTitle{code, Utf8ToCp1251(song->fields.title), Utf8ToCp1251(song->fields.singer)});
+      video_->SongStarting(TSongTitle{code, song->fields.title, song->fields.singer});
     } else {
       video_->SongStarting(catalog_, code);
     }
@@ -108,10 +107,12 @@ void TForm1::Button5Click() { QCoreApplication::postEvent(this, new TMessageEven
 void TForm1::Button8Click() {
   if (!config_) return;
   config_->exec();
+  if (config_->Accepted() && engine_)
+    engine_->SetLyricOffsetMs(TSettingsFile(SettingsPath(), ProgramFolder()).LyricOffsetMs());
   // A new song folder is read at once, in the background.
   if (config_->Accepted()) {
     const std::string folder = TSettingsFile(SettingsPath(), ProgramFolder()).SongsFolder();
-    if (folder != songs_.Library().folder) StartLibraryScan(folder);
+    if (folder != LibraryFolder()) StartLibraryScan(folder);
   }
 }
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <unistd.h>
 
-#include "catalog/cp1251.h"
 #include "tools/demo_film/demo_film.h"
 #include "video/film_decoder.h"
 #include "video/film_player.h"
@@ -23,7 +22,7 @@ std::vector<std::string> Words() {
   for (const char* w : {"Ой, то не вечер, то не вечер,", "Мне малым-мало спалось,",
                         "Ой, да во сне привиделось, будто конь мой вороной",
                         "Ой, да во сне привиделось."}) {
-    words.push_back(Utf8ToCp1251(w));
+    words.push_back(w);
   }
   return words;
 }
@@ -79,7 +78,7 @@ BENCHMARK(BM_TickWithFilm)->Apply(SizeArgs)->Unit(benchmark::kMillisecond);
 void BM_TickWithTitleCard(benchmark::State& state) {
   TVideoComposer composer([] { return TLyricLook{}; });
   composer.Open(nullptr, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  composer.SetTitle({1234, Utf8ToCp1251("Ой, то не вечер"), Utf8ToCp1251("Народная песня")});
+  composer.SetTitle({1234, "Ой, то не вечер", "Народная песня"});
   composer.SetLyrics(Words());
   composer.SetTiming(Timing());
   composer.StartFilm(Film());

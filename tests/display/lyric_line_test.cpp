@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "catalog/cp1251.h"
 #include "display/lyric_line.h"
 #include "display/surface.h"
 
@@ -53,13 +52,22 @@ TSurface Black() {
 
 TLline Line(const std::string& utf8, int height = 72, TRect slot = kSlot) {
   TLline line(slot);
-  line.Init(Utf8ToCp1251(utf8), "Arial", height, kBlue, kGreen, kRed);
+  line.Init(utf8, "Arial", height, kBlue, kGreen, kRed);
   return line;
 }
 
 int Advance(const std::string& utf8, int height) {
   // The single-character width the line measured, read back from its box.
   return Line(utf8, height).CharBoxes().at(0).right;
+}
+
+TEST(LyricLineBoxes, EachCharacterIsOneBoxWhateverItsBytes) {
+  // Two-byte and four-byte characters of UTF-8 are one timed character each.
+  EXPECT_EQ(Line("Caf\xC3\xA9").CharCount(), 4);
+  EXPECT_EQ(Line("Stra\xC3\x9F" "e \xC3\x91" "and\xC3\xBA").CharCount(), 11);
+  EXPECT_EQ(Line("\xF0\x9D\x84\x9E!").CharCount(), 2);
+  // "é" is measured as itself, not as the bytes it is written with.
+  EXPECT_EQ(Line("\xC3\xA9").CharBoxes().at(0).right, Line("e").CharBoxes().at(0).right);
 }
 
 TEST(LyricLineBoxes, SpacesTakeNoBox) {

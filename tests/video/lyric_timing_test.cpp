@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "catalog/cp1251.h"
 #include "video/lyric_page.h"
 
 namespace lyrova {
@@ -30,7 +29,7 @@ TLyricLook Look(int strings = 4) {
 
 std::vector<std::string> Words(std::initializer_list<const char*> utf8) {
   std::vector<std::string> words;
-  for (const char* w : utf8) words.push_back(Utf8ToCp1251(w));
+  for (const char* w : utf8) words.push_back(w);
   return words;
 }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "catalog/cp1251.h"
 #include "video/picture_scale.h"
 #include "video/video_composer.h"
 
@@ -38,7 +37,7 @@ bool Pure(QRgb p) {
 QImage Compose(QSize size, double fraction) {
   TVideoComposer composer([] { return Look(); });
   EXPECT_EQ(composer.Open(nullptr, size.width(), size.height()), S_OK);
-  composer.SetLyrics({"HHHH IIII HHHH", Utf8ToCp1251("Мне малым-мало спалось, ой да во сне привиделось")});
+  composer.SetLyrics({"HHHH IIII HHHH", "Мне малым-мало спалось, ой да во сне привиделось"});
   std::vector<std::uint8_t> pairs;
   auto put = [&](std::int32_t v) {
     for (int b = 0; b < 4; ++b) pairs.push_back(static_cast<std::uint8_t>(v >> (8 * b)));

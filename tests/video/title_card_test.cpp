@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include "catalog/cp1251.h"
 #include "video/video_composer.h"
 
 namespace lyrova {
@@ -36,7 +35,7 @@ TEST(TitleCard, DrawnInTheUpperPartOnlyDuringTheIntroduction) {
   look.fontHeight = 40;
   TVideoComposer composer([=] { return look; });
   ASSERT_EQ(composer.Open(nullptr, 1280, 720), S_OK);
-  composer.SetTitle({7, Utf8ToCp1251("Ой, то не вечер"), Utf8ToCp1251("Казачья песня")});
+  composer.SetTitle({7, "Ой, то не вечер", "Казачья песня"});
   composer.SetLyrics({"la la"});
   // Introduction 1..1301, then four letters of 100 units each.
   composer.SetTiming({1, 0, 0, 0, 0x14, 5, 0, 0, 0x15, 5, 0, 0, 100, 0, 0, 0, 0x79, 5, 0, 0, 100,

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <thread>
 
-#include "catalog/cp1251.h"
 #include "tests/video/test_film.h"
 #include "tools/demo_film/demo_film.h"
 #include "video/video_form.h"
@@ -81,10 +80,10 @@ class VideoFormScreensTest : public QObject {
     form.setGeometry(100, 100, 800, 600);
     form.ToggleFullScreen();
     QTRY_COMPARE(form.size(), QSize(1920, 1080));
-    form.SetSongTitle({1027, Utf8ToCp1251("Ой, то не вечер"), Utf8ToCp1251("Народная песня")});
-    form.SetLyrics({Utf8ToCp1251("Ой, то не вечер, то не вечер,"),
-                    Utf8ToCp1251("Мне малым-мало спалось, мне малым-мало спалось, ой,"),
-                    Utf8ToCp1251("Ой, да во сне привиделось.")});
+    form.SetSongTitle({1027, "Ой, то не вечер", "Народная песня"});
+    form.SetLyrics({"Ой, то не вечер, то не вечер,",
+                    "Мне малым-мало спалось, мне малым-мало спалось, ой,",
+                    "Ой, да во сне привиделось."});
     std::vector<std::uint8_t> pairs{1, 0, 0, 0, 0x10, 0x27, 0, 0};  // introduction 1..10001
     form.SetTiming(pairs);
     std::thread clock([&] {
