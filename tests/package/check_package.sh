@@ -52,7 +52,7 @@ for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
   [ -f "$share/man/man1/$name.1.gz" ] || fail "$name has no manual page"
 done
-for program in lyrova lyrova-catalog lyrova-demo-disc lyrova-demo-songs; do
+for program in lyrova lyrova-catalog lyrova-demo-disc lyrova-demo-songs lyrova-render; do
   answer=$("$root/usr/bin/$program" --version 2>&1) || fail "$program --version failed"
   [ "$answer" = "$program (Lyrova) $version" ] || fail "$program --version: $answer"
 done

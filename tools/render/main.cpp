@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/file_path.h"
+#include "tools/cli/standard_options.h"
 #include "tools/render/karaoke_video_writer.h"
 #include "tools/render/picture_render.h"
 #include "tools/render/render_session.h"
@@ -44,6 +46,7 @@ std::string FilmFor(const lyrova::TRenderOptions& options) {
 
 int main(int argc, char** argv) {
   using namespace lyrova;
+  if (AnswerStandardOption({argv + 1, argv + argc}, "lyrova-render", kRenderUsage, std::cout)) return 0;
   try {
     const TRenderOptions options = ParseRenderOptions({argv + 1, argv + argc});
     // Lyric fonts need a GUI application; it runs without a screen.
