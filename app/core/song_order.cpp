@@ -36,7 +36,12 @@ std::vector<int> SortedRowOrder(const std::vector<SongRowTexts>& rows, int colum
   std::iota(order.begin(), order.end(), 0);
   if (column < 0 || column >= static_cast<int>(SongRowTexts{}.size())) return order;
   std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-    return CompareSongText(rows[x][column], rows[y][column]) < 0;
+    const std::string& a = rows[x][column];
+    const std::string& b = rows[y][column];
+    // Codes are zero-padded to four digits, so they sort as numbers as text
+    // does; the library's five-digit codes come after all of them.
+    if (column == 0 && a.size() != b.size()) return a.size() < b.size();
+    return CompareSongText(a, b) < 0;
   });
   return order;
 }

@@ -20,8 +20,9 @@ int CompareSongText(std::string_view a, std::string_view b);
 // and words author, all UTF-8; the same shape a playlist file stores.
 using SongRowTexts = PlaylistRow;
 
-// The row positions of `rows` in ascending order of `column` (0 to 4). Rows
-// with equal texts keep their order, so a second click changes nothing.
+// The row positions of `rows` in ascending order of `column` (0 to 4); code
+// captions of more digits come after shorter ones. Rows with equal texts
+// keep their order, so a second click changes nothing.
 std::vector<int> SortedRowOrder(const std::vector<SongRowTexts>& rows, int column);
 
 }  // namespace lyrova

@@ -33,6 +33,11 @@ QString UnreadFilesText(int count) {
 QString UnreadFilesList(const SongLibrary& library) {
   QStringList lines;
   for (const BrokenFile& b : library.broken) {
+    // A message box taller than the screen shows nothing useful.
+    if (lines.size() == kListedUnreadFiles) {
+      lines << QString::fromUtf8("... и ещё %1").arg(library.broken.size() - kListedUnreadFiles);
+      break;
+    }
     const std::string path = b.path.empty() ? library.folder : JoinPath(library.folder, b.path);
     lines << QFile::decodeName(QByteArray::fromStdString(path)) + QStringLiteral(": ") + QString::fromStdString(b.reason);
   }

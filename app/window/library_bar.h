@@ -16,7 +16,9 @@ struct SongLibrary;
 
 // "1 файл не прочитан", "3 файла не прочитаны", "5 файлов не прочитаны".
 QString UnreadFilesText(int count);
-// One line per file that is not a song: its path and why.
+// One line per file that is not a song, its path and why, for the first
+// kListedUnreadFiles of them; then how many more there are.
+inline constexpr int kListedUnreadFiles = 40;
 QString UnreadFilesList(const SongLibrary& library);
 
 class TLibraryBar : public QWidget {

@@ -121,6 +121,13 @@ void LibraryWindowTest::librarySongsFollowTheDiscsAndNameTheUnreadFiles() {
   QCOMPARE(UnreadFilesText(3), QString::fromUtf8("3 файла не прочитаны"));
   QCOMPARE(UnreadFilesText(11), QString::fromUtf8("11 файлов не прочитаны"));
   QCOMPARE(UnreadFilesText(21), QString::fromUtf8("21 файл не прочитан"));
+  SongLibrary many;
+  many.folder = "/songs";
+  for (int i = 0; i < kListedUnreadFiles + 5; ++i) many.broken.push_back({std::to_string(i) + ".kar", "no MThd"});
+  const QStringList lines = UnreadFilesList(many).split('\n');
+  QCOMPARE(lines.size(), kListedUnreadFiles + 1);
+  QCOMPARE(lines.first(), QString("/songs/0.kar: no MThd"));
+  QCOMPARE(lines.last(), QString::fromUtf8("... и ещё 5"));
 }
 
 void LibraryWindowTest::wordsSearchFindsALibrarySong() {

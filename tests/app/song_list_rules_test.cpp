@@ -67,6 +67,14 @@ TEST(SortedRowOrder, SortsByTheChosenColumnAndKeepsTiesInOrder) {
   EXPECT_EQ(SortedRowOrder(rows, 7), (std::vector<int>{0, 1, 2}));
 }
 
+TEST(SortedRowOrder, LibraryCodesFollowTheDiscsInTheCodeColumn) {
+  const std::vector<SongRowTexts> rows = {
+      {"10002", "b", "", "", ""}, {"7001", "c", "", "", ""}, {"10001", "a", "", "", ""}, {"0025", "d", "", "", ""}};
+  EXPECT_EQ(SortedRowOrder(rows, 0), (std::vector<int>{3, 1, 2, 0}));
+  // Other columns compare as text whatever their length.
+  EXPECT_EQ(SortedRowOrder(rows, 1), (std::vector<int>{2, 0, 1, 3}));
+}
+
 TEST(SongRow, ShowsTheCodeWithFourDigitsAndTheTextsInColumnOrder) {
   TSongHeader song;
   song.Code = 25;
