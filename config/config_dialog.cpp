@@ -100,6 +100,7 @@ void TForm2::FillControls() {
   spinEdit1_->setValue(values_.StringsCount());
   comboBox1_->setEditText(QString::fromLatin1(kDefaultPort));
   edit5_->setText(PathText(settings_.SoundFont()));
+  lyricOffset_->setValue(settings_.LyricOffsetMs());
 }
 
 void TForm2::done(int result) {
@@ -164,6 +165,10 @@ QStringList TForm2::StoreValues() {
   number(keys::kStrings, keys::kStringsCount, spinEdit1_->value(), &SettingsValues::SetStringsCount);
   // Read by the synthesizer at the next start.
   store([&] { settings_.SetSoundFont(PathOf(edit5_)); }, [] {});
+  // The main window hands it to the lyric clock at once. A file that never
+  // had an offset gets none written for 0.
+  if (lyricOffset_->value() != 0 || settings_.LyricOffsetMs() != 0)
+    store([&] { settings_.SetLyricOffsetMs(lyricOffset_->value()); }, [] {});
   return failures;
 }
 

@@ -30,7 +30,9 @@ class TForm2 : public QDialog {
   static constexpr int kWidth = 456;
   // The song library's folder row adds to the general group's height.
   static constexpr int kSongsRowHeight = 28;
-  static constexpr int kHeight = 332 + kSongsRowHeight;
+  // So does the lyric offset's row to the sound group's.
+  static constexpr int kLyricOffsetRowHeight = 28;
+  static constexpr int kHeight = 332 + kSongsRowHeight + kLyricOffsetRowHeight;
 
   // `dialogs` answers every chooser and message box; null gives the real ones.
   TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs = nullptr,
@@ -57,6 +59,7 @@ class TForm2 : public QDialog {
   TColourSwatch* Panel4() const { return panel4_; }
   TColourSwatch* Panel5() const { return panel5_; }
   QComboBox* ComboBox1() const { return comboBox1_; }
+  QSpinBox* LyricOffset() const { return lyricOffset_; }  // milliseconds
   QPushButton* Button1() const { return button1_; }
   QPushButton* Button2() const { return button2_; }
   QPushButton* Button3() const { return button3_; }
@@ -107,6 +110,7 @@ class TForm2 : public QDialog {
   TColourSwatch* panel4_ = nullptr;
   TColourSwatch* panel5_ = nullptr;
   QComboBox* comboBox1_ = nullptr;
+  QSpinBox* lyricOffset_ = nullptr;
   QPushButton* button1_ = nullptr;
   QPushButton* button2_ = nullptr;
   QPushButton* button3_ = nullptr;

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kStripWidth = 80;
 constexpr int kMargin = 8;
-constexpr int kSoundGroupHeight = 113;
+constexpr int kSoundGroupHeight = 113 + TForm2::kLyricOffsetRowHeight;
 constexpr int kGroupWidth = TForm2::kWidth - kStripWidth - kMargin;
 constexpr int kLabelX = 12;
 constexpr int kControlX = 156;
@@ -110,6 +110,11 @@ QGroupBox* TForm2::BuildSoundGroup() {
   comboBox1_ = new QComboBox(group);
   comboBox1_->setEditable(true);
   comboBox1_->setGeometry(kControlX, 64, kEditWidth + 4 + kDotsWidth, kRowHeight + 1);
+  NewLabel("Сдвиг текста, мс", kLabelX, 64 + TForm2::kLyricOffsetRowHeight + 4, group);
+  lyricOffset_ = new TNumberBox(-TSettingsFile::kMaxLyricOffsetMs, TSettingsFile::kMaxLyricOffsetMs, group);
+  lyricOffset_->setSingleStep(TSettingsFile::kLyricOffsetStepMs);
+  lyricOffset_->setToolTip(QString::fromUtf8("Больше - текст позже музыки, меньше - раньше"));
+  lyricOffset_->setGeometry(kControlX, 64 + TForm2::kLyricOffsetRowHeight + 4, 60, kRowHeight);
   return group;
 }
 

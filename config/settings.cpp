@@ -1,6 +1,7 @@
 #include "config/settings.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "catalog/errors.h"
 #include "config/path_text.h"
@@ -62,6 +63,15 @@ void TSettingsFile::SetSoundFont(const std::string& path) { WritePath(keys::kSou
 int TSettingsFile::SoundLatencyMs() const {
   return std::clamp(ini_.ReadInteger(keys::kSound, keys::kSoundLatency, 50), 10, 500);
 }
+
+int TSettingsFile::LyricOffsetMs() const {
+  const int ms = std::clamp(ini_.ReadInteger(keys::kSound, keys::kLyricOffset, 0), -kMaxLyricOffsetMs, kMaxLyricOffsetMs);
+  // To the nearest step, half a step away from zero.
+  const int steps = (std::abs(ms) + kLyricOffsetStepMs / 2) / kLyricOffsetStepMs;
+  return (ms < 0 ? -steps : steps) * kLyricOffsetStepMs;
+}
+
+void TSettingsFile::SetLyricOffsetMs(int ms) { ini_.WriteInteger(keys::kSound, keys::kLyricOffset, ms); }
 
 std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values) {
   std::optional<std::string> firstError;

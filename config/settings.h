@@ -28,6 +28,7 @@ inline constexpr char kStringsCount[] = "Count";
 inline constexpr char kSound[] = "Sound";
 inline constexpr char kSoundFont[] = "SoundFont";
 inline constexpr char kSoundLatency[] = "LatencyMs";
+inline constexpr char kLyricOffset[] = "LyricOffsetMs";
 // Where the singer's window was left: screen name, place and size out of full
 // screen, and 0 normal, 1 maximised, 2 full screen.
 inline constexpr char kVideo[] = "Video";
@@ -70,6 +71,13 @@ class TSettingsFile {
   // is missing, brought into 10..500 otherwise (below 10 a loaded machine
   // drops out, above 500 Stop and the sliders answer late).
   int SoundLatencyMs() const;
+  // How much later than the measured output latency the lyrics follow the
+  // music, for outputs that delay the sound more than they say (Bluetooth
+  // speakers): 0 when missing, brought into -500..500 in steps of 10.
+  int LyricOffsetMs() const;
+  void SetLyricOffsetMs(int ms);
+  static constexpr int kMaxLyricOffsetMs = 500;
+  static constexpr int kLyricOffsetStepMs = 10;
 
  private:
   std::string ReadPath(const char* section, const char* key, const std::string& def) const;

@@ -157,8 +157,11 @@ bool TPerformance::VoicesSounding() const { return fluid_synth_get_active_voice_
 
 TAudioMoment TPerformance::HeardMoment() const {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  return timeline_.At(
-      timeline_.HeardSample(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count(), kSampleRate));
+  const std::int64_t heard =
+      timeline_.HeardSample(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count(), kSampleRate);
+  const std::int64_t offset = std::int64_t{lyricOffsetMs_.load(std::memory_order_relaxed)} * kSampleRate / 1000;
+  // Past the newest block (a negative offset) the newest moment answers.
+  return timeline_.At(heard - offset);
 }
 
 void TPerformance::ApplyCommands() {

@@ -6,6 +6,7 @@
 // reaches the audio thread through a queue, applied at the start of the next
 // block. Render never waits on a lock, never allocates and never logs.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -75,6 +76,9 @@ class TPerformance {
     timeline_.ReportHeard(timeline_.Rendered(), frames, nanos);
   }
   int LatencyFrames() const { return static_cast<int>(timeline_.Latency()); }
+  // Any thread: the lyrics follow the music this much later (earlier when
+  // negative) than the output latency says.
+  void SetLyricOffsetMs(int ms) { lyricOffsetMs_.store(ms, std::memory_order_relaxed); }
 
   // Any thread: the music heard now.
   TAudioMoment HeardMoment() const;
@@ -133,6 +137,7 @@ class TPerformance {
   TSpscRing<const TSegment*, 64> retired_;
   TAutoResetEvent notified_;
   TAudioTimeline timeline_;
+  std::atomic<int> lyricOffsetMs_{0};
 
   // Audio thread state.
   TLyrovaDMTool tool_;

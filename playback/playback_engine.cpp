@@ -173,6 +173,8 @@ bool TPlaybackEngine::SetPaused(bool paused) {
   return true;
 }
 
+void TPlaybackEngine::SetLyricOffsetMs(int ms) { Performance().SetLyricOffsetMs(ms); }
+
 std::optional<TPlaybackEngine::TProgress> TPlaybackEngine::Progress() const {
   if (!current_ || !SongPlaying()) return std::nullopt;
   const TMidiSequence& sequence = current_->sequence;

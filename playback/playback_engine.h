@@ -103,6 +103,10 @@ class TPlaybackEngine {
   };
   std::optional<TProgress> Progress() const;
 
+  // The lyric clock runs this much behind the measured output latency
+  // (ahead when negative), at once.
+  void SetLyricOffsetMs(int ms);
+
   // Any thread.
   bool SongPlaying() const;
   // Music time (768 per quarter note) of the sound heard now since the song

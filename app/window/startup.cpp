@@ -148,6 +148,7 @@ bool TForm1::AppInit() {
   engine_ = std::make_unique<TPlaybackEngine>(songs_, *video_, songEnd_);
   try {
     engine_->DMInit(SoundFontPath(settings), setup_.audio, settings.SoundLatencyMs());
+    engine_->SetLyricOffsetMs(settings.LyricOffsetMs());
   } catch (const std::exception& e) {
     ShowText(e.what());
     return false;

@@ -430,6 +430,28 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(f.SongsEdit()->text(), QString::fromUtf8("/home/me/Песни/"));
   }
 
+  void lyricOffsetStepsByTenAndIsStoredWithOkOnly() {
+    TForm2& f = Shown();
+    QCOMPARE(f.LyricOffset()->value(), 0);
+    QCOMPARE(f.LyricOffset()->minimum(), -500);
+    QCOMPARE(f.LyricOffset()->maximum(), 500);
+    f.LyricOffset()->stepBy(3);
+    QCOMPARE(f.LyricOffset()->value(), 30);
+    QTest::mouseClick(f.CancelButton(), Qt::LeftButton);
+    QCOMPARE(TSettingsFile(path_, "/opt/lyrova/").LyricOffsetMs(), 0);
+    Shown();
+    QCOMPARE(f.LyricOffset()->value(), 0);
+    f.LyricOffset()->setValue(-120);
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QCOMPARE(TSettingsFile(path_, "/opt/lyrova/").LyricOffsetMs(), -120);
+    Shown();
+    QCOMPARE(f.LyricOffset()->value(), -120);
+    // Back to none: the key says 0 rather than keeping the old offset.
+    f.LyricOffset()->setValue(0);
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QCOMPARE(TSettingsFile(path_, "/opt/lyrova/").Ini().ReadString("Sound", "LyricOffsetMs", "x"), std::string("0"));
+  }
+
   void aFilmNamedBeyondTheCodePageIsStoredWithEverythingElse() {
     // "é" has no CP1251 byte: the path must still reach the file whole, and
     // the look after it must not be lost.

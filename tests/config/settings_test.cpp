@@ -110,6 +110,18 @@ TEST_F(SettingsFileTest, MissingPathsHaveTheProgramFolderAsDefault) {
   EXPECT_EQ(TSettingsFile(path_, "/").VideoFile(), "/");
 }
 
+TEST_F(SettingsFileTest, LyricOffsetIsBroughtIntoRangeAndOntoItsSteps) {
+  EXPECT_EQ(settings_.LyricOffsetMs(), 0);  // missing
+  const std::pair<const char*, int> cases[] = {{"120", 120}, {"-500", -500}, {"501", 500}, {"-9000", -500},
+                                               {"44", 40}, {"45", 50}, {"-45", -50}, {"abc", 0}};
+  for (const auto& [text, ms] : cases) {
+    settings_.Ini().WriteString("Sound", "LyricOffsetMs", text);
+    EXPECT_EQ(settings_.LyricOffsetMs(), ms) << text;
+  }
+  settings_.SetLyricOffsetMs(-230);
+  EXPECT_EQ(settings_.Ini().ReadString("Sound", "LyricOffsetMs", ""), "-230");
+}
+
 TEST_F(SettingsFileTest, DiscFolderAlwaysEndsWithASeparator) {
   WriteFile(path_, "[Paths]\nrMidiPath=/media/disc\n");
   EXPECT_EQ(settings_.DiscFolder(), "/media/disc/");

@@ -117,6 +117,18 @@ TEST_F(PerformanceTest, LatencyMovesTheHeardMomentBack) {
   EXPECT_NEAR(now - performance_.HeardMoment().musicTime, 384, 4);
 }
 
+TEST_F(PerformanceTest, LyricOffsetAddsToTheLatencyAtOnce) {
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  RenderTo(0.5);
+  const std::int64_t now = performance_.HeardMoment().musicTime;
+  performance_.SetLyricOffsetMs(250);  // a quarter second later: half a quarter note at 120 bpm
+  EXPECT_NEAR(now - performance_.HeardMoment().musicTime, 384, 4);
+  performance_.SetLatencyFrames(kRate / 4);
+  EXPECT_NEAR(now - performance_.HeardMoment().musicTime, 768, 4);
+  performance_.SetLyricOffsetMs(-250);  // earlier again, by as much as the latency
+  EXPECT_NEAR(performance_.HeardMoment().musicTime, now, 4);
+}
+
 TEST_F(PerformanceTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
   // 240 changes, every eighth note, between 60 and 240 bpm.
   test::TSmfBuilder smf(96);
