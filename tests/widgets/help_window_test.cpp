@@ -63,8 +63,8 @@ class HelpWindowTest : public QObject {
         "Громк.", "Pause", "Save", "Load", "Поиск:", "где ищем?", "Автор музыки", "Автор слов",
         "В текстах песен (долго!)", "Stop", "Молния", "Video", "Путь к файлам Ostrel:", "Песни:",
         "Файл видео:", "Шрифт:", "Размер:", "Цвет 1", "Цвет 2", "Тень", "Количество строк:",
-        "Путь к файлу *.SF2", "Порт MIDI:", "Ok", "Отмена", "Демо-диск", "F11", "F12", "Esc", "Delete",
-        "Ctrl</kbd>+<kbd>N", "Ctrl</kbd>+<kbd>F"};
+        "Путь к файлу *.SF2", "Порт MIDI:", "Сдвиг текста, мс", "Ok", "Отмена", "Демо-диск", "F11", "F12",
+        "Esc", "Delete", "Ctrl</kbd>+<kbd>N", "Ctrl</kbd>+<kbd>F"};
     for (const char* control : controls)
       QVERIFY2(text.contains(QString::fromUtf8(control)), control);
   }
