@@ -71,6 +71,13 @@ int TSettingsFile::LyricOffsetMs() const {
   return (ms < 0 ? -steps : steps) * kLyricOffsetStepMs;
 }
 
+int TSettingsFile::MelodyPercent() const {
+  const int percent = ini_.ReadInteger(keys::kSound, keys::kMelody, 100);
+  return percent >= 75 ? 100 : percent >= 25 ? 50 : 0;
+}
+
+void TSettingsFile::SetMelodyPercent(int percent) { ini_.WriteInteger(keys::kSound, keys::kMelody, percent); }
+
 void TSettingsFile::SetLyricOffsetMs(int ms) { ini_.WriteInteger(keys::kSound, keys::kLyricOffset, ms); }
 
 std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values) {

@@ -29,6 +29,7 @@ inline constexpr char kSound[] = "Sound";
 inline constexpr char kSoundFont[] = "SoundFont";
 inline constexpr char kSoundLatency[] = "LatencyMs";
 inline constexpr char kLyricOffset[] = "LyricOffsetMs";
+inline constexpr char kMelody[] = "Melody";
 // Where the singer's window was left: screen name, place and size out of full
 // screen, and 0 normal, 1 maximised, 2 full screen.
 inline constexpr char kVideo[] = "Video";
@@ -78,6 +79,10 @@ class TSettingsFile {
   void SetLyricOffsetMs(int ms);
   static constexpr int kMaxLyricOffsetMs = 500;
   static constexpr int kLyricOffsetStepMs = 10;
+  // The guide melody in percent: 100 (full, also when missing), 50 or 0; any
+  // other number reads as the nearest of them.
+  int MelodyPercent() const;
+  void SetMelodyPercent(int percent);
 
  private:
   std::string ReadPath(const char* section, const char* key, const std::string& def) const;

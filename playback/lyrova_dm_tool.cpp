@@ -2,11 +2,16 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace lyrova {
 namespace {
 
 constexpr int kNoteOff = 0x80;
 constexpr int kNoteOn = 0x90;
+constexpr int kVolumeController = 7;
+constexpr int kResetVolume = 100;  // what a reset synthesizer's channels start at
 
 }  // namespace
 
@@ -14,6 +19,27 @@ TLyrovaDMTool::TLyrovaDMTool(fluid_synth_t* synth) : synth_(synth) { Reset(); }
 
 void TLyrovaDMTool::Reset() {
   for (auto& channel : sent_) channel.fill(kSilent);
+  volume_.fill(kResetVolume);
+}
+
+void TLyrovaDMTool::SetMelodyChannel(int channel) {
+  melodyChannel_ = channel >= 0 && channel < kChannels ? channel : kNoChannel;
+  SendMelodyVolume();
+}
+
+void TLyrovaDMTool::SetMelodyScale(float scale) {
+  melodyScale_ = std::clamp(scale, 0.0f, 1.0f);
+  SendMelodyVolume();
+}
+
+int TLyrovaDMTool::ChannelVolume(int channel, int value) const {
+  if (channel != melodyChannel_) return value;
+  return static_cast<int>(std::lround(value * melodyScale_));
+}
+
+void TLyrovaDMTool::SendMelodyVolume() {
+  if (synth_ && melodyChannel_ != kNoChannel)
+    fluid_synth_cc(synth_, melodyChannel_, kVolumeController, ChannelVolume(melodyChannel_, volume_[melodyChannel_]));
 }
 
 bool TLyrovaDMTool::Tracked(int channel, int key) const {
@@ -69,6 +95,11 @@ void TLyrovaDMTool::Send(const TSequenceEvent& event, const std::vector<std::uin
       fluid_synth_key_pressure(synth_, channel, key, value);
       return;
     case 0xB0:
+      if (key == kVolumeController) {
+        volume_[channel] = static_cast<std::uint8_t>(value);
+        fluid_synth_cc(synth_, channel, key, ChannelVolume(channel, value));
+        return;
+      }
       fluid_synth_cc(synth_, channel, key, value);
       return;
     case 0xC0:

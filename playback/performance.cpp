@@ -67,10 +67,10 @@ void TPerformance::ReleaseRetiredSegments() {
     std::erase_if(owned_, [&](const auto& owned) { return owned.get() == *segment; });
 }
 
-std::uint32_t TPerformance::Play(std::shared_ptr<const TSegment> segment) {
+std::uint32_t TPerformance::Play(std::shared_ptr<const TSegment> segment, int melodyChannel) {
   ReleaseRetiredSegments();
   const std::uint32_t serial = nextSerial_;
-  if (!Send({Command::Play, segment.get(), serial})) return 0;
+  if (!Send({Command::Play, segment.get(), serial, 0.0f, 0, melodyChannel})) return 0;
   owned_.push_back(std::move(segment));
   // Serials wrap past 0, which means "no segment".
   nextSerial_ = nextSerial_ == UINT32_MAX ? 1 : nextSerial_ + 1;
@@ -92,6 +92,8 @@ bool TPerformance::SetMasterVolume(std::int32_t hundredthsDb) {
 bool TPerformance::SetTranspose(int semitones) {
   return Send({Command::Transpose, nullptr, 0, 0.0f, semitones});
 }
+
+bool TPerformance::SetMelodyScale(float scale) { return Send({Command::Melody, nullptr, 0, scale}); }
 
 bool TPerformance::SetPaused(bool paused) {
   return Send({Command::Pause, nullptr, 0, paused ? 1.0f : 0.0f});
@@ -183,6 +185,9 @@ void TPerformance::Apply(const Command& command) {
     case Command::Transpose:
       tool_.SetTranspose(command.semitones);
       return;
+    case Command::Melody:
+      tool_.SetMelodyScale(command.value);
+      return;
     case Command::Pause:
       // Nothing to hold while a change fades out or no song sounds.
       paused_ = command.value != 0.0f && sounding_ && !changePending_;
@@ -231,7 +236,11 @@ void TPerformance::FinishChange() {
   tool_.Reset();
   Retire(active_);
   active_ = nullptr;
-  if (pending_.kind == Command::Play) Start(pending_);
+  if (pending_.kind == Command::Play) {
+    Start(pending_);
+  } else {
+    tool_.SetMelodyChannel(TLyrovaDMTool::kNoChannel);
+  }
   pending_ = Command{};
 }
 
@@ -243,6 +252,8 @@ void TPerformance::Start(const Command& command) {
   tempoHint_ = 0;
   segmentBase_ = musicTime_;
   sounding_ = true;
+  // Before the song's first event, so its own volume is scaled from the start.
+  tool_.SetMelodyChannel(command.channel);
   Notify(TSegmentNotification::Start);
 }
 

@@ -51,7 +51,8 @@ class TPerformance {
 
   // Control thread. Each returns false when the command could not be queued.
   // Play gives the serial its notifications will carry (never 0), or 0.
-  std::uint32_t Play(std::shared_ptr<const TSegment> segment);
+  // `melodyChannel` is the song's tune for the guide melody, or none.
+  std::uint32_t Play(std::shared_ptr<const TSegment> segment, int melodyChannel = TLyrovaDMTool::kNoChannel);
   bool Stop();
   bool SetMasterTempo(float factor);
   bool SetMasterVolume(std::int32_t hundredthsDb);
@@ -60,6 +61,9 @@ class TPerformance {
   // song does not move on, so every voice, the music time and the lyrics
   // hold still and go on exactly where they were. A play or a stop ends it.
   bool SetPaused(bool paused);
+  // The guide melody's volume: 1 full, 0.5 half, 0 off; for every song from
+  // its start, and at once for the one playing.
+  bool SetMelodyScale(float scale);
   // Applies the queued commands now, for an offline performance that is not
   // rendering between blocks.
   void ApplyPendingCommands();
@@ -96,11 +100,12 @@ class TPerformance {
 
  private:
   struct Command {
-    enum Kind : std::uint8_t { Play, Stop, Tempo, Volume, Transpose, Pause } kind = Stop;
+    enum Kind : std::uint8_t { Play, Stop, Tempo, Volume, Transpose, Pause, Melody } kind = Stop;
     const TSegment* segment = nullptr;
     std::uint32_t serial = 0;
     float value = 0;
     int semitones = 0;
+    int channel = TLyrovaDMTool::kNoChannel;  // Play: the melody channel
   };
 
   bool Send(const Command& command);

@@ -12,6 +12,7 @@
 #include "playback/audio_output.h"
 #include "playback/clock_thread.h"
 #include "playback/master_settings.h"
+#include "playback/melody_channel.h"
 #include "playback/midi_segment.h"
 #include "playback/output_keeper.h"
 #include "playback/performance.h"
@@ -153,7 +154,8 @@ std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(song->midi));
   lyrics_.SetLyrics(song->lines);
   lyrics_.SetTiming(song->pairs);
-  const std::uint32_t serial = performance.Play(segment);
+  melodyChannel_ = FindMelodyChannel(*segment, song->pairs);
+  const std::uint32_t serial = performance.Play(segment, melodyChannel_);
   if (serial == 0) throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
   current_ = segment;
   return serial;
@@ -174,6 +176,11 @@ bool TPlaybackEngine::SetPaused(bool paused) {
 }
 
 void TPlaybackEngine::SetLyricOffsetMs(int ms) { Performance().SetLyricOffsetMs(ms); }
+
+void TPlaybackEngine::SetMelodyLevel(int percent) {
+  if (!Performance().SetMelodyScale(static_cast<float>(percent) / 100.0f))
+    throw Error(Utf8ToCp1251("Не удалось изменить мелодию: синтезатор не принял команду."));
+}
 
 std::optional<TPlaybackEngine::TProgress> TPlaybackEngine::Progress() const {
   if (!current_ || !SongPlaying()) return std::nullopt;

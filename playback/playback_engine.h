@@ -106,6 +106,11 @@ class TPlaybackEngine {
   // The lyric clock runs this much behind the measured output latency
   // (ahead when negative), at once.
   void SetLyricOffsetMs(int ms);
+  // The guide melody in percent of its own volume (100, 50 or 0), for every
+  // song from its start and at once for the playing one.
+  void SetMelodyLevel(int percent);
+  // The channel found to carry the tune of the song last started, or -1.
+  int MelodyChannel() const { return melodyChannel_; }
 
   // Any thread.
   bool SongPlaying() const;
@@ -141,6 +146,7 @@ class TPlaybackEngine {
   TAudioMode mode_ = TAudioMode::Device;
   std::atomic<float> currentTempo_{0.0f};
   bool paused_ = false;
+  int melodyChannel_ = -1;
   std::shared_ptr<const TSegment> current_;  // the song last started
   std::unique_ptr<TPerformance> performance_;
   std::unique_ptr<TOutputKeeper> output_;

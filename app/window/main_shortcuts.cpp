@@ -1,6 +1,7 @@
 // The main window's keyboard shortcuts: one for every control, each also
 // written into that control's hint.
 
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QShortcut>
@@ -52,6 +53,10 @@ void TForm1::BindShortcuts() {
          edit1_->selectAll();
        }},
       {keys({"Ctrl+N"}), [this] { PlayNextPlaylistRow(); }},
+      {keys({"Ctrl+M"}), [this] {
+         melody_->setCurrentIndex((melody_->currentIndex() + 1) % melody_->count());
+         MelodyChange();
+       }},
   };
   for (const TBinding& binding : bindings) {
     for (const QKeySequence& sequence : binding.keys)
@@ -67,6 +72,7 @@ void TForm1::BindShortcuts() {
   AddHint(trackBar1_, QStringLiteral("Alt+→ быстрее, Alt+← медленнее"));
   AddHint(trackBar2_, QStringLiteral("Alt+↑ выше, Alt+↓ ниже"));
   AddHint(trackBar3_, QStringLiteral("Alt+PgUp громче, Alt+PgDn тише"));
+  AddHint(melody_, QStringLiteral("Ctrl+M - полная, вполовину, выключена"));
 }
 
 void TForm1::PlayNextPlaylistRow() {

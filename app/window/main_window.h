@@ -23,6 +23,7 @@
 
 class QBoxLayout;
 class QButtonGroup;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QSlider;
@@ -72,6 +73,7 @@ class TForm1 : public QWidget {
   QSlider* TrackBar1() const { return trackBar1_; }
   QSlider* TrackBar2() const { return trackBar2_; }
   QSlider* TrackBar3() const { return trackBar3_; }
+  QComboBox* MelodyBox() const { return melody_; }  // the guide melody
   QWidget* PictureButton(int number) const;  // Image1 .. Image9, or null
   QWidget* PauseButton() const { return pause_; }
   TNowPlayingLine* NowPlayingLine() const { return nowPlayingLine_; }
@@ -164,6 +166,9 @@ class TForm1 : public QWidget {
   void TrackBar1Change(int position);
   void TrackBar2Change(int position);
   void TrackBar3Change(int position);
+  // The guide melody's choice: stored, and heard at once.
+  void MelodyChange();
+  void ApplyMelodyLevel(int percent);
 
   // Message handlers.
   void Dispatch(const TMessageEvent& message);
@@ -218,6 +223,7 @@ class TForm1 : public QWidget {
   QSlider* trackBar1_ = nullptr;
   QSlider* trackBar2_ = nullptr;
   QSlider* trackBar3_ = nullptr;
+  QComboBox* melody_ = nullptr;
   QWidget* images_[10] = {};
   QWidget* pause_ = nullptr;
   TNowPlayingLine* nowPlayingLine_ = nullptr;

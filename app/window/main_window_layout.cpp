@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -153,6 +154,24 @@ QWidget* TForm1::BuildMiddleColumn() {
   connect(clear, &TPictureButton::clicked, this, &TForm1::Button2Click);
   connect(reload, &TPictureButton::clicked, this, &TForm1::Button6Click);
   stack->addStretch(1);
+
+  // The guide melody, for practising without the tune.
+  auto* melodyLabel = new QLabel(QStringLiteral("Мелодия"), column);
+  melodyLabel->setAlignment(Qt::AlignHCenter);
+  stack->addWidget(melodyLabel);
+  melody_ = new QComboBox(column);
+  melody_->addItem(QStringLiteral("полная"), 100);
+  melody_->addItem(QStringLiteral("вполовину"), 50);
+  melody_->addItem(QStringLiteral("выключена"), 0);
+  melody_->setToolTip(QStringLiteral("Громкость мелодии песни: тише, чтобы петь без подсказки"));
+  stack->addWidget(melody_);
+  // No Tab stop, like the sliders (Ctrl+M reaches it); the focus goes back
+  // to the list once a choice is made.
+  melody_->setFocusPolicy(Qt::ClickFocus);
+  connect(melody_, &QComboBox::activated, this, [this](int) {
+    MelodyChange();
+    RetFocusEnter();
+  });
 
   auto* bars = Bare(new QHBoxLayout);
   trackBar1_ = NewTrackBar(TSliderKind::Tempo, bars);

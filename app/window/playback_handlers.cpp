@@ -1,6 +1,7 @@
 // The main window's playback messages: play, stop, the natural end of a song
 // (the playlist goes on), and the three sliders.
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QSlider>
 
@@ -100,6 +101,19 @@ void TForm1::TrackBar2Change(int position) {
 
 void TForm1::TrackBar3Change(int position) {
   QCoreApplication::postEvent(this, new TMessageEvent(TMessage::Volume, position));
+}
+
+void TForm1::MelodyChange() {
+  const int percent = melody_->currentData().toInt();
+  Guarded([&] {
+    TSettingsFile(SettingsPath(), ProgramFolder()).SetMelodyPercent(percent);
+    ApplyMelodyLevel(percent);
+  });
+}
+
+void TForm1::ApplyMelodyLevel(int percent) {
+  melody_->setCurrentIndex(melody_->findData(percent));
+  if (engine_) engine_->SetMelodyLevel(percent);
 }
 
 void TForm1::Button5Click() { QCoreApplication::postEvent(this, new TMessageEvent(TMessage::StopSong, 0)); }

@@ -149,6 +149,7 @@ bool TForm1::AppInit() {
   try {
     engine_->DMInit(SoundFontPath(settings), setup_.audio, settings.SoundLatencyMs());
     engine_->SetLyricOffsetMs(settings.LyricOffsetMs());
+    ApplyMelodyLevel(settings.MelodyPercent());
   } catch (const std::exception& e) {
     ShowText(e.what());
     return false;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -64,16 +65,19 @@ class SingerControlsTest : public QObject {
   void onlyTheLeftButtonsDoubleClickStartsASong();
   void pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere();
   void everyControlHasAShortcutNamedInItsHint();
+  void guideMelodyIsChosenKeptAndFoundOnTheLead();
 
  private:
   QTemporaryDir programDir_;
+  std::string settingsPath_;
   TScriptedDialogs dialogs_;
   std::unique_ptr<TForm1> form_;
 };
 
 void SingerControlsTest::initTestCase() {
   const std::string programPath = QFile::encodeName(programDir_.filePath("lyrova")).toStdString();
-  TIniFile settings(programPath + ".ini");
+  settingsPath_ = programPath + ".ini";
+  TIniFile settings(settingsPath_);
   settings.WriteString("Paths", "rMidiPath", DEMO_DISC_DIR "/");
   settings.WriteString("Paths", "VideoFile", DEMO_DISC_DIR "/rmoving.img");
   TForm1Setup setup;
@@ -268,6 +272,26 @@ void SingerControlsTest::everyControlHasAShortcutNamedInItsHint() {
   for (const char* hint : {"Ctrl+P", "Ctrl+."})
     QVERIFY(form_->PauseButton()->toolTip().contains(hint) || form_->PictureButton(5)->toolTip().contains(hint));
   QVERIFY(form_->PictureButton(7)->toolTip().contains("F11"));
+}
+
+void SingerControlsTest::guideMelodyIsChosenKeptAndFoundOnTheLead() {
+  QComboBox* melody = form_->MelodyBox();
+  QCOMPARE(melody->currentData().toInt(), 100);  // full when the file says nothing
+  QVERIFY(melody->toolTip().contains("Ctrl+M"));
+  const auto stored = [&] { return TIniFile(settingsPath_).ReadString("Sound", "Melody", "none"); };
+  QCOMPARE(stored(), std::string("none"));
+  for (const char* percent : {"50", "0", "100"}) {
+    QTest::keyClick(form_->ListView1(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(stored(), std::string(percent));
+    QCOMPARE(melody->currentData().toString(), QString(percent));
+  }
+  // The demo songs carry their tune on the first channel.
+  form_->ListView1()->SetCurrentRow(0);
+  form_->ListView1DblClick();
+  QVERIFY(QTest::qWaitFor([&] { return form_->Engine()->SongPlaying(); }, 5000));
+  QCOMPARE(form_->Engine()->MelodyChannel(), 0);
+  form_->Button5Click();
+  QVERIFY(QTest::qWaitFor([&] { return !form_->Engine()->SongPlaying(); }, 3000));
 }
 
 }  // namespace lyrova::test

@@ -122,6 +122,15 @@ TEST_F(SettingsFileTest, LyricOffsetIsBroughtIntoRangeAndOntoItsSteps) {
   EXPECT_EQ(settings_.Ini().ReadString("Sound", "LyricOffsetMs", ""), "-230");
 }
 
+TEST_F(SettingsFileTest, GuideMelodyReadsAsFullHalfOrOff) {
+  EXPECT_EQ(settings_.MelodyPercent(), 100);  // missing
+  const std::pair<const char*, int> cases[] = {{"50", 50}, {"0", 0}, {"80", 100}, {"30", 50}, {"-4", 0}, {"abc", 100}};
+  for (const auto& [text, percent] : cases) {
+    settings_.Ini().WriteString("Sound", "Melody", text);
+    EXPECT_EQ(settings_.MelodyPercent(), percent) << text;
+  }
+}
+
 TEST_F(SettingsFileTest, DiscFolderAlwaysEndsWithASeparator) {
   WriteFile(path_, "[Paths]\nrMidiPath=/media/disc\n");
   EXPECT_EQ(settings_.DiscFolder(), "/media/disc/");

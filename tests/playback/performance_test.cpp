@@ -247,6 +247,33 @@ TEST(PerformancePause, AStopWhilePausedEndsThePauseAndANewSongPlays) {
   EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Start, Kind::Abort, Kind::Start}));
 }
 
+TEST(PerformanceMelody, OnlyTheMelodyChannelsVolumeIsScaledFromTheSongsStart) {
+  TPerformance performance{FindDefaultSoundFont()};
+  const auto volume = [&](int channel) {
+    int value = -1;
+    fluid_synth_get_cc(performance.Synth(), channel, 7, &value);
+    return value;
+  };
+  test::TSmfBuilder smf(96);
+  smf.Controller(0, 0, 7, 80).Controller(0, 1, 7, 90).Note(0, 0, 60, 960).Note(0, 1, 48, 960);
+  const std::vector<std::uint8_t> song = smf.Build();
+
+  ASSERT_TRUE(performance.SetMelodyScale(0.5f));
+  ASSERT_TRUE(performance.Play(MakeSegment(song), 0));
+  RenderBlocks(performance, 5);
+  EXPECT_EQ(volume(0), 40);  // the song's own 80, halved
+  EXPECT_EQ(volume(1), 90);  // the accompaniment untouched
+  ASSERT_TRUE(performance.SetMelodyScale(0.0f));
+  RenderBlocks(performance, 1);
+  EXPECT_EQ(volume(0), 0);  // at once
+  EXPECT_EQ(volume(1), 90);
+
+  // A song without a melody channel plays as it is.
+  ASSERT_TRUE(performance.Play(MakeSegment(song)));
+  RenderBlocks(performance, 10);
+  EXPECT_EQ(volume(0), 80);
+}
+
 TEST(MakeSegment, RefusesWhatThePlayerCannotTime) {
   EXPECT_THROW(MakeSegment({}), Error);
   EXPECT_THROW(MakeSegment(std::vector<std::uint8_t>(40, 0)), Error);
