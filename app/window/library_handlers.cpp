@@ -20,7 +20,7 @@ const std::string& TForm1::LibraryFolder() const {
   return LibraryScanning() ? libraryScan_->Folder() : songs_.Library().folder;
 }
 
-void TForm1::StartLibraryScan(const std::string& folder) {
+void TForm1::StartLibraryScan(const std::string& folder, bool quiet) {
   if (folder.empty()) {
     // No library (any more): its songs leave the views.
     if (!songs_.Library().folder.empty()) LibraryScanned({});
@@ -28,14 +28,51 @@ void TForm1::StartLibraryScan(const std::string& folder) {
   }
   if (!libraryScan_) {
     libraryScan_ = std::make_unique<TLibraryScan>(
-        [this](int done, int total) { libraryBar_->ShowProgress(done, total); },
+        [this](int done, int total) {
+          // A quiet look shows its progress only when it takes long enough to be seen.
+          constexpr auto kShownAfter = std::chrono::milliseconds(300);
+          if (!quietScan_ || std::chrono::steady_clock::now() - libraryScanStarted_ > kShownAfter)
+            libraryBar_->ShowProgress(done, total);
+        },
         [this](SongLibrary library) { LibraryScanned(std::move(library)); }, this);
   }
-  libraryBar_->ShowProgress(0, 1);
+  quietScan_ = quiet;
+  libraryScanStarted_ = std::chrono::steady_clock::now();
+  if (!quiet) libraryBar_->ShowProgress(0, 1);
   libraryScan_->Start(folder);
 }
 
+void TForm1::LibraryFolderMayHaveChanged() {
+  // Reading an unchanged folder of 10,000 files from its index takes a few
+  // tens of milliseconds; going to and fro between windows must not repeat it.
+  constexpr auto kRereadAfter = std::chrono::seconds(2);
+  const std::string& folder = songs_.Library().folder;
+  if (folder.empty() || LibraryScanning() || std::chrono::steady_clock::now() - libraryRead_ < kRereadAfter) return;
+  StartLibraryScan(folder, true);
+}
+
+namespace {
+
+bool SameSongs(const SongLibrary& a, const SongLibrary& b) {
+  if (a.folder != b.folder || a.songs.size() != b.songs.size() || a.broken.size() != b.broken.size()) return false;
+  for (std::size_t i = 0; i < a.songs.size(); ++i) {
+    if (!(a.songs[i].file == b.songs[i].file)) return false;
+  }
+  for (std::size_t i = 0; i < a.broken.size(); ++i) {
+    if (a.broken[i].path != b.broken[i].path) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void TForm1::LibraryScanned(SongLibrary library) {
+  libraryRead_ = std::chrono::steady_clock::now();
+  // Nothing changed: the views, their order and selection stay as they are.
+  if (SameSongs(library, songs_.Library())) {
+    libraryBar_->ShowLibrary(songs_.Library());
+    return;
+  }
   // Playlist rows of library songs stay with their files: codes move when
   // the folder's content changes.
   std::unordered_map<std::uint32_t, std::string> files;

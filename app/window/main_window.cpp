@@ -92,6 +92,8 @@ bool TForm1::event(QEvent* event) {
     Guarded([&] { WMBadVidFile(bad->File(), bad->Reason()); });
     return true;
   }
+  // Back in the player, perhaps after copying songs: the library looks again.
+  if (event->type() == QEvent::WindowActivate && started_) LibraryFolderMayHaveChanged();
   const int type = event->type();
   if (type >= static_cast<int>(TMessage::PlaySong) && type <= static_cast<int>(TMessage::Volume)) {
     Dispatch(*static_cast<const TMessageEvent*>(event));

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -146,9 +147,14 @@ class TForm1 : public QWidget {
 
   // The song library: read in the background at start and whenever the
   // configured folder changes; the views follow when it arrives.
-  void StartLibraryScan(const std::string& folder);
+  // A quiet scan (a second look at the same folder) shows no progress bar
+  // unless it takes long.
+  void StartLibraryScan(const std::string& folder, bool quiet = false);
   // The folder being read, else the one the library's songs came from.
   const std::string& LibraryFolder() const;
+  // Reads the library's folder again in the background, at most every few
+  // seconds; the views change only when its files did.
+  void LibraryFolderMayHaveChanged();
   void LibraryScanned(SongLibrary library);
   void ShowUnreadFiles();
 
@@ -191,6 +197,9 @@ class TForm1 : public QWidget {
   TSongCollection songs_{catalog_};
   std::unique_ptr<TLibraryScan> libraryScan_;
   TLibraryBar* libraryBar_ = nullptr;
+  std::chrono::steady_clock::time_point libraryRead_;
+  std::chrono::steady_clock::time_point libraryScanStarted_;
+  bool quietScan_ = false;
   // The search the catalogue view shows, run again when the library changes.
   struct TShownSearch {
     int item = -1;

@@ -67,6 +67,7 @@ class LibraryWindowTest : public QObject {
   void wordsSearchFindsALibrarySong();
   void libraryRowsPlayThroughThePlaylistWithTheirWords();
   void aNewFolderIsReadAndTheViewFollows();
+  void comingBackToTheWindowReadsTheFolderAgain();
 
  private:
   QString SongsDir() const { return world_->ProgramDir() + "/songs"; }
@@ -173,6 +174,35 @@ void LibraryWindowTest::aNewFolderIsReadAndTheViewFollows() {
   QCOMPARE(Codes(form_->ListView1()), QStringList({"0001", "0002", "10001"}));
   QCOMPARE(form_->ListView1()->topLevelItem(2)->text(1), QString("Auld Lang Syne"));
   QVERIFY(!form_->LibraryBar()->Unread()->isVisible());
+}
+
+void LibraryWindowTest::comingBackToTheWindowReadsTheFolderAgain() {
+  TSongView* view = form_->ListView1();
+  const auto activate = [&] {
+    QEvent event(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(form_.get(), &event);
+  };
+  view->SortByColumn(1);  // a refill would bring back the catalogue's order
+  const QStringList sorted = Codes(view);
+  QCOMPARE(sorted, QStringList({"10001", "0001", "0002"}));
+  view->SetCurrentRow(2);
+  activate();  // just read: not again so soon
+  QVERIFY(!form_->LibraryScanning());
+  QTest::qWait(2100);
+  activate();
+  QVERIFY(form_->LibraryScanning());
+  QVERIFY(QTest::qWaitFor([&] { return !form_->LibraryScanning(); }, 5000));
+  QTest::qWait(20);
+  // Nothing changed: the view keeps its order and its selection, and shows no progress.
+  QCOMPARE(Codes(view), sorted);
+  QCOMPARE(view->CurrentRow(), 2);
+  QVERIFY(!form_->LibraryBar()->Progress()->isVisible());
+
+  WriteSong(world_->ProgramDir() + "/other/b.kar", "Scarborough Fair", "Are you going");
+  QTest::qWait(2100);
+  activate();
+  QVERIFY(WaitForLibrary(4));
+  QCOMPARE(view->topLevelItem(3)->text(1), QString("Scarborough Fair"));
 }
 
 }  // namespace lyrova::test
