@@ -3,6 +3,7 @@
 
 #include "config/config_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -101,6 +102,7 @@ void TForm2::FillControls() {
   comboBox1_->setEditText(QString::fromLatin1(kDefaultPort));
   edit5_->setText(PathText(settings_.SoundFont()));
   lyricOffset_->setValue(settings_.LyricOffsetMs());
+  songMemory_->setChecked(settings_.SongMemory());
 }
 
 void TForm2::done(int result) {
@@ -169,6 +171,9 @@ QStringList TForm2::StoreValues() {
   // had an offset gets none written for 0.
   if (lyricOffset_->value() != 0 || settings_.LyricOffsetMs() != 0)
     store([&] { settings_.SetLyricOffsetMs(lyricOffset_->value()); }, [] {});
+  // The same for the key and tempo per song, which are off by default.
+  if (songMemory_->isChecked() || settings_.SongMemory())
+    store([&] { settings_.SetSongMemory(songMemory_->isChecked()); }, [] {});
   return failures;
 }
 

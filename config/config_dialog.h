@@ -11,6 +11,7 @@
 
 #include "config/settings.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -60,6 +61,7 @@ class TForm2 : public QDialog {
   TColourSwatch* Panel5() const { return panel5_; }
   QComboBox* ComboBox1() const { return comboBox1_; }
   QSpinBox* LyricOffset() const { return lyricOffset_; }  // milliseconds
+  QCheckBox* SongMemory() const { return songMemory_; }   // key and tempo per song
   QPushButton* Button1() const { return button1_; }
   QPushButton* Button2() const { return button2_; }
   QPushButton* Button3() const { return button3_; }
@@ -111,6 +113,7 @@ class TForm2 : public QDialog {
   TColourSwatch* panel5_ = nullptr;
   QComboBox* comboBox1_ = nullptr;
   QSpinBox* lyricOffset_ = nullptr;
+  QCheckBox* songMemory_ = nullptr;
   QPushButton* button1_ = nullptr;
   QPushButton* button2_ = nullptr;
   QPushButton* button3_ = nullptr;

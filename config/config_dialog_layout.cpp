@@ -1,6 +1,7 @@
 // The configuration dialog's controls and where they sit: a strip of two
 // buttons on the right, the general settings above and the sound below.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -115,6 +116,10 @@ QGroupBox* TForm2::BuildSoundGroup() {
   lyricOffset_->setSingleStep(TSettingsFile::kLyricOffsetStepMs);
   lyricOffset_->setToolTip(QString::fromUtf8("Больше - текст позже музыки, меньше - раньше"));
   lyricOffset_->setGeometry(kControlX, 64 + TForm2::kLyricOffsetRowHeight + 4, 60, kRowHeight);
+  songMemory_ = new QCheckBox(QString::fromUtf8("Тон и темп для каждой песни"), group);
+  songMemory_->setToolTip(QString::fromUtf8("Песня начинается с тоном и темпом, выбранными для неё в прошлый раз"));
+  songMemory_->setGeometry(kControlX + 68, 64 + TForm2::kLyricOffsetRowHeight + 4, kEditWidth + kDotsWidth - 64,
+                           kRowHeight);
   return group;
 }
 

@@ -71,6 +71,10 @@ int TSettingsFile::LyricOffsetMs() const {
   return (ms < 0 ? -steps : steps) * kLyricOffsetStepMs;
 }
 
+bool TSettingsFile::SongMemory() const { return ini_.ReadInteger(keys::kSound, keys::kSongMemory, 0) == 1; }
+
+void TSettingsFile::SetSongMemory(bool on) { ini_.WriteInteger(keys::kSound, keys::kSongMemory, on ? 1 : 0); }
+
 int TSettingsFile::MelodyPercent() const {
   const int percent = ini_.ReadInteger(keys::kSound, keys::kMelody, 100);
   return percent >= 75 ? 100 : percent >= 25 ? 50 : 0;

@@ -30,6 +30,7 @@ inline constexpr char kSoundFont[] = "SoundFont";
 inline constexpr char kSoundLatency[] = "LatencyMs";
 inline constexpr char kLyricOffset[] = "LyricOffsetMs";
 inline constexpr char kMelody[] = "Melody";
+inline constexpr char kSongMemory[] = "KeyAndTempoPerSong";
 // Where the singer's window was left: screen name, place and size out of full
 // screen, and 0 normal, 1 maximised, 2 full screen.
 inline constexpr char kVideo[] = "Video";
@@ -83,6 +84,10 @@ class TSettingsFile {
   // other number reads as the nearest of them.
   int MelodyPercent() const;
   void SetMelodyPercent(int percent);
+  // Whether each song gets back the key and tempo last chosen for it; off
+  // unless the key says 1.
+  bool SongMemory() const;
+  void SetSongMemory(bool on);
 
  private:
   std::string ReadPath(const char* section, const char* key, const std::string& def) const;

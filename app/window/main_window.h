@@ -175,6 +175,10 @@ class TForm1 : public QWidget {
   // The guide melody's choice: stored, and heard at once.
   void MelodyChange();
   void ApplyMelodyLevel(int percent);
+  // Key and tempo per song, when the user asked for them: the sliders take
+  // the song's own before it starts, and every change of them is kept.
+  void RecallSongChoice(std::uint32_t code);
+  void RememberSongChoice();
 
   // Message handlers.
   void Dispatch(const TMessageEvent& message);
@@ -233,6 +237,7 @@ class TForm1 : public QWidget {
   QSlider* trackBar2_ = nullptr;
   QSlider* trackBar3_ = nullptr;
   QComboBox* melody_ = nullptr;
+  bool recallingChoice_ = false;
   QWidget* images_[10] = {};
   QWidget* pause_ = nullptr;
   TNowPlayingLine* nowPlayingLine_ = nullptr;

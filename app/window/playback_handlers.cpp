@@ -10,6 +10,7 @@
 #include "app/window/window_messages.h"
 #include "config/config_dialog.h"
 #include "config/settings.h"
+#include "config/song_memory.h"
 #include "video/video_form.h"
 
 namespace lyrova {
@@ -41,6 +42,7 @@ void TForm1::WMPlaySong(std::uint32_t code) {
   // A new song ends a pause; the film goes on with it.
   if (video_) video_->SetFilmPaused(false);
   if (!engine_) return;
+  RecallSongChoice(code);
   SongHandedOver(engine_->WMPlaySong(code));
   playingSong_ = TNowPlaying{code};
   if (const std::optional<SongRowTexts> row = songs_.FindCode(code)) {
@@ -93,10 +95,34 @@ void TForm1::WMVolume(int p) {
 
 void TForm1::TrackBar1Change(int position) {
   QCoreApplication::postEvent(this, new TMessageEvent(TMessage::Tempo, -position));
+  RememberSongChoice();
 }
 
 void TForm1::TrackBar2Change(int position) {
   QCoreApplication::postEvent(this, new TMessageEvent(TMessage::Pitch, -position));
+  RememberSongChoice();
+}
+
+void TForm1::RecallSongChoice(std::uint32_t code) {
+  const std::string settingsPath = SettingsPath();
+  if (!TSettingsFile(settingsPath, ProgramFolder()).SongMemory()) return;
+  const TSongChoice choice = TSongMemory(settingsPath).Recall(code);
+  recallingChoice_ = true;
+  trackBar2_->setValue(choice.keyPosition);
+  trackBar1_->setValue(choice.tempoPosition);
+  recallingChoice_ = false;
+  // Ahead of the song itself, so that its first note is already in its key.
+  engine_->WMPitch(-trackBar2_->value());
+  engine_->WMTempo(-trackBar1_->value());
+}
+
+void TForm1::RememberSongChoice() {
+  if (recallingChoice_ || !engine_ || !engine_->SongPlaying() || playingSong_.code == 0) return;
+  Guarded([&] {
+    const std::string settingsPath = SettingsPath();
+    if (!TSettingsFile(settingsPath, ProgramFolder()).SongMemory()) return;
+    TSongMemory(settingsPath).Remember(playingSong_.code, {trackBar2_->value(), trackBar1_->value()});
+  });
 }
 
 void TForm1::TrackBar3Change(int position) {

@@ -20,6 +20,7 @@
 #include "app/window/now_playing_line.h"
 #include "app/window/song_view.h"
 #include "config/ini_file.h"
+#include "config/song_memory.h"
 #include "playback/master_settings.h"
 #include "resources/catalog/built_in_catalog.h"
 #include "tests/app/message_recorder.h"
@@ -66,6 +67,7 @@ class SingerControlsTest : public QObject {
   void pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere();
   void everyControlHasAShortcutNamedInItsHint();
   void guideMelodyIsChosenKeptAndFoundOnTheLead();
+  void keyAndTempoComeBackForEachSongWhenAskedFor();
 
  private:
   QTemporaryDir programDir_;
@@ -292,6 +294,41 @@ void SingerControlsTest::guideMelodyIsChosenKeptAndFoundOnTheLead() {
   QCOMPARE(form_->Engine()->MelodyChannel(), 0);
   form_->Button5Click();
   QVERIFY(QTest::qWaitFor([&] { return !form_->Engine()->SongPlaying(); }, 3000));
+}
+
+void SingerControlsTest::keyAndTempoComeBackForEachSongWhenAskedFor() {
+  TPlaybackEngine& engine = *form_->Engine();
+  const auto play = [&](int row) {
+    form_->ListView1()->SetCurrentRow(row);
+    form_->ListView1DblClick();
+    QCoreApplication::sendPostedEvents(form_.get());  // the song starts now
+    QVERIFY(QTest::qWaitFor([&] { return engine.SongPlaying(); }, 5000));
+  };
+  // Off by default: the sliders stay where the singer left them.
+  play(0);
+  form_->TrackBar2()->setValue(-2);
+  play(1);
+  QCOMPARE(form_->TrackBar2()->value(), -2);
+  QVERIFY(!QFile::exists(QString::fromStdString(TSongMemory::PathBeside(settingsPath_))));
+
+  TIniFile(settingsPath_).WriteString("Sound", "KeyAndTempoPerSong", "1");
+  play(0);
+  QCOMPARE(form_->TrackBar2()->value(), 0);  // nothing kept for it yet
+  form_->TrackBar2()->setValue(-2);
+  form_->TrackBar1()->setValue(-4);
+  play(1);
+  QCOMPARE(form_->TrackBar2()->value(), 0);
+  QCOMPARE(form_->TrackBar1()->value(), 0);
+  form_->TrackBar2()->setValue(3);
+  play(0);
+  QCOMPARE(form_->TrackBar2()->value(), -2);
+  QCOMPARE(form_->TrackBar1()->value(), -4);
+  QTRY_COMPARE(engine.CurrentTempo(), TempoFactor(4));
+  play(1);
+  QCOMPARE(form_->TrackBar2()->value(), 3);
+  form_->Button5Click();
+  QVERIFY(QTest::qWaitFor([&] { return !engine.SongPlaying(); }, 3000));
+  TIniFile(settingsPath_).WriteString("Sound", "KeyAndTempoPerSong", "0");
 }
 
 }  // namespace lyrova::test

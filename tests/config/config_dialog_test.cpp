@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -450,6 +451,22 @@ class ConfigDialogTest : public QObject {
     f.LyricOffset()->setValue(0);
     QTest::mouseClick(f.OkButton(), Qt::LeftButton);
     QCOMPARE(TSettingsFile(path_, "/opt/lyrova/").Ini().ReadString("Sound", "LyricOffsetMs", "x"), std::string("0"));
+  }
+
+  void keyAndTempoPerSongIsOffUntilTickedAndOk() {
+    TForm2& f = Shown();
+    QVERIFY(!f.SongMemory()->isChecked());
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QVERIFY(!TSettingsFile(path_, "/opt/lyrova/").Ini().ValueExists("Sound", "KeyAndTempoPerSong"));
+    Shown();
+    f.SongMemory()->setChecked(true);
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QVERIFY(TSettingsFile(path_, "/opt/lyrova/").SongMemory());
+    Shown();
+    QVERIFY(f.SongMemory()->isChecked());
+    f.SongMemory()->setChecked(false);
+    QTest::mouseClick(f.OkButton(), Qt::LeftButton);
+    QVERIFY(!TSettingsFile(path_, "/opt/lyrova/").SongMemory());
   }
 
   void aFilmNamedBeyondTheCodePageIsStoredWithEverythingElse() {

@@ -1,0 +1,35 @@
+#pragma once
+// The key and tempo a singer chose for each song, kept in a small file
+// beside the settings file ("lyrova.ini" has "lyrova-songs.ini") as
+// [Songs] 0007=key tempo, both slider positions.
+
+#include <cstdint>
+#include <string>
+
+#include "config/ini_file.h"
+
+namespace lyrova {
+
+struct TSongChoice {
+  int keyPosition = 0;    // the key slider's position (its top is +8 semitones)
+  int tempoPosition = 0;  // the tempo slider's position (its top is fastest)
+};
+
+class TSongMemory {
+ public:
+  explicit TSongMemory(const std::string& settingsPath);
+  static std::string PathBeside(const std::string& settingsPath);
+  const std::string& FileName() const { return ini_.FileName(); }
+
+  // The choice for song `code`; both at rest for a song never changed, or
+  // for a line the user broke by hand. The sliders bring a position from a
+  // hand-edited file into their range.
+  TSongChoice Recall(std::uint32_t code) const;
+  // Throws lyrova::Error (the text for the user) when the file cannot be written.
+  void Remember(std::uint32_t code, const TSongChoice& choice);
+
+ private:
+  TIniFile ini_;
+};
+
+}  // namespace lyrova
