@@ -31,17 +31,6 @@ constexpr auto kStalledOutput = std::chrono::milliseconds(100);
 // Where the volume slider starts.
 constexpr int kInitialVolumePosition = 50;
 
-std::vector<TOutputKind> OutputKinds(TPerformance& performance, TAudioMode mode, int latencyMs) {
-  std::vector<TOutputKind> kinds;
-  if (mode == TAudioMode::Device) {
-    kinds.push_back({[latencyMs](TPerformance& p) { return OpenPulseOutput(p, latencyMs); }, false,
-                     [&performance] { return PulseServerAnswers(performance); }});
-    kinds.push_back({[latencyMs](TPerformance& p) { return OpenAlsaOutput(p, latencyMs); }, false, nullptr});
-  }
-  kinds.push_back({[](TPerformance& p) { return OpenSilentOutput(p); }, true, nullptr});
-  return kinds;
-}
-
 }  // namespace
 
 TPlaybackEngine::TPlaybackEngine(TSongsCatalog& catalog, ILyricTarget& lyrics, ISongEndTarget& songEnd)
@@ -63,7 +52,8 @@ void TPlaybackEngine::DMInit(const std::string& soundFontPath, TAudioMode mode, 
   performance->ApplyPendingCommands();
   mode_ = mode;
   if (mode != TAudioMode::Offline)
-    output_ = std::make_unique<TOutputKeeper>(*performance, OutputKinds(*performance, mode, latencyMs));
+    output_ = std::make_unique<TOutputKeeper>(
+        *performance, StandardOutputKinds(*performance, mode == TAudioMode::Device, latencyMs));
   performance_ = std::move(performance);
   endThread_ = std::make_unique<TWaitEndSongThread>(*performance_, songEnd_);
 }

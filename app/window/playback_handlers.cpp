@@ -44,7 +44,8 @@ void TForm1::WMPlaySong(std::uint32_t code) {
   if (!engine_) return;
   RecallSongChoice(code);
   SongHandedOver(engine_->WMPlaySong(code));
-  playingSong_ = TNowPlaying{code};
+  playingSong_ = TNowPlaying();
+  playingSong_.code = code;
   if (const std::optional<SongRowTexts> row = songs_.FindCode(code)) {
     playingSong_.title = (*row)[1];
     playingSong_.singer = (*row)[2];
