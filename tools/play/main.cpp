@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <span>
 #include <string>
 #include <thread>
 
@@ -16,6 +18,7 @@
 #include "playback/output_keeper.h"
 #include "playback/performance.h"
 #include "playback/sound_font.h"
+#include "tools/cli/standard_options.h"
 
 namespace {
 
@@ -40,10 +43,7 @@ Options Parse(int argc, char** argv) {
       if (i + 1 >= argc) throw lyrova::Error(arg + " needs a value");
       return argv[++i];
     };
-    if (arg == "--help") {
-      std::fputs(kUsage, stdout);
-      std::exit(0);
-    } else if (arg == "--latency") {
+    if (arg == "--latency") {
       options.latencyMs = std::stoi(value());
     } else if (arg == "--seconds") {
       options.seconds = std::stod(value());
@@ -92,6 +92,9 @@ int Play(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (lyrova::AnswerStandardOption(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1)),
+                                   "lyrova-play", kUsage, std::cout))
+    return 0;
   try {
     return Play(Parse(argc, argv));
   } catch (const std::exception& e) {
