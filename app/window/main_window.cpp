@@ -11,6 +11,7 @@
 #include "app/widgets/link_actions.h"
 #include "app/window/dialog_adapters.h"
 #include "app/window/library_scan.h"
+#include "app/window/song_export_job.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
 #include "app/window/window_messages.h"
@@ -52,6 +53,8 @@ TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
   connect(listView1_, &TSongView::keyDown, this, &TForm1::ListView1KeyDown);
   connect(listView2_, &TSongView::keyDown, this, &TForm1::ListView2KeyDown);
   for (TSongView* view : {listView1_, listView2_}) {
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& at) { ShowSongMenu(view, at); });
     connect(view, &TSongView::exited, this, [this, view] { focusReturn_.Exited(view); });
     connect(view->header(), &QHeaderView::sectionClicked, this,
             [this, view](int column) { ListView1ColumnClick(view, column); });

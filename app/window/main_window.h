@@ -21,10 +21,12 @@
 #include "app/window/song_end_bridge.h"
 #include "catalog/songs_catalog.h"
 #include "playback/playback_engine.h"
+#include "tools/render/song_export.h"
 
 class QBoxLayout;
 class QButtonGroup;
 class QComboBox;
+class QMenu;
 class QGroupBox;
 class QLineEdit;
 class QSlider;
@@ -35,6 +37,7 @@ class TForm2;
 class TFormShell;
 class TLibraryBar;
 class TNowPlayingLine;
+class TSongExportJob;
 class TLibraryScan;
 class TSettingsFile;
 class TSongView;
@@ -104,6 +107,11 @@ class TForm1 : public QWidget {
   void Button5Click();  // stop the song
   void PauseClick();    // hold the song still, or let it go on
   void PlayNextPlaylistRow();
+  // The context menu of a song row: save it as a video or as its sound.
+  QMenu* SongMenu(TSongView* view, int row);
+  // Saves song `code` on a worker thread with a progress dialog; one at a time.
+  void SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target);
+  TSongExportJob* SongExport() const { return export_.get(); }
   // What plays now and how far it is; nothing when no song plays.
   std::optional<TNowPlaying> NowPlaying() const;
   void Button7Click();  // bring the singer's window to the front
@@ -179,6 +187,8 @@ class TForm1 : public QWidget {
   // the song's own before it starts, and every change of them is kept.
   void RecallSongChoice(std::uint32_t code);
   void RememberSongChoice();
+  void ShowSongMenu(TSongView* view, const QPoint& at);
+  void SaveSong(TSongView* view, int row, TExportKind kind);
 
   // Message handlers.
   void Dispatch(const TMessageEvent& message);
@@ -238,6 +248,7 @@ class TForm1 : public QWidget {
   QSlider* trackBar3_ = nullptr;
   QComboBox* melody_ = nullptr;
   bool recallingChoice_ = false;
+  std::unique_ptr<TSongExportJob> export_;
   QWidget* images_[10] = {};
   QWidget* pause_ = nullptr;
   TNowPlayingLine* nowPlayingLine_ = nullptr;

@@ -7,6 +7,10 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +22,7 @@
 
 #include "app/window/main_window.h"
 #include "app/window/now_playing_line.h"
+#include "app/window/song_export_job.h"
 #include "app/window/song_view.h"
 #include "config/ini_file.h"
 #include "config/song_memory.h"
@@ -68,6 +73,7 @@ class SingerControlsTest : public QObject {
   void everyControlHasAShortcutNamedInItsHint();
   void guideMelodyIsChosenKeptAndFoundOnTheLead();
   void keyAndTempoComeBackForEachSongWhenAskedFor();
+  void songsAreSavedFromTheirRowsAndACancelLeavesNoFile();
 
  private:
   QTemporaryDir programDir_;
@@ -149,7 +155,6 @@ void SingerControlsTest::slidersMoveBySmallStepsAndShowTheirValues() {
   // The sliders still speak to the performance as before.
   form_->TrackBar1()->setValue(-4);
   QTRY_COMPARE(form_->Engine()->CurrentTempo(), TempoFactor(4));
-  SaveShot(form_->grab().toImage(), "main-window-sliders.png");
 }
 
 void SingerControlsTest::tabGoesRoundTheListsAndTheSearchPastTheSliders() {
@@ -329,6 +334,45 @@ void SingerControlsTest::keyAndTempoComeBackForEachSongWhenAskedFor() {
   form_->Button5Click();
   QVERIFY(QTest::qWaitFor([&] { return !engine.SongPlaying(); }, 3000));
   TIniFile(settingsPath_).WriteString("Sound", "KeyAndTempoPerSong", "0");
+}
+
+void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
+  TSongView* catalogue = form_->ListView1();
+  QMenu* menu = form_->SongMenu(catalogue, 0);
+  QStringList texts;
+  for (const QAction* action : menu->actions()) texts << action->text();
+  QCOMPARE(texts, QStringList({"Сохранить видео…", "Сохранить звук…"}));
+  const QPoint at = catalogue->visualItemRect(catalogue->topLevelItem(0)).center();
+  menu->popup(catalogue->viewport()->mapToGlobal(at));
+  QImage shot = form_->grab().toImage();
+  {
+    QPainter painter(&shot);
+    painter.drawImage(form_->mapFromGlobal(menu->pos()), menu->grab().toImage());
+  }
+  SaveShot(shot, "main-window-song-menu.png");
+  menu->close();
+
+  QTemporaryDir out;
+  const QString wav = out.filePath("song.wav");
+  const auto finished = [&] { return form_->SongExport() && !form_->SongExport()->Running(); };
+  form_->SaveSongTo(1, TExportKind::Sound, wav);
+  QVERIFY(form_->SongExport()->Dialog()->isVisible());
+  QVERIFY(QTest::qWaitFor(finished, 60000));
+  QVERIFY2(QFileInfo(wav).size() > 44 + 44100 * 4 * 10, qPrintable(QString::number(QFileInfo(wav).size())));
+  QCOMPARE(dialogs_.messages.takeLast(), "Сохранено: " + wav);
+
+  // A video cancelled half-way leaves neither it nor its partial file.
+  const QString mp4 = out.filePath("song.mp4");
+  form_->SaveSongTo(1, TExportKind::Video, mp4);
+  QVERIFY(QTest::qWaitFor([&] { return form_->SongExport()->Dialog()->value() > 20; }, 60000));
+  QVERIFY(QFile::exists(out.filePath("song.part.mp4")));
+  QVERIFY(!QFile::exists(mp4));
+  form_->SongExport()->Dialog()->cancel();
+  QVERIFY(QTest::qWaitFor(finished, 10000));
+  QVERIFY(!QFile::exists(mp4));
+  QVERIFY(!QFile::exists(out.filePath("song.part.mp4")));
+  QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join('\n')));
+  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"song.wav"}));
 }
 
 }  // namespace lyrova::test

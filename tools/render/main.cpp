@@ -80,7 +80,11 @@ int main(int argc, char** argv) {
     }
 
     const auto started = std::chrono::steady_clock::now();
+    int shownTenth = 0;
     const TRenderResult result = session.Run([&](const TRenderStep& step) {
+      // Progress on standard error in tenths, so a long render says how far it is.
+      const int tenth = static_cast<int>(session.Done() * 10);
+      if (tenth > shownTenth && tenth < 10) std::fprintf(stderr, "lyrova-render: %d%%\n", 10 * (shownTenth = tenth));
       if (wav) wav->Write(step.left, step.right);
       if (picture) picture->Step(step);
       if (timeline.is_open()) timeline << step.samplePos << '\t' << step.songTime << '\n';

@@ -6,8 +6,9 @@
 
 namespace lyrova {
 
-TPictureRender::TPictureRender(const std::string& film) : composer_(LookFromSettings) {
-  if (composer_.Open(nullptr) != S_OK) throw Error("cannot make the picture buffer");
+TPictureRender::TPictureRender(const std::string& film, QSize size) : composer_(LookFromSettings) {
+  composer_.Resize(size);
+  if (composer_.Open(nullptr, size.width(), size.height()) != S_OK) throw Error("cannot make the picture buffer");
   if (!film.empty()) composer_.StartFilm(film);
 }
 

@@ -16,9 +16,10 @@ class TKaraokeVideoWriter;
 
 class TPictureRender {
  public:
-  // `film`: the background film, "" for black. Needs a QGuiApplication.
-  // Throws lyrova::Error when the film cannot be played.
-  explicit TPictureRender(const std::string& film);
+  // `film`: the background film, "" for black; pictures of `size`. Needs a
+  // QGuiApplication. Throws lyrova::Error when the film cannot be played.
+  explicit TPictureRender(const std::string& film,
+                          QSize size = QSize(TVideoComposer::kWidth, TVideoComposer::kHeight));
 
   ILyricTarget& Lyrics() { return composer_; }
 

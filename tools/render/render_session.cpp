@@ -41,6 +41,13 @@ TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyri
   render_ = std::make_unique<TOfflineRender>(songs_, lyrics, soundFont);
 }
 
+double TRenderSession::Done() const {
+  const auto progress = render_->Engine().Progress();
+  if (!progress) return 1.0;
+  const double whole = progress->elapsed + progress->remaining;
+  return whole > 0 ? progress->elapsed / whole : 0.0;
+}
+
 TRenderResult TRenderSession::Run(const TOfflineRender::StepFn& onStep) {
   TPlaybackEngine& engine = render_->Engine();
   // The window sends the tempo and pitch positions negated: the top is +.

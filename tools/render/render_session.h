@@ -22,6 +22,8 @@ class TRenderSession {
   const std::string& Warnings() const { return warnings_; }
 
   int SampleRate() { return render_->Engine().SampleRate(); }
+  // How far the song is, 0 to 1, during Run's steps (1 in the tail after its end).
+  double Done() const;
   TRenderResult Run(const TOfflineRender::StepFn& onStep);
 
  private:

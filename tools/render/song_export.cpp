@@ -1,0 +1,89 @@
+#include "tools/render/song_export.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "catalog/errors.h"
+#include "tools/render/karaoke_video_writer.h"
+#include "tools/render/picture_render.h"
+#include "tools/render/render_session.h"
+#include "tools/render/wav_writer.h"
+
+namespace lyrova {
+namespace {
+
+constexpr int kFramesPerSecond = 25;
+
+struct TCancelled {};
+
+class TNoLyrics : public ILyricTarget {
+ public:
+  void SetLyrics(const std::vector<std::string>&) override {}
+  void SetTiming(const std::vector<std::uint8_t>&) override {}
+};
+
+// The partial file, removed unless it was kept.
+class TPartialFile {
+ public:
+  explicit TPartialFile(std::string path) : path_(std::move(path)) {}
+  ~TPartialFile() {
+    std::error_code ec;
+    if (!kept_) std::filesystem::remove(path_, ec);
+  }
+  const std::string& Path() const { return path_; }
+  void KeepAs(const std::string& target) {
+    std::filesystem::rename(path_, target);
+    kept_ = true;
+  }
+
+ private:
+  std::string path_;
+  bool kept_ = false;
+};
+
+}  // namespace
+
+std::string PartialName(const std::string& target) {
+  const std::filesystem::path path(target);
+  return (path.parent_path() / (path.stem().string() + ".part" + path.extension().string())).string();
+}
+
+bool ExportSong(const TExportRequest& request, const std::function<void(double)>& progress,
+                const std::atomic<bool>& cancel) {
+  TPartialFile partial(PartialName(request.target));
+  const bool video = request.kind == TExportKind::Video;
+  std::optional<TPictureRender> picture;
+  if (video) picture.emplace(request.options.film, request.videoSize);
+  TNoLyrics noLyrics;
+  TRenderSession session(request.options, picture ? picture->Lyrics() : noLyrics);
+
+  std::optional<TWavWriter> wav;
+  std::optional<TKaraokeVideoWriter> mp4;
+  if (video) {
+    mp4.emplace(partial.Path(), request.videoSize.width(), request.videoSize.height(), kFramesPerSecond,
+                session.SampleRate());
+    picture->Begin(session.SampleRate());
+    picture->WriteVideo(&*mp4, kFramesPerSecond);
+  } else {
+    wav.emplace(partial.Path(), session.SampleRate());
+  }
+  try {
+    session.Run([&](const TRenderStep& step) {
+      if (cancel.load(std::memory_order_relaxed)) throw TCancelled{};
+      if (wav) wav->Write(step.left, step.right);
+      if (picture) picture->Step(step);
+      progress(session.Done());
+    });
+  } catch (const TCancelled&) {
+    return false;
+  }
+  if (wav) wav->Close();
+  if (picture) picture->Finish();
+  if (mp4) mp4->Close();
+  mp4.reset();
+  wav.reset();
+  partial.KeepAs(request.target);
+  return true;
+}
+
+}  // namespace lyrova
