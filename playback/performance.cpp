@@ -189,8 +189,9 @@ void TPerformance::Apply(const Command& command) {
       tool_.SetMelodyScale(command.value);
       return;
     case Command::Pause:
-      // Nothing to hold while a change fades out or no song sounds.
-      paused_ = command.value != 0.0f && sounding_ && !changePending_;
+      // Nothing to hold without a song. A fade to the next song holds too,
+      // and that song starts once the pause ends.
+      paused_ = command.value != 0.0f && active_ != nullptr;
       return;
   }
 }

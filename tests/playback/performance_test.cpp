@@ -247,6 +247,23 @@ TEST(PerformancePause, AStopWhilePausedEndsThePauseAndANewSongPlays) {
   EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Start, Kind::Abort, Kind::Start}));
 }
 
+TEST(PerformancePause, APauseDuringTheFadeToTheNextSongHoldsItsStart) {
+  TPerformance performance{FindDefaultSoundFont()};
+  ASSERT_TRUE(performance.Play(MakeSegment(TwoTempoSong())));
+  RenderBlocks(performance, 10);
+  ASSERT_TRUE(performance.Play(MakeSegment(TwoTempoSong())));
+  ASSERT_TRUE(performance.SetPaused(true));
+  RenderBlocks(performance, 20);
+  std::vector<Kind> kinds;
+  while (auto note = performance.PopNotification()) kinds.push_back(note->kind);
+  EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Start, Kind::Abort}));  // the next song waits
+  ASSERT_TRUE(performance.SetPaused(false));
+  RenderBlocks(performance, 5);
+  kinds.clear();
+  while (auto note = performance.PopNotification()) kinds.push_back(note->kind);
+  EXPECT_EQ(kinds, std::vector<Kind>{Kind::Start});
+}
+
 TEST(PerformanceMelody, OnlyTheMelodyChannelsVolumeIsScaledFromTheSongsStart) {
   TPerformance performance{FindDefaultSoundFont()};
   const auto volume = [&](int channel) {
