@@ -84,10 +84,10 @@ void TSettingsFile::SetMelodyPercent(int percent) { ini_.WriteInteger(keys::kSou
 
 void TSettingsFile::SetLyricOffsetMs(int ms) { ini_.WriteInteger(keys::kSound, keys::kLyricOffset, ms); }
 
-std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values) {
+std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values, bool writeMissing) {
   std::optional<std::string> firstError;
-  const auto writeMissing = [&](const char* section, const char* key, const std::string& value) {
-    if (firstError) return;
+  const auto write = [&](const char* section, const char* key, const std::string& value) {
+    if (firstError || !writeMissing) return;
     try {
       ini.WriteString(section, key, value);
     } catch (const Error& e) {
@@ -99,14 +99,14 @@ std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& value
     if (ini.ValueExists(section, key)) {
       (values.*set)(ini.ReadInteger(section, key, def));
     } else {
-      writeMissing(section, key, std::to_string((values.*get)()));
+      write(section, key, std::to_string((values.*get)()));
     }
   };
 
   if (ini.ValueExists(keys::kFont, keys::kFontName)) {
     values.SetFontName(ini.ReadString(keys::kFont, keys::kFontName, SettingsValues::kDefaultFontName));
   } else {
-    writeMissing(keys::kFont, keys::kFontName, values.FontName());
+    write(keys::kFont, keys::kFontName, values.FontName());
   }
   number(keys::kFont, keys::kFontHeight, kLookNumberDefault, &SettingsValues::FontHeight,
          &SettingsValues::SetFontHeight);

@@ -102,6 +102,8 @@ class TSettingsFile {
 // memory; a missing key is written with the value in memory. After the first
 // failed write no further key is written, but all are still read. Returns the
 // text of that first failure, so that it is reported once and start-up goes on.
-std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values);
+// A tool that only borrows the player's look passes `writeMissing` false:
+// then the file is never written and missing keys keep the values in memory.
+std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values, bool writeMissing = true);
 
 }  // namespace lyrova

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "tests/support/temp_dir.h"
@@ -33,6 +35,18 @@ TEST_F(LookSettingsTest, FirstRunWritesTheSixKeysWithBuiltInValues) {
             "[Strings]\r\nCount=4\r\n");
   EXPECT_EQ(values_.FontName(), "Arial");
   EXPECT_EQ(values_.StringsCount(), 4);
+}
+
+TEST_F(LookSettingsTest, ABorrowedLookIsReadWithoutWritingTheMissingKeys) {
+  const std::string text = "[Font]\r\nColor1=255\r\n";
+  WriteFile(path_, text);
+  EXPECT_EQ(ReadLookSettings(ini_, values_, false), std::nullopt);
+  EXPECT_EQ(ReadFile(path_), text);
+  EXPECT_EQ(values_.FontColor1(), 255);
+  EXPECT_EQ(values_.FontName(), "Arial");  // missing: the value in memory stays
+  TIniFile missing(dir_.File("none.ini"));
+  EXPECT_EQ(ReadLookSettings(missing, values_, false), std::nullopt);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("none.ini")));
 }
 
 TEST_F(LookSettingsTest, PresentKeysAreReadAndTheFileIsLeftAlone) {

@@ -83,5 +83,22 @@ TEST_F(RenderToolTest, ADiscWithoutItsCatalogueGetsItsOwn) {
   EXPECT_NE(Err().find("rmidi_of.img"), std::string::npos) << Err();
 }
 
+TEST_F(RenderToolTest, PicturesTakeTheLookOfASettingsFileWithoutWritingItAndProgressIsShown) {
+  const std::string library = dir_.File("songs");
+  fs::create_directories(library);
+  const std::vector<std::uint8_t> song = Song();
+  testing::WriteFile(library + "/a.kar", std::string(song.begin(), song.end()));
+  const std::string look = dir_.File("look.ini");
+  const std::string lookText = "[Font]\r\nColor1=255\r\nColor2=65280\r\nHeight=40\r\n";
+  testing::WriteFile(look, lookText);
+  const std::string plain = dir_.File("plain.png"), looked = dir_.File("looked.png");
+  ASSERT_EQ(Run({"--library", library, "--code", "10001", "--frame-at", "500", plain, "--settings", "none"}), 0) << Err();
+  ASSERT_EQ(Run({"--library", library, "--code", "10001", "--frame-at", "500", looked, "--settings", look}), 0) << Err();
+  EXPECT_NE(testing::ReadFile(plain), testing::ReadFile(looked));  // other colours, another size
+  EXPECT_EQ(testing::ReadFile(look), lookText);                    // only read
+  // The render says how far it is, in tenths.
+  EXPECT_NE(Err().find("lyrova-render: 50%"), std::string::npos) << Err();
+}
+
 }  // namespace
 }  // namespace lyrova

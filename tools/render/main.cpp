@@ -16,6 +16,8 @@
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/file_path.h"
+#include "config/settings.h"
+#include "config/settings_path.h"
 #include "tools/cli/standard_options.h"
 #include "tools/render/karaoke_video_writer.h"
 #include "tools/render/picture_render.h"
@@ -55,6 +57,11 @@ int main(int argc, char** argv) {
     if (options.WantsPicture()) {
       if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
       gui.emplace(argc, argv);
+      if (options.settings != "none") {
+        // The player's look, read without writing anything to its file.
+        TIniFile settings(options.settings.empty() ? SettingsFilePath(ProgramFolder() + "lyrova") : options.settings);
+        ReadLookSettings(settings, Settings(), false);
+      }
       picture = std::make_unique<TPictureRender>(FilmFor(options));
     }
     TNoLyrics noLyrics;

@@ -21,14 +21,16 @@ long Number(const std::string& option, const std::string& text, long low, long h
 const char* const kRenderUsage =
     "usage: lyrova-render [--disc DIR [--catalog DIR]] [--library DIR] --code N [--wav OUT.wav]\n"
     "                     [--tempo P] [--pitch P] [--volume P] [--timeline OUT.tsv] [--soundfont FILE]\n"
-    "                     [--frame-at MS OUT.png] [--video OUT.mp4] [--film FILE]\n"
+    "                     [--frame-at MS OUT.png] [--video OUT.mp4] [--film FILE] [--settings FILE]\n"
     "  P are track-bar positions: tempo -40..40 (top = fastest), pitch -8..8 (top = highest),\n"
     "  volume 0..100 (top = loudest). The timeline lists every 10 ms the sample and the song time.\n"
     "  --frame-at saves the singer's picture (film and lyrics) at MS milliseconds of sound;\n"
     "  --video writes the song as a karaoke video with its sound. The film is the disc's\n"
     "  rmoving.img unless --film names another. At least one of --wav, --frame-at, --video.\n"
     "  Without --catalog the disc's songs are the built-in catalogue's, or the disc's own when\n"
-    "  that does not describe its image. --library adds the songs of a folder, codes from 10001.\n";
+    "  that does not describe its image. --library adds the songs of a folder, codes from 10001.\n"
+    "  The lyrics have the font, colours and line count of the player's settings file, or of\n"
+    "  --settings FILE; --settings none keeps the built-in look.\n";
 
 TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   TRenderOptions options;
@@ -40,6 +42,7 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     if (option == "--disc") options.disc = value;
     else if (option == "--catalog") options.catalog = value;
     else if (option == "--library") options.library = value;
+    else if (option == "--settings") options.settings = value;
     else if (option == "--code") {
       options.code = static_cast<std::uint32_t>(Number(option, value, 0, 0xFFFFFFFFL));
       haveCode = true;

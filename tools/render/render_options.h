@@ -25,6 +25,9 @@ struct TRenderOptions {
   std::string framePng;
   std::string video;  // "" for none
   std::string film;   // "" for the disc's rmoving.img when there is one
+  // The settings file whose lyric look the picture takes: "" for the
+  // player's own, "none" for the built-in look.
+  std::string settings;
 
   bool WantsPicture() const { return frameAtMs.has_value() || !video.empty(); }
 };
