@@ -23,6 +23,9 @@ constexpr std::size_t kMaxFrames = 16384;  // the most rendered per piece of a r
 // A server that neither accepts nor refuses the connection in this time is
 // taken as absent.
 constexpr pa_usec_t kConnectTimeout = 2 * PA_USEC_PER_SEC;
+// After an underrun the buffer grows by half, up to this: a machine too busy
+// for the latency asked for drops out once or twice, not all through a song.
+constexpr int kMaxGrownLatencyMs = 200;
 
 std::int64_t SteadyNanos() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -80,16 +83,8 @@ class TPulseOutput : public IAudioOutput {
     pa_stream_set_state_callback(stream_, &TPulseOutput::OnStreamState, this);
     pa_stream_set_write_callback(stream_, &TPulseOutput::OnWrite, this);
     pa_stream_set_latency_update_callback(stream_, &TPulseOutput::OnLatencyUpdate, this);
-    // tlength is the whole latency we ask for, the server's own part included
-    // (ADJUST_LATENCY); the rest is left to the server.
-    pa_buffer_attr attr;
-    attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(static_cast<pa_usec_t>(latencyMs_) * 1000, &spec_));
-    // No prebuffering: after an underrun the stream goes on at once instead
-    // of waiting for a full buffer, and the measured latency follows.
-    attr.prebuf = 0;
-    attr.minreq = static_cast<std::uint32_t>(-1);
-    attr.fragsize = static_cast<std::uint32_t>(-1);
+    pa_stream_set_underflow_callback(stream_, &TPulseOutput::OnUnderflow, this);
+    const pa_buffer_attr attr = Attributes();
     performance_.SetLatencyFrames(static_cast<int>(attr.tlength / kFrameBytes));
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
                                                       PA_STREAM_AUTO_TIMING_UPDATE);
@@ -100,6 +95,28 @@ class TPulseOutput : public IAudioOutput {
       if (!PA_STREAM_IS_GOOD(state) || timedOut_) return false;
       pa_threaded_mainloop_wait(loop_);
     }
+  }
+
+  // tlength is the whole latency we ask for, the server's own part included
+  // (ADJUST_LATENCY); the rest is left to the server. No prebuffering: after
+  // an underrun the stream goes on at once instead of waiting for a full
+  // buffer, and the measured latency follows.
+  pa_buffer_attr Attributes() const {
+    pa_buffer_attr attr;
+    attr.maxlength = static_cast<std::uint32_t>(-1);
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(static_cast<pa_usec_t>(latencyMs_) * 1000, &spec_));
+    attr.prebuf = 0;
+    attr.minreq = static_cast<std::uint32_t>(-1);
+    attr.fragsize = static_cast<std::uint32_t>(-1);
+    return attr;
+  }
+
+  // The main loop's thread: the server ran dry, so ask for more buffering.
+  void Underflow() {
+    if (latencyMs_ >= kMaxGrownLatencyMs) return;
+    latencyMs_ = std::min(kMaxGrownLatencyMs, latencyMs_ * 3 / 2);
+    const pa_buffer_attr attr = Attributes();
+    if (pa_operation* op = pa_stream_set_buffer_attr(stream_, &attr, nullptr, nullptr)) pa_operation_unref(op);
   }
 
   void Close() {
@@ -169,6 +186,7 @@ class TPulseOutput : public IAudioOutput {
   }
   static void OnWrite(pa_stream*, std::size_t bytes, void* data) { static_cast<TPulseOutput*>(data)->Write(bytes); }
   static void OnLatencyUpdate(pa_stream*, void* data) { static_cast<TPulseOutput*>(data)->MeasureLatency(); }
+  static void OnUnderflow(pa_stream*, void* data) { static_cast<TPulseOutput*>(data)->Underflow(); }
 
   TPerformance& performance_;
   pa_sample_spec spec_{};
