@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "catalog/byte_order.h"
+#include "catalog/smf_bytes.h"
 
 namespace lyrova {
 namespace {
@@ -20,16 +21,10 @@ class TrackCursor {
     if (AtEnd()) return std::nullopt;
     return data_[pos_];
   }
-  // A variable-length quantity of at most four bytes.
   std::optional<std::uint32_t> VarLength() {
     std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-      const auto b = Byte();
-      if (!b) return std::nullopt;
-      v = v << 7 | (*b & 0x7F);
-      if (!(*b & 0x80)) return v;
-    }
-    return std::nullopt;
+    if (!ReadSmfVarLength(data_, pos_, v)) return std::nullopt;
+    return v;
   }
   std::optional<std::span<const std::uint8_t>> Take(std::uint32_t n) {
     if (n > data_.size() - pos_) return std::nullopt;
@@ -42,11 +37,6 @@ class TrackCursor {
   std::span<const std::uint8_t> data_;
   std::size_t pos_ = 0;
 };
-
-int DataBytes(std::uint8_t status) {
-  const int kind = status >> 4;
-  return kind == 0xC || kind == 0xD ? 1 : 2;
-}
 
 void ReadTrack(std::span<const std::uint8_t> data, int track, SmfContents& out) {
   TrackCursor in(data);
@@ -84,7 +74,7 @@ void ReadTrack(std::span<const std::uint8_t> data, int track, SmfContents& out) 
     }
     if (status > 0xF0) return;  // no other system message belongs in a file
     running = status;
-    const auto bytes = in.Take(static_cast<std::uint32_t>(DataBytes(status)));
+    const auto bytes = in.Take(static_cast<std::uint32_t>(SmfDataBytes(status)));
     if (!bytes) return;
     const int kind = status >> 4;
     if (kind == 0x8 || (kind == 0x9 && (*bytes)[1] == 0)) out.lastNoteOff = std::max(out.lastNoteOff, tick);

@@ -4,6 +4,9 @@
 #include <cstring>
 #include <limits>
 
+#include "catalog/byte_order.h"
+#include "catalog/smf_bytes.h"
+
 namespace lyrova {
 namespace {
 
@@ -11,42 +14,16 @@ constexpr std::size_t kHeaderChunk = 14;
 // Deltas add up in 64 bits and are kept below this, so that no song's ticks wrap.
 constexpr std::uint64_t kMaxTick = std::numeric_limits<std::uint32_t>::max() / 2;
 
-std::uint32_t Be32(const std::uint8_t* p) {
-  return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
-}
-
-// A variable-length quantity of at most four bytes; false past the end.
-bool ReadVarLen(std::span<const std::uint8_t> data, std::size_t& pos, std::uint32_t& value) {
-  value = 0;
-  for (int i = 0; i < 4; ++i) {
-    if (pos >= data.size()) return false;
-    const std::uint8_t byte = data[pos++];
-    value = value << 7 | (byte & 0x7F);
-    if ((byte & 0x80) == 0) return true;
-  }
-  return false;
-}
-
-int DataBytes(std::uint8_t status) {
-  switch (status & 0xF0) {
-    case 0xC0:
-    case 0xD0:
-      return 1;
-    default:
-      return 2;
-  }
-}
-
 }  // namespace
 
 TMidiSequence::TMidiSequence(std::span<const std::uint8_t> smf, int division) : division_(division > 0 ? division : 1) {
   std::vector<TTempoChange> tempos;
   std::size_t pos = kHeaderChunk;
-  if (smf.size() >= 8 && std::memcmp(smf.data(), "MThd", 4) == 0) pos = 8 + std::size_t{Be32(smf.data() + 4)};
+  if (smf.size() >= 8 && std::memcmp(smf.data(), "MThd", 4) == 0) pos = 8 + std::size_t{ReadBe32(smf.data() + 4)};
   const std::uint32_t tracks = smf.size() >= 12 ? (smf[10] << 8 | smf[11]) : 0;
   for (std::uint32_t track = 0; track < tracks && pos + 8 <= smf.size(); ++track) {
     const std::uint8_t* chunk = smf.data() + pos;
-    const std::size_t length = std::min<std::size_t>(Be32(chunk + 4), smf.size() - pos - 8);
+    const std::size_t length = std::min<std::size_t>(ReadBe32(chunk + 4), smf.size() - pos - 8);
     if (std::memcmp(chunk, "MTrk", 4) != 0) {
       // Chunks of other kinds are skipped; they are not tracks.
       pos += 8 + length;
@@ -75,7 +52,7 @@ void TMidiSequence::ReadTrack(std::span<const std::uint8_t> track, std::vector<T
   trackEnd_ = track.size();
   while (pos < track.size()) {
     std::uint32_t delta = 0;
-    if (!ReadVarLen(track, pos, delta) || pos >= track.size()) break;
+    if (!ReadSmfVarLength(track, pos, delta) || pos >= track.size()) break;
     tick = std::min<std::uint64_t>(tick + delta, kMaxTick);
     const auto at = static_cast<std::uint32_t>(tick);
     endTick_ = std::max(endTick_, at);
@@ -85,7 +62,7 @@ void TMidiSequence::ReadTrack(std::span<const std::uint8_t> track, std::vector<T
       ++pos;
       if (pos >= track.size()) break;
       const std::uint8_t type = track[pos++];
-      if (!ReadVarLen(track, pos, length) || length > track.size() - pos) break;
+      if (!ReadSmfVarLength(track, pos, length) || length > track.size() - pos) break;
       if (type == 0x51 && length == 3) {
         const std::uint32_t micros = track[pos] << 16 | track[pos + 1] << 8 | track[pos + 2];
         // A tempo of zero would stop time; such an event is ignored.
@@ -101,7 +78,7 @@ void TMidiSequence::ReadTrack(std::span<const std::uint8_t> track, std::vector<T
     if (status == 0xF0 || status == 0xF7) {
       std::uint32_t length = 0;
       ++pos;
-      if (!ReadVarLen(track, pos, length) || length > track.size() - pos) break;
+      if (!ReadSmfVarLength(track, pos, length) || length > track.size() - pos) break;
       std::uint32_t used = length;
       if (used > 0 && track[pos + used - 1] == 0xF7) --used;
       if (status == 0xF0 && used > 0) {
@@ -122,7 +99,7 @@ void TMidiSequence::ReadTrack(std::span<const std::uint8_t> track, std::vector<T
       break;  // data without any status before it
     }
     status = running;
-    const int count = DataBytes(status);
+    const int count = SmfDataBytes(status);
     if (pos + count > track.size()) break;
     const std::uint8_t d1 = track[pos] & 0x7F;
     const std::uint8_t d2 = count == 2 ? track[pos + 1] & 0x7F : 0;

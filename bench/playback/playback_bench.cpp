@@ -155,21 +155,34 @@ void BM_PlayRequestToFirstBufferOffline(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayRequestToFirstBufferOffline)->Unit(benchmark::kMillisecond);
 
-// In real time the output's next block comes on top: until the end-of-song
-// thread has seen the song start (silent output, 256-frame blocks).
-void BM_PlayRequestToSongStartRealTime(benchmark::State& state) {
+// Times play requests to an engine running in real time on `mode`'s output
+// until `arrived` holds; skipped unless that output is `output` (when given).
+template <class Arrived>
+void TimePlayRequests(benchmark::State& state, TAudioMode mode, const char* output, Arrived arrived) {
   TNoLyrics lyrics;
   TNoEnd end;
   TNoTick tick;
   TPlaybackEngine engine(DemoCatalog(), lyrics, end);
-  engine.DMInit(FindDefaultSoundFont(), TAudioMode::Silent);
+  engine.DMInit(FindDefaultSoundFont(), mode);
+  if (output && engine.AudioOutputName() != output) {
+    state.SkipWithError((std::string("no ") + output + " output").c_str());
+    return;
+  }
   engine.StartThreads(tick);
+  // A sound server may take a moment to start a new stream.
+  if (output) std::this_thread::sleep_for(std::chrono::seconds(2));
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     engine.WMPlaySong(kSong);
-    while (!engine.SongPlaying()) std::this_thread::sleep_for(std::chrono::microseconds(100));
+    while (!arrived(engine)) std::this_thread::sleep_for(std::chrono::microseconds(100));
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
+}
+
+// In real time the output's next block comes on top: until the end-of-song
+// thread has seen the song start (silent output, 256-frame blocks).
+void BM_PlayRequestToSongStartRealTime(benchmark::State& state) {
+  TimePlayRequests(state, TAudioMode::Silent, nullptr, [](const TPlaybackEngine& e) { return e.SongPlaying(); });
 }
 BENCHMARK(BM_PlayRequestToSongStartRealTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
@@ -177,23 +190,8 @@ BENCHMARK(BM_PlayRequestToSongStartRealTime)->UseManualTime()->Unit(benchmark::k
 // the song's first sample is heard, device latency included. Skipped when
 // no PulseAudio server answers.
 void BM_PlayRequestToFirstSoundPulse(benchmark::State& state) {
-  TNoLyrics lyrics;
-  TNoEnd end;
-  TNoTick tick;
-  TPlaybackEngine engine(DemoCatalog(), lyrics, end);
-  engine.DMInit(FindDefaultSoundFont(), TAudioMode::Device);
-  if (engine.AudioOutputName() != "PulseAudio") {
-    state.SkipWithError("no PulseAudio server");
-    return;
-  }
-  engine.StartThreads(tick);
-  std::this_thread::sleep_for(std::chrono::seconds(2));  // the stream has started
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    engine.WMPlaySong(kSong);
-    while (engine.SongTime() <= 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
+  TimePlayRequests(state, TAudioMode::Device, "PulseAudio",
+                   [](const TPlaybackEngine& e) { return e.SongTime() > 0; });
 }
 BENCHMARK(BM_PlayRequestToFirstSoundPulse)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
