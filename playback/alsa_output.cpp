@@ -4,6 +4,7 @@
 
 #include <alsa/asoundlib.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -17,7 +18,9 @@ namespace {
 
 constexpr int kChannels = 2;
 constexpr int kPeriodFrames = 256;  // about 6 ms
-constexpr int kWaitMs = 100;        // a device that takes nothing for this long has stalled
+// A device that takes nothing for twice its buffer (and at least this long)
+// has stalled.
+constexpr int kMinWaitMs = 100;
 
 // ALSA reports a missing device on the console by itself; the program's
 // status line says it instead.
@@ -25,9 +28,9 @@ void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 class TAlsaOutput : public IAudioOutput {
  public:
-  TAlsaOutput(TPerformance& performance, snd_pcm_t* pcm)
-      : performance_(performance), pcm_(pcm), left_(kPeriodFrames), right_(kPeriodFrames),
-        interleaved_(kPeriodFrames * kChannels) {
+  TAlsaOutput(TPerformance& performance, snd_pcm_t* pcm, int latencyMs)
+      : performance_(performance), pcm_(pcm), waitMs_(std::max(kMinWaitMs, 2 * latencyMs)),
+        left_(kPeriodFrames), right_(kPeriodFrames), interleaved_(kPeriodFrames * kChannels) {
     thread_ = std::thread([this] { Run(); });
   }
   ~TAlsaOutput() override {
@@ -67,7 +70,7 @@ class TAlsaOutput : public IAudioOutput {
       if (n >= 0) {
         done += static_cast<int>(n);
       } else if (n == -EAGAIN) {
-        if (snd_pcm_wait(pcm_, kWaitMs) == 0) return false;
+        if (snd_pcm_wait(pcm_, waitMs_) == 0) return false;
       } else if (snd_pcm_recover(pcm_, static_cast<int>(n), 1) < 0) {
         return false;
       }
@@ -77,6 +80,7 @@ class TAlsaOutput : public IAudioOutput {
 
   TPerformance& performance_;
   snd_pcm_t* pcm_;
+  const int waitMs_;
   std::vector<float> left_;
   std::vector<float> right_;
   std::vector<float> interleaved_;
@@ -98,7 +102,7 @@ std::unique_ptr<IAudioOutput> OpenAlsaOutput(TPerformance& performance, int late
     return nullptr;
   }
   performance.SetLatencyFrames(latencyMs * performance.SampleRate() / 1000);
-  return std::make_unique<TAlsaOutput>(performance, pcm);
+  return std::make_unique<TAlsaOutput>(performance, pcm, latencyMs);
 }
 
 }  // namespace lyrova

@@ -1,5 +1,7 @@
 #include "playback/output_keeper.h"
 
+#include <algorithm>
+
 #include "playback/performance.h"
 
 namespace lyrova {
@@ -18,7 +20,7 @@ std::vector<TOutputKind> StandardOutputKinds(TPerformance& performance, bool dev
 }
 
 TOutputKeeper::TOutputKeeper(TPerformance& performance, std::vector<TOutputKind> kinds, Timing timing)
-    : performance_(performance), kinds_(std::move(kinds)), timing_(timing) {
+    : performance_(performance), kinds_(std::move(kinds)), timing_(timing), retryBetter_(timing.retryBetter) {
   {
     std::lock_guard lock(mutex_);
     OpenFrom(0);
@@ -38,13 +40,14 @@ TOutputKeeper::~TOutputKeeper() {
 
 void TOutputKeeper::OpenFrom(std::size_t from) {
   output_.reset();  // one output at a time renders
-  for (std::size_t k = from; k < kinds_.size(); ++k) {
+  for (std::size_t k = std::min(from, kinds_.size() - 1); k < kinds_.size(); ++k) {
     if ((output_ = kinds_[k].open(performance_))) {
       kind_ = k;
       break;
     }
   }
   lastRendered_ = performance_.RenderedFrames();
+  movedSinceOpen_ = false;
   opened_ = lastMoved_ = lastRetry_ = Clock::now();
   std::lock_guard lock(statusMutex_);
   status_.reopens = reopens_;
@@ -57,9 +60,15 @@ bool TOutputKeeper::Stalled(Clock::time_point now) {
   if (rendered != lastRendered_) {
     lastRendered_ = rendered;
     lastMoved_ = now;
+    movedSinceOpen_ = true;
     return false;
   }
-  return now - lastMoved_ >= timing_.stallLimit && now - opened_ >= timing_.startGrace;
+  // A large buffer lets a healthy output pull seldom: twice the latency is
+  // never a stall.
+  const auto limit = std::max<Clock::duration>(
+      timing_.stallLimit,
+      std::chrono::milliseconds(2000LL * performance_.LatencyFrames() / performance_.SampleRate()));
+  return now - lastMoved_ >= limit && now - opened_ >= timing_.startGrace;
 }
 
 void TOutputKeeper::Watch() {
@@ -67,19 +76,31 @@ void TOutputKeeper::Watch() {
   while (!stopCv_.wait_for(lock, timing_.poll, [&] { return stop_; })) {
     const auto now = Clock::now();
     if (!output_) continue;
-    if (output_->Failed() || Stalled(now)) {
+    const bool failed = output_->Failed();
+    if (failed || Stalled(now)) {
       ++reopens_;
-      failedOver_ = failedOver_ || !kinds_[kind_].silent;
-      OpenFrom(kind_);
-    } else if (failedOver_ && kinds_[kind_].silent && now - lastRetry_ >= timing_.retryBetter) {
-      lastRetry_ = now;
-      for (std::size_t k = 0; k < kind_; ++k) {
-        if (!kinds_[k].answers || !kinds_[k].answers()) continue;
-        ++reopens_;
-        OpenFrom(k);
-        break;
-      }
+      // A working output lost: the better kinds are asked for again soon.
+      if (movedSinceOpen_) retryBetter_ = timing_.retryBetter;
+      // The same kind again, unless it was just opened and never pulled:
+      // then it is stuck and the next kind plays.
+      OpenFrom(failed || movedSinceOpen_ ? kind_ : kind_ + 1);
+    } else if (kind_ > 0 && now - lastRetry_ >= retryBetter_) {
+      TryBetterKind();
     }
+  }
+}
+
+void TOutputKeeper::TryBetterKind() {
+  lastRetry_ = Clock::now();
+  for (std::size_t k = 0; k < kind_; ++k) {
+    if (!kinds_[k].answers || !kinds_[k].answers()) continue;
+    const std::size_t before = kind_;
+    ++reopens_;
+    OpenFrom(k);
+    // A kind that answers but will not play is asked less and less often,
+    // each try being a break in the sound.
+    if (kind_ >= before) retryBetter_ = std::min(retryBetter_ * 2, timing_.retryLimit);
+    return;
   }
 }
 

@@ -3,8 +3,9 @@
 // the one in use fails or stops pulling for longer than the stall limit
 // while it should, reopens it (the same kind, else the next, down to the
 // silent one) on its own thread, so no window waits for a sound server.
-// Fallen back to silence after a failure, it keeps asking whether a better
-// kind answers again, so a restarted server is taken back within a second.
+// Playing on any but the first kind, it keeps asking whether a better kind
+// answers, so a restarted (or late) sound server is taken back within a
+// second.
 
 #include <chrono>
 #include <condition_variable>
@@ -50,6 +51,7 @@ class TOutputKeeper {
     // waking from suspend): a fresh output is not called stalled before.
     std::chrono::milliseconds startGrace{2000};
     std::chrono::milliseconds retryBetter{1000};
+    std::chrono::milliseconds retryLimit{30000};  // for a kind that answers but will not play
     std::chrono::milliseconds poll{50};
   };
 
@@ -69,6 +71,8 @@ class TOutputKeeper {
   // With mutex_ held: the first kind from `from` on that opens.
   void OpenFrom(std::size_t from);
   bool Stalled(std::chrono::steady_clock::time_point now);
+  // With mutex_ held: the first better kind that answers, opened.
+  void TryBetterKind();
 
   TPerformance& performance_;
   const std::vector<TOutputKind> kinds_;
@@ -80,7 +84,8 @@ class TOutputKeeper {
   bool stop_ = false;
   std::unique_ptr<IAudioOutput> output_;
   std::size_t kind_ = 0;
-  bool failedOver_ = false;  // silent because a device failed
+  bool movedSinceOpen_ = false;
+  std::chrono::milliseconds retryBetter_;
   std::uint64_t reopens_ = 0;
   std::int64_t lastRendered_ = -1;
   std::chrono::steady_clock::time_point lastMoved_;

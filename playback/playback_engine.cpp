@@ -25,8 +25,8 @@ namespace {
 // The end-of-song thread sees a stop within one audio block and one event
 // wait; far longer means the audio output has stalled.
 constexpr auto kStopWait = std::chrono::seconds(3);
-// An output that renders nothing for this long is not pulling: the stop is
-// applied without it.
+// An output that renders nothing for this long, and for twice its buffer, is
+// not pulling: the stop is applied without it.
 constexpr auto kStalledOutput = std::chrono::milliseconds(100);
 // Where the volume slider starts.
 constexpr int kInitialVolumePosition = 50;
@@ -111,6 +111,8 @@ void TPlaybackEngine::WaitStopped() {
   using Clock = std::chrono::steady_clock;
   TPerformance& performance = Performance();
   const auto deadline = Clock::now() + kStopWait;
+  const auto stalled = std::max<Clock::duration>(
+      kStalledOutput, std::chrono::milliseconds(2000LL * performance.LatencyFrames() / performance.SampleRate()));
   std::int64_t rendered = performance.RenderedFrames();
   auto moved = Clock::now();
   while (SongPlaying()) {
@@ -119,7 +121,7 @@ void TPlaybackEngine::WaitStopped() {
     if (performance.RenderedFrames() != rendered) {
       rendered = performance.RenderedFrames();
       moved = now;
-    } else if (now - moved > kStalledOutput) {
+    } else if (now - moved > stalled) {
       // The output is being reopened; the abort need not wait for it.
       performance.ApplyPendingCommands();
       moved = now;
