@@ -203,9 +203,12 @@ TEST(PulsePlayback, ASongThroughTheServerOnALoadedMachineHasNoDropoutAndKeepsPac
   // A dropout is a run of silence in the recording where the song sounds.
   int dropouts = 0;
   const std::size_t offset = (searchFrom + lagStart) * kWindow;
+  int run = 0;  // silent samples in a row, across windows
   for (std::size_t w = 0; w + 1 < reference.size(); ++w) {
-    if (reference[w] < 1e-3) continue;
-    int run = 0;
+    if (reference[w] < 1e-3) {
+      run = 0;
+      continue;
+    }
     for (int k = 0; k < kWindow; ++k) {
       const std::size_t i = offset + w * kWindow + k;
       run = i < recording.size() && std::abs(recording[i]) < 1e-6 ? run + 1 : 0;
