@@ -10,6 +10,15 @@ constexpr char kHex[] = "0123456789ABCDEF";
 
 bool Escaped(unsigned char c) { return c < 0x20 || c == 0x7F || c == '%'; }
 
+// Blanks at a value's ends and a pair of quotes round it do not survive a
+// settings or playlist file's reading.
+bool ReadingChanges(std::string_view text) {
+  if (text.empty()) return false;
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
+  const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+  return blank(text.front()) || blank(text.back()) || quoted;
+}
+
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -23,16 +32,16 @@ std::string StoredPathText(std::string_view path) {
   const std::string cp1251 = Utf8ToCp1251(path);
   bool plain = Cp1251ToUtf8(cp1251) == path && cp1251.compare(0, kBytesMark.size(), kBytesMark) != 0;
   for (const char c : cp1251) plain = plain && c != '\r' && c != '\n' && c != '\0';
-  if (plain) return cp1251;
+  if (plain && !ReadingChanges(cp1251)) return cp1251;
   std::string text(kBytesMark);
-  for (const char ch : path) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (Escaped(c)) {
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto c = static_cast<unsigned char>(path[i]);
+    if (Escaped(c) || (i + 1 == path.size() && c == ' ')) {
       text += '%';
       text += kHex[c >> 4];
       text += kHex[c & 0xF];
     } else {
-      text += ch;
+      text += path[i];
     }
   }
   return text;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/cp1251.h"
+#include "config/ini_document.h"
 #include "config/settings.h"
 #include "tests/support/temp_dir.h"
 
@@ -23,12 +24,20 @@ TEST(PathTextTest, EveryPathReadsBackAsTheSameBytes) {
       "/films/100%.avi",
       "/films/two\nlines\r.avi",    // line ends cannot stand in an INI line as they are
       "\xEF\xBB\xBF/looks/marked",  // CP1251 text that starts like the mark
+      "/songs/Singer - Song ",     // blanks at the ends and quotes round it,
+      " songs/\t",                 // which an INI line's reading drops
+      "\"quoted\"",
+      "'/songs/café'",
       "",
   };
+  // Through a whole file, as settings and playlists store them.
   for (const std::string& path : paths) {
-    const std::string stored = StoredPathText(path);
-    EXPECT_EQ(stored.find_first_of(std::string("\r\n\0", 3)), std::string::npos) << path;
-    EXPECT_EQ(PathFromStoredText(stored), path) << path;
+    IniDocument doc;
+    doc.Set("Files", "0", StoredPathText(path));
+    const IniDocument read = IniDocument::Parse(doc.Serialize());
+    const std::string* stored = read.Find("Files", "0");
+    ASSERT_NE(stored, nullptr) << path;
+    EXPECT_EQ(PathFromStoredText(*stored), path) << path;
   }
 }
 
