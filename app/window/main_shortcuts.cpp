@@ -45,7 +45,7 @@ void TForm1::BindShortcuts() {
       {keys({"Alt+PgUp"}), [this] { Step(trackBar3_, true); }},
       {keys({"Alt+PgDown"}), [this] { Step(trackBar3_, false); }},
       {keys({"F12"}), [this] { Button7Click(); }},
-      {keys({"F11"}), [this] {
+      {keys({"F11", "Alt+Return", "Alt+Enter"}), [this] {
          if (video_) video_->ToggleFullScreen();
        }},
       {keys({"Ctrl+F"}), [this] {
@@ -68,7 +68,7 @@ void TForm1::BindShortcuts() {
   AddHint(edit1_, QStringLiteral("Ctrl+F - к поиску."));
   AddHint(images_[5], QStringLiteral("Стоп: Ctrl+."));
   AddHint(pause_, QStringLiteral("Пауза и дальше: Ctrl+P или Pause"));
-  AddHint(images_[7], QStringLiteral("Окно певца вперёд: F12; во весь экран: F11"));
+  AddHint(images_[7], QStringLiteral("Окно певца вперёд: F12; во весь экран: F11 или Alt+Enter"));
   AddHint(trackBar1_, QStringLiteral("Alt+→ быстрее, Alt+← медленнее"));
   AddHint(trackBar2_, QStringLiteral("Alt+↑ выше, Alt+↓ ниже"));
   AddHint(trackBar3_, QStringLiteral("Alt+PgUp громче, Alt+PgDn тише"));

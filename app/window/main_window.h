@@ -110,7 +110,7 @@ class TForm1 : public QWidget {
   // The context menu of a song row: save it as a video or as its sound.
   QMenu* SongMenu(TSongView* view, int row);
   // Saves song `code` on a worker thread with a progress dialog; one at a time.
-  void SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target);
+  void SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target, QSize videoSize = {1280, 720});
   TSongExportJob* SongExport() const { return export_.get(); }
   // What plays now and how far it is; nothing when no song plays.
   std::optional<TNowPlaying> NowPlaying() const;
@@ -185,7 +185,7 @@ class TForm1 : public QWidget {
   void ApplyMelodyLevel(int percent);
   // Key and tempo per song, when the user asked for them: the sliders take
   // the song's own before it starts, and every change of them is kept.
-  void RecallSongChoice(std::uint32_t code);
+  void RecallSongChoice();
   void RememberSongChoice();
   void ShowSongMenu(TSongView* view, const QPoint& at);
   void SaveSong(TSongView* view, int row, TExportKind kind);
@@ -253,6 +253,7 @@ class TForm1 : public QWidget {
   QWidget* pause_ = nullptr;
   TNowPlayingLine* nowPlayingLine_ = nullptr;
   TNowPlaying playingSong_;  // the song last started: code, title, singer
+  std::string playingKey_;   // what that song's key and tempo are kept under
 };
 
 template <class Action>

@@ -42,7 +42,9 @@ void TForm1::WMPlaySong(std::uint32_t code) {
   // A new song ends a pause; the film goes on with it.
   if (video_) video_->SetFilmPaused(false);
   if (!engine_) return;
-  RecallSongChoice(code);
+  const LibrarySong* librarySong = songs_.LibrarySongOf(code);
+  playingKey_ = librarySong ? TSongMemory::FileSongKey(librarySong->file.path) : TSongMemory::DiscSongKey(code);
+  RecallSongChoice();
   SongHandedOver(engine_->WMPlaySong(code));
   playingSong_ = TNowPlaying();
   playingSong_.code = code;
@@ -104,10 +106,10 @@ void TForm1::TrackBar2Change(int position) {
   RememberSongChoice();
 }
 
-void TForm1::RecallSongChoice(std::uint32_t code) {
+void TForm1::RecallSongChoice() {
   const std::string settingsPath = SettingsPath();
   if (!TSettingsFile(settingsPath, ProgramFolder()).SongMemory()) return;
-  const TSongChoice choice = TSongMemory(settingsPath).Recall(code);
+  const TSongChoice choice = TSongMemory(settingsPath).Recall(playingKey_);
   recallingChoice_ = true;
   trackBar2_->setValue(choice.keyPosition);
   trackBar1_->setValue(choice.tempoPosition);
@@ -118,11 +120,11 @@ void TForm1::RecallSongChoice(std::uint32_t code) {
 }
 
 void TForm1::RememberSongChoice() {
-  if (recallingChoice_ || !engine_ || !engine_->SongPlaying() || playingSong_.code == 0) return;
+  if (recallingChoice_ || !engine_ || !engine_->SongPlaying() || playingKey_.empty()) return;
   Guarded([&] {
     const std::string settingsPath = SettingsPath();
     if (!TSettingsFile(settingsPath, ProgramFolder()).SongMemory()) return;
-    TSongMemory(settingsPath).Remember(playingSong_.code, {trackBar2_->value(), trackBar1_->value()});
+    TSongMemory(settingsPath).Remember(playingKey_, {trackBar2_->value(), trackBar1_->value()});
   });
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/window/disc_folder_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -39,7 +41,7 @@ std::optional<QString> TQtUserDialogs::OpenFileName(const QString& title, const 
 }
 
 std::optional<QString> TQtUserDialogs::SaveFileName(const QString& title, const QString& filter,
-                                                    const QString& defaultSuffix) {
+                                                    const QString& defaultSuffix, int* chosenFilter) {
   QFileDialog dialog(parent_, title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -47,6 +49,7 @@ std::optional<QString> TQtUserDialogs::SaveFileName(const QString& title, const 
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   dialog.setDefaultSuffix(defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (chosenFilter) *chosenFilter = std::max(0, static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().first();
 }
 

@@ -19,8 +19,8 @@ class TQtUserDialogs : public TUserDialogs {
                                       const QString& demoFolder) override;
   std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                       const QString& defaultSuffix, const QString& folder) override;
-  std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                      const QString& defaultSuffix) override;
+  std::optional<QString> SaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
+                                      int* chosenFilter) override;
 
  private:
   QWidget* parent_;

@@ -1,22 +1,29 @@
 // The song rows' context menu: a song saved as a video or as its sound, on
 // a worker thread, with the look of the settings and the sliders as they are.
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSlider>
+#include <algorithm>
+#include <iterator>
 
 #include "app/window/main_window.h"
 #include "app/window/song_export_job.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
 #include "catalog/integer_text.h"
+#include "config/file_filter.h"
 #include "config/settings.h"
 
 namespace lyrova {
 namespace {
 
-constexpr char kVideoFilter[] = "Видео MP4 (*.mp4)|*.MP4";
-constexpr char kSoundFilter[] = "Звук WAV (*.wav)|*.WAV";
+// The video filters name the picture sizes, in the order of kVideoSizes.
+constexpr char kVideoFilter[] = "Видео MP4, 1280 × 720|*.mp4|Видео MP4, 1920 × 1080|*.mp4";
+constexpr QSize kVideoSizes[] = {{1280, 720}, {1920, 1080}};
+constexpr char kSoundFilter[] = "Звук WAV|*.wav";
 
 }  // namespace
 
@@ -46,23 +53,33 @@ void TForm1::SaveSong(TSongView* view, int row, TExportKind kind) {
   const auto code = ParseInteger(view->RowTexts(row)[0]);
   if (!code) return;
   const bool video = kind == TExportKind::Video;
-  const auto target = dialogs_.SaveFileName(QString(), QString::fromUtf8(video ? kVideoFilter : kSoundFilter),
-                                            QString::fromLatin1(video ? "mp4" : "wav"));
+  int filter = 0;
+  const auto target =
+      dialogs_.SaveFileName(QString(), QtFileFilter(QString::fromUtf8(video ? kVideoFilter : kSoundFilter)),
+                            QString::fromLatin1(video ? "mp4" : "wav"), &filter);
   if (!target) return;
-  SaveSongTo(static_cast<std::uint32_t>(*code), kind, *target);
+  if (QFileInfo::exists(*target) &&
+      !dialogs_.Confirm(QStringLiteral("Файл \"%1\" уже есть. Заменить его?").arg(QDir::toNativeSeparators(*target))))
+    return;
+  const QSize size = kVideoSizes[std::clamp(filter, 0, static_cast<int>(std::size(kVideoSizes)) - 1)];
+  SaveSongTo(static_cast<std::uint32_t>(*code), kind, *target, size);
 }
 
-void TForm1::SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target) {
+void TForm1::SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target, QSize videoSize) {
   const TSettingsFile settings(SettingsPath(), ProgramFolder());
   TExportRequest request;
   request.kind = kind;
   request.target = QFile::encodeName(target).toStdString();
+  request.videoSize = videoSize;
   TRenderOptions& options = request.options;
   options.disc = settings.DiscFolder();
   options.library = settings.SongsFolder();
   options.soundFont = SoundFontPath(settings);
   options.film = settings.VideoFile();
   options.code = code;
+  // A library song goes by its file: the worker reads the folder again, and
+  // codes move when files were added meanwhile.
+  if (const LibrarySong* song = songs_.LibrarySongOf(code)) options.libraryFile = song->file.path;
   options.tempo = trackBar1_->value();
   options.pitch = trackBar2_->value();
   options.volume = trackBar3_->value();

@@ -26,9 +26,10 @@ class TUserDialogs {
   // `folder` when it names one. Nothing when cancelled.
   virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter,
                                               const QString& defaultSuffix, const QString& folder) = 0;
-  // Replaces an existing file without asking.
+  // Replaces an existing file without asking; `chosenFilter`, when given,
+  // gets the index of the filter the user chose.
   virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter,
-                                              const QString& defaultSuffix) = 0;
+                                              const QString& defaultSuffix, int* chosenFilter = nullptr) = 0;
 };
 
 }  // namespace lyrova

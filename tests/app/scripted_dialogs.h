@@ -18,6 +18,7 @@ class TScriptedDialogs : public TUserDialogs {
   std::deque<bool> confirms;
   std::deque<std::optional<QString>> openFiles;
   std::deque<std::optional<QString>> saveFiles;
+  std::deque<int> saveFilters;  // the filter chosen with each saved file
 
   // What was shown, in order.
   QStringList messages;
@@ -48,9 +49,11 @@ class TScriptedDialogs : public TUserDialogs {
     fileSuffixes << suffix;
     return Take(openFiles, std::optional<QString>());
   }
-  std::optional<QString> SaveFileName(const QString&, const QString& filter, const QString& suffix) override {
+  std::optional<QString> SaveFileName(const QString&, const QString& filter, const QString& suffix,
+                                      int* chosenFilter) override {
     fileFilters << filter;
     fileSuffixes << suffix;
+    if (chosenFilter) *chosenFilter = Take(saveFilters, 0);
     return Take(saveFiles, std::optional<QString>());
   }
 

@@ -275,6 +275,15 @@ void SingerControlsTest::everyControlHasAShortcutNamedInItsHint() {
   QTest::keyClick(form_->ListView1(), Qt::Key_N, Qt::ControlModifier);  // no row after the last
   QTest::qWait(20);
   QCOMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(2));
+  // Alt+Enter is the singer's full screen, not Enter's song.
+  QTest::keyClick(form_->ListView1(), Qt::Key_Return, Qt::AltModifier);
+  QTRY_VERIFY(form_->VideoForm()->isFullScreen());
+  QTest::qWait(20);
+  QCOMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(2));
+  form_->VideoForm()->ToggleFullScreen();
+  QTRY_VERIFY(!form_->VideoForm()->isFullScreen());
+  form_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   form_->Button2Click();
   for (const char* hint : {"Ctrl+P", "Ctrl+."})
     QVERIFY(form_->PauseButton()->toolTip().contains(hint) || form_->PictureButton(5)->toolTip().contains(hint));
@@ -360,6 +369,16 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   QVERIFY(QTest::qWaitFor(finished, 60000));
   QVERIFY2(QFileInfo(wav).size() > 44 + 44100 * 4 * 10, qPrintable(QString::number(QFileInfo(wav).size())));
   QCOMPARE(dialogs_.messages.takeLast(), "Сохранено: " + wav);
+
+  // Saving over a file asks first; No keeps it and saves nothing.
+  const qint64 saved = QFileInfo(wav).size();
+  dialogs_.saveFiles.push_back(wav);
+  dialogs_.saveFilters.push_back(1);
+  form_->SongMenu(catalogue, 0)->actions().first()->trigger();
+  QVERIFY(dialogs_.fileFilters.last().contains("1920 × 1080"));
+  QVERIFY(dialogs_.questions.last().contains("song.wav"));
+  QVERIFY(!form_->SongExport()->Running());
+  QCOMPARE(QFileInfo(wav).size(), saved);
 
   // A video cancelled half-way leaves neither it nor its partial file.
   const QString mp4 = out.filePath("song.mp4");

@@ -13,6 +13,9 @@ struct TRenderOptions {
   std::string catalog;  // folder with catdata.bin/.txt; "" for the built-in one or the disc's own
   std::string library;  // folder of karaoke and MIDI files; "" for none
   std::uint32_t code = 0;
+  // A library song by its file (relative to the library folder), whose code
+  // may have moved since it was chosen; "" to go by `code`.
+  std::string libraryFile;
   std::string wav;
   std::string timeline;  // "" for none
   std::string soundFont;  // "" for the system's default

@@ -35,6 +35,11 @@ TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyri
     SongLibrary library = ScanLibrary(options.library, LibraryIndexFile(options.library));
     for (const BrokenFile& b : library.broken) warnings_ += JoinPath(options.library, b.path) + ": " + b.reason + "\n";
     songs_.SetLibrary(std::move(library));
+    if (!options.libraryFile.empty()) {
+      const LibrarySong* song = songs_.LibrarySongAt(options.libraryFile);
+      if (!song) throw Error("\"" + options.libraryFile + "\" is no longer in the song folder");
+      options_.code = song->code;
+    }
   }
   const std::string soundFont =
       options.soundFont.empty() ? TPlaybackEngine::DefaultSoundFont() : options.soundFont;
