@@ -209,12 +209,17 @@ void TFilmDecoder::CropToOutputShape() {
   const std::int64_t h = frame_->height;
   const std::int64_t ow = outputSize_.width();
   const std::int64_t oh = outputSize_.height();
+  // Pixels that are not square (a 720 x 576 picture shown at 4:3, say) are
+  // cut to the shape the film is seen in, not the shape it is stored in.
+  const AVRational sar = frame_->sample_aspect_ratio;
+  const std::int64_t sx = sar.num > 0 && sar.den > 0 ? sar.num : 1;
+  const std::int64_t sy = sar.num > 0 && sar.den > 0 ? sar.den : 1;
   std::int64_t keepW = w;
   std::int64_t keepH = h;
-  if (w * oh > ow * h) {
-    keepW = std::max<std::int64_t>(2, (h * ow + oh / 2) / oh);
+  if (w * sx * oh > ow * h * sy) {
+    keepW = std::clamp<std::int64_t>((h * sy * ow + sx * oh / 2) / (sx * oh), 2, w);
   } else {
-    keepH = std::max<std::int64_t>(2, (w * oh + ow / 2) / ow);
+    keepH = std::clamp<std::int64_t>((w * sx * oh + sy * ow / 2) / (sy * ow), 2, h);
   }
   // Even offsets keep the colour planes of subsampled formats on the same pixels.
   const std::int64_t left = ((w - keepW) / 2) & ~std::int64_t{1};

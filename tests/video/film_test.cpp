@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 #include <vector>
@@ -49,6 +50,24 @@ TEST(FilmDecoder, PicturesComeAtTheChosenSize) {
   TFilmFrame frame;
   ASSERT_TRUE(decoder.Next(frame));
   EXPECT_EQ(frame.image.size(), QSize(800, 600));
+}
+
+TEST(FilmDecoder, PixelsThatAreNotSquareAreShownInTheFilmsShape) {
+  // 200 x 100 stored pixels shown square (each pixel half as wide as high):
+  // a red square between green edges. Cut as stored, a square picture would
+  // lose the edges.
+  const std::string film = (Folder() / "tall-pixels.mp4").string();
+  const std::string command =
+      "ffmpeg -loglevel error -y -f lavfi -i color=c=green:s=200x100:r=25:d=1 -vf "
+      "drawbox=x=50:y=0:w=100:h=100:color=red:t=fill,setsar=1/2 -c:v mpeg4 -q:v 2 " + film;
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  TFilmDecoder decoder(film, QSize(100, 100));
+  TFilmFrame frame;
+  ASSERT_TRUE(decoder.Next(frame));
+  const auto green = [](QRgb c) { return qGreen(c) > 100 && qRed(c) < 60; };
+  EXPECT_TRUE(green(frame.image.pixel(3, 50)));
+  EXPECT_TRUE(green(frame.image.pixel(96, 50)));
+  EXPECT_GT(qRed(frame.image.pixel(50, 50)), 200);
 }
 
 TEST(FilmDecoder, ThePictureAfterTheLastIsTheFirst) {
