@@ -63,22 +63,24 @@ void TTitleCard::Draw(TSurface& back, const TPictureScale& scale, const TTitleLo
     Render(*title, scale, look);
     rendered_.title = title;
   }
-  if (rendered_.image.isNull()) return;
+  if (rendered_.lines.empty()) return;
   QPainter painter(&back.Image());
   painter.setOpacity(std::min(1.0f, opacity));
-  painter.drawImage(QPoint(scale.X(0), scale.Y(kTop)) + rendered_.offset, rendered_.image);
+  for (const auto& [image, offset] : rendered_.lines)
+    painter.drawImage(QPoint(scale.X(0), scale.Y(kTop)) + offset, image);
 }
 
 void TTitleCard::Render(const TSongTitle& title, const TPictureScale& scale,
                         const TTitleLook& look) {
   rendered_.look = look;
   rendered_.scale = scale.scale;
-  rendered_.image = QImage(scale.Length(TPictureScale::kDesignWidth), scale.Length(kHeight),
-                           QImage::Format_ARGB32_Premultiplied);
-  if (rendered_.image.isNull()) return;
-  rendered_.image.fill(Qt::transparent);
-  QPainter painter(&rendered_.image);
+  rendered_.lines.clear();
+  QImage card(scale.Length(TPictureScale::kDesignWidth), scale.Length(kHeight), QImage::Format_ARGB32_Premultiplied);
+  if (card.isNull()) return;
+  card.fill(Qt::transparent);
+  QPainter painter(&card);
   painter.setRenderHint(QPainter::TextAntialiasing);
+  std::vector<QRect> boxes;
   const int shadow = std::max(1, scale.Length(kShadowOffset));
   char code[16];
   std::snprintf(code, sizeof code, "%.4u", static_cast<unsigned>(title.code));
@@ -92,8 +94,8 @@ void TTitleCard::Render(const TSongTitle& title, const TPictureScale& scale,
     const QFont font = MakeLyricFont(look.fontName, scale.FontHeight(design));
     painter.setFont(font);
     const QString shown = QString::fromUtf8(text);
-    const QRect box(0, scale.Length(place.top), rendered_.image.width(),
-                    scale.Length(place.fontHeight) + shadow);
+    const QRect box(0, scale.Length(place.top), card.width(), scale.Length(place.fontHeight) + shadow);
+    boxes.push_back(box.adjusted(0, 0, shadow, shadow).intersected(card.rect()));
     painter.setPen(LyricColour(look.shadow));
     painter.drawText(box.translated(shadow, shadow), Qt::AlignHCenter | Qt::AlignVCenter, shown);
     painter.setPen(LyricColour(look.text));
@@ -101,9 +103,11 @@ void TTitleCard::Render(const TSongTitle& title, const TPictureScale& scale,
   }
   painter.end();
   // Only the ink is kept: blending the empty rest costs every picture.
-  const QRect ink = InkBounds(rendered_.image);
-  rendered_.offset = ink.topLeft();
-  rendered_.image = ink.isEmpty() ? QImage() : rendered_.image.copy(ink);
+  for (const QRect& box : boxes) {
+    const QImage line = card.copy(box);
+    const QRect ink = InkBounds(line);
+    if (!ink.isEmpty()) rendered_.lines.emplace_back(line.copy(ink), box.topLeft() + ink.topLeft());
+  }
 }
 
 }  // namespace lyrova

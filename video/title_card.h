@@ -9,6 +9,8 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "display/surface.h"
 #include "video/picture_scale.h"
@@ -54,8 +56,9 @@ class TTitleCard {
     std::shared_ptr<const TSongTitle> title;
     TTitleLook look;
     double scale = 0.0;
-    QImage image;
-    QPoint offset;  // of the image inside the card's band
+    // Each line's ink alone, with its place inside the card's band: the
+    // empty rows between the lines cost nothing to draw.
+    std::vector<std::pair<QImage, QPoint>> lines;
   };
   void Render(const TSongTitle& title, const TPictureScale& scale, const TTitleLook& look);
 
