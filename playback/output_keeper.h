@@ -4,8 +4,7 @@
 // while it should, reopens it (the same kind, else the next, down to the
 // silent one) on its own thread, so no window waits for a sound server.
 // Playing on any but the first kind, it keeps asking whether a better kind
-// answers, so a restarted (or late) sound server is taken back within a
-// second.
+// answers, so a restarted (or late) sound server is taken back at once.
 
 #include <chrono>
 #include <condition_variable>
@@ -50,7 +49,7 @@ class TOutputKeeper {
     // A sound server may take this long to start a new stream (a sink
     // waking from suspend): a fresh output is not called stalled before.
     std::chrono::milliseconds startGrace{2000};
-    std::chrono::milliseconds retryBetter{1000};
+    std::chrono::milliseconds retryBetter{250};  // cheap: a server that is not there refuses at once
     std::chrono::milliseconds retryLimit{30000};  // for a kind that answers but will not play
     std::chrono::milliseconds poll{50};
   };

@@ -98,6 +98,19 @@ TEST_F(RenderToolTest, PicturesTakeTheLookOfASettingsFileWithoutWritingItAndProg
   EXPECT_EQ(testing::ReadFile(look), lookText);                    // only read
   // The render says how far it is, in tenths.
   EXPECT_NE(Err().find("lyrova-render: 50%"), std::string::npos) << Err();
+  // A picture at a television's size.
+  const std::string wide = dir_.File("wide.png");
+  ASSERT_EQ(Run({"--library", library, "--code", "10001", "--frame-at", "500", wide, "--size", "1920x1080"}), 0)
+      << Err();
+  const std::string png = testing::ReadFile(wide);
+  ASSERT_GT(png.size(), 24u);
+  const auto be32 = [&](std::size_t at) {
+    return static_cast<unsigned char>(png[at]) << 24 | static_cast<unsigned char>(png[at + 1]) << 16 |
+           static_cast<unsigned char>(png[at + 2]) << 8 | static_cast<unsigned char>(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), 1920);  // the header chunk's width and height
+  EXPECT_EQ(be32(20), 1080);
+  EXPECT_EQ(Run({"--library", library, "--code", "10001", "--frame-at", "500", wide, "--size", "1921x1080"}), 1);
 }
 
 }  // namespace

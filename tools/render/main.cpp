@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         TIniFile settings(options.settings.empty() ? SettingsFilePath(ProgramFolder() + "lyrova") : options.settings);
         ReadLookSettings(settings, Settings(), false);
       }
-      picture = std::make_unique<TPictureRender>(FilmFor(options));
+      picture = std::make_unique<TPictureRender>(FilmFor(options), QSize(options.width, options.height));
     }
     TNoLyrics noLyrics;
     TRenderSession session(options, picture ? picture->Lyrics() : noLyrics);
@@ -74,8 +74,7 @@ int main(int argc, char** argv) {
       picture->Begin(session.SampleRate());
       if (options.frameAtMs) picture->SaveStillAt(*options.frameAtMs, options.framePng);
       if (!options.video.empty()) {
-        video.emplace(options.video, TVideoComposer::kWidth, TVideoComposer::kHeight,
-                      kVideoFramesPerSecond, session.SampleRate());
+        video.emplace(options.video, options.width, options.height, kVideoFramesPerSecond, session.SampleRate());
         picture->WriteVideo(&*video, kVideoFramesPerSecond);
       }
     }

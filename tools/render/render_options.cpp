@@ -21,12 +21,15 @@ long Number(const std::string& option, const std::string& text, long low, long h
 const char* const kRenderUsage =
     "usage: lyrova-render [--disc DIR [--catalog DIR]] [--library DIR] --code N [--wav OUT.wav]\n"
     "                     [--tempo P] [--pitch P] [--volume P] [--timeline OUT.tsv] [--soundfont FILE]\n"
-    "                     [--frame-at MS OUT.png] [--video OUT.mp4] [--film FILE] [--settings FILE]\n"
+    "                     [--frame-at MS OUT.png] [--video OUT.mp4] [--size WxH] [--film FILE]\n"
+    "                     [--settings FILE]\n"
     "  P are track-bar positions: tempo -40..40 (top = fastest), pitch -8..8 (top = highest),\n"
     "  volume 0..100 (top = loudest). The timeline lists every 10 ms the sample and the song time.\n"
     "  --frame-at saves the singer's picture (film and lyrics) at MS milliseconds of sound;\n"
     "  --video writes the song as a karaoke video with its sound. The film is the disc's\n"
-    "  rmoving.img unless --film names another. At least one of --wav, --frame-at, --video.\n"
+    "  rmoving.img unless --film names another. --size sets the picture's size (800x600 unless\n"
+    "  told; 1920x1080 for a television), even numbers for a video.\n"
+    "  At least one of --wav, --frame-at, --video.\n"
     "  Without --catalog the disc's songs are the built-in catalogue's, or the disc's own when\n"
     "  that does not describe its image. --library adds the songs of a folder, codes from 10001.\n"
     "  The lyrics have the font, colours and line count of the player's settings file, or of\n"
@@ -60,6 +63,13 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     }
     else if (option == "--video") options.video = value;
     else if (option == "--film") options.film = value;
+    else if (option == "--size") {
+      const auto x = value.find('x');
+      if (x == std::string::npos) throw Error(option + ": WIDTHxHEIGHT expected");
+      options.width = static_cast<int>(Number(option, value.substr(0, x), 16, 7680));
+      options.height = static_cast<int>(Number(option, value.substr(x + 1), 16, 4320));
+      if (options.width % 2 || options.height % 2) throw Error(option + ": even numbers expected");
+    }
     else throw Error("unknown option " + option);
   }
   if ((options.disc.empty() && options.library.empty()) || !haveCode ||

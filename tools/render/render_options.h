@@ -27,6 +27,9 @@ struct TRenderOptions {
   std::optional<std::int64_t> frameAtMs;
   std::string framePng;
   std::string video;  // "" for none
+  // The picture's size (still and video), in pixels.
+  int width = 800;
+  int height = 600;
   std::string film;   // "" for the disc's rmoving.img when there is one
   // The settings file whose lyric look the picture takes: "" for the
   // player's own, "none" for the built-in look.
