@@ -6,8 +6,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <string_view>
-#include <unordered_set>
 
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
@@ -17,25 +15,8 @@
 namespace lyrova {
 
 void TForm1::FillCatalogView() {
-  listView1_->clear();
-  std::array<int, 5> widths{};
-  for (int c = 0; c < TSongView::kColumnCount; ++c) widths[c] = listView1_->columnWidth(c);
-  listView1_->setUpdatesEnabled(false);
   std::vector<SongRowTexts> rows = songs_.Rows();
-  // Measuring is most of the fill's time, and library songs share texts
-  // ("нет данных" above all): each text is measured once per column.
-  std::array<std::unordered_set<std::string_view>, TSongView::kColumnCount> measured;
-  for (const SongRowTexts& row : rows) {
-    listView1_->AppendRow(row);
-    // Columns 1 to 4 grow to their widest text; the code column keeps its width.
-    for (int c = 1; c < TSongView::kColumnCount; ++c) {
-      if (measured[c].insert(row[c]).second)
-        widths[c] = std::max(widths[c], listView1_->CellWidth(QString::fromUtf8(row[c])));
-    }
-  }
-  for (int c = 0; c < TSongView::kColumnCount; ++c) listView1_->setColumnWidth(c, widths[c]);
-  listView1_->setUpdatesEnabled(true);
-
+  const std::array<int, TSongView::kColumnCount> widths = listView1_->Fill(rows);
   catalogSnapshot_.rows = std::move(rows);
   catalogSnapshot_.widths = widths;
   for (int c = 1; c < TSongView::kColumnCount; ++c) listView2_->setColumnWidth(c, widths[c]);

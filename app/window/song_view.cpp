@@ -7,6 +7,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace lyrova {
 
@@ -108,6 +111,25 @@ int TSongView::CellWidth(const QString& text) const {
   const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
   // Whole pixels rounded up: the text is laid out at its fractional width.
   return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) + 2 * margin;
+}
+
+std::array<int, TSongView::kColumnCount> TSongView::Fill(const std::vector<SongRowTexts>& rows) {
+  clear();
+  std::array<int, kColumnCount> widths{};
+  for (int c = 0; c < kColumnCount; ++c) widths[c] = columnWidth(c);
+  setUpdatesEnabled(false);
+  // Measuring is most of the fill's time, and library songs share texts
+  // ("нет данных" above all): each text is measured once per column.
+  std::array<std::unordered_set<std::string_view>, kColumnCount> measured;
+  for (const SongRowTexts& row : rows) {
+    AppendRow(row);
+    for (int c = 1; c < kColumnCount; ++c) {
+      if (measured[c].insert(row[c]).second) widths[c] = std::max(widths[c], CellWidth(QString::fromUtf8(row[c])));
+    }
+  }
+  for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, widths[c]);
+  setUpdatesEnabled(true);
+  return widths;
 }
 
 void TSongView::mouseDoubleClickEvent(QMouseEvent* event) {

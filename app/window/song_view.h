@@ -5,6 +5,8 @@
 // sorting and saving see exactly what the songs hold.
 
 #include <QTreeWidget>
+#include <array>
+#include <vector>
 
 #include "app/core/song_order.h"
 
@@ -36,6 +38,10 @@ class TSongView : public QTreeWidget {
 
   // Ascending by `column` with the song-list comparison; selection kept.
   void SortByColumn(int column);
+
+  // Replaces the rows with `rows`, columns 1 to 4 grown to their widest
+  // text (the code column keeps its width); the widths it set.
+  std::array<int, kColumnCount> Fill(const std::vector<SongRowTexts>& rows);
 
  signals:
   // A double click of the left button anywhere in the view, also below the
