@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
   }
   try {
     if (contrast) {
+      // It measures pictures, it shows none: no screen is needed.
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
       QGuiApplication app(argc, argv);
       return Contrast(argv[2], argc == 4 ? std::atoi(argv[3]) : 600);
     }
