@@ -31,9 +31,13 @@ class TForm2 : public QDialog {
   static constexpr int kWidth = 456;
   // The song library's folder row adds to the general group's height.
   static constexpr int kSongsRowHeight = 28;
-  // So does the lyric offset's row to the sound group's.
+  // So does the line saying which lyric size is used.
+  static constexpr int kSizeNoteRowHeight = 22;
+  // The lyric offset's row and the per-song check box's add to the sound group's.
   static constexpr int kLyricOffsetRowHeight = 28;
-  static constexpr int kHeight = 332 + kSongsRowHeight + kLyricOffsetRowHeight;
+  static constexpr int kSongMemoryRowHeight = 26;
+  static constexpr int kHeight =
+      332 + kSongsRowHeight + kSizeNoteRowHeight + kLyricOffsetRowHeight + kSongMemoryRowHeight;
 
   // `dialogs` answers every chooser and message box; null gives the real ones.
   TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs = nullptr,

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kStripWidth = 80;
 constexpr int kMargin = 8;
-constexpr int kSoundGroupHeight = 113 + TForm2::kLyricOffsetRowHeight;
+constexpr int kSoundGroupHeight = 113 + TForm2::kLyricOffsetRowHeight + TForm2::kSongMemoryRowHeight;
 constexpr int kGroupWidth = TForm2::kWidth - kStripWidth - kMargin;
 constexpr int kLabelX = 12;
 constexpr int kControlX = 156;
@@ -100,7 +100,8 @@ QGroupBox* TForm2::BuildGeneralGroup() {
   spinEdit1_ = new TNumberBox(SettingsValues::kMinStringsCount, SettingsValues::kMaxStringsCount, group);
   spinEdit1_->setGeometry(kControlX, 172 + kSongsRow, 60, kRowHeight);
   sizeNote_ = new QLabel(group);
-  sizeNote_->setGeometry(kControlX + 68, 172 + kSongsRow, kGroupWidth - kControlX - 76, kRowHeight);
+  sizeNote_->setGeometry(kControlX, 172 + kSongsRow + TForm2::kSizeNoteRowHeight + 2, kGroupWidth - kControlX - 8,
+                         kRowHeight);
   return group;
 }
 
@@ -118,8 +119,8 @@ QGroupBox* TForm2::BuildSoundGroup() {
   lyricOffset_->setGeometry(kControlX, 64 + TForm2::kLyricOffsetRowHeight + 4, 60, kRowHeight);
   songMemory_ = new QCheckBox(QString::fromUtf8("Тон и темп для каждой песни"), group);
   songMemory_->setToolTip(QString::fromUtf8("Песня начинается с тоном и темпом, выбранными для неё в прошлый раз"));
-  songMemory_->setGeometry(kControlX + 68, 64 + TForm2::kLyricOffsetRowHeight + 4, kEditWidth + kDotsWidth - 64,
-                           kRowHeight);
+  songMemory_->setGeometry(kLabelX, 64 + TForm2::kLyricOffsetRowHeight + TForm2::kSongMemoryRowHeight + 4,
+                           kGroupWidth - 2 * kLabelX, kRowHeight);
   return group;
 }
 

@@ -406,6 +406,8 @@ class ConfigDialogTest : public QObject {
   }
 
   void sayWhichSizeTheLinesGetWhenTheyWouldOverlap() {
+    WriteFile(path_, "[Paths]\r\nrMidiPath=/media/karaoke/\r\nSongsFolder=/media/karaoke/songs/\r\n"
+                     "VideoFile=/media/karaoke/rmoving.img\r\n");
     values_->SetFontName("Arial");
     values_->SetFontHeight(72);
     values_->SetStringsCount(4);
@@ -413,6 +415,9 @@ class ConfigDialogTest : public QObject {
     QVERIFY(f.SizeNote()->text().isEmpty());
     f.SpinEdit1()->setValue(6);
     QCOMPARE(f.SizeNote()->text(), QString::fromUtf8("Будет использован размер 51"));
+    // With LYROVA_SCREENSHOT_DIR set, the dialog as the user sees it here.
+    if (const QByteArray dir = qgetenv("LYROVA_SCREENSHOT_DIR"); !dir.isEmpty())
+      QVERIFY(f.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath("config-dialog.png")));
     f.SpinEdit2()->setValue(40);
     QVERIFY(f.SizeNote()->text().isEmpty());
   }
