@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTest>
+
+#include "app/window/disc_folder_dialog.h"
 
 #include "app/window/song_view.h"
 #include "resources/catalog/built_in_catalog.h"
@@ -35,6 +38,25 @@ QString NoDiscNotice(const QString& folder) {
   return QString::fromUtf8("В папке %1 нет файла rmidi.img.").arg(folder);
 }
 
+// With LYROVA_SCREENSHOT_DIR set: the question as the user sees it over the
+// main window, the test's program folder shown as an installed one's.
+void SaveQuestionShot(QWidget* form, const TTestWorld& world, const QString& prompt, const QString& start,
+                      const QString& notice, const QString& demo) {
+  const QByteArray dir = qgetenv("LYROVA_SCREENSHOT_DIR");
+  if (dir.isEmpty()) return;
+  const auto shown = [&](QString text) { return text.replace(world.ProgramDir(), QStringLiteral("/usr/bin")); };
+  TDiscFolderDialog question(prompt, shown(start), shown(notice), demo, form);
+  question.show();
+  question.move(form->geometry().center() - question.rect().center());
+  QTest::qWait(50);
+  QImage shot = form->grab().toImage();
+  {
+    QPainter painter(&shot);
+    painter.drawImage(form->mapFromGlobal(question.geometry().topLeft()), question.grab().toImage());
+  }
+  QVERIFY(shot.save(QDir(QString::fromLocal8Bit(dir)).filePath("first-start-question.png")));
+}
+
 }  // namespace
 
 class FirstStartTest : public QObject {
@@ -55,6 +77,9 @@ void FirstStartTest::installedProgramOffersTheDemoDiscAndTheFilmChooserStartsThe
   dialogs.folders.push_back(demo);  // the demo button's answer
   dialogs.openFiles.push_back(demo + "rmoving.img");
   auto form = world.MakeForm(dialogs, BuiltInCatalog());
+  dialogs.folderAsked = [&](const QString& prompt, const QString& start, const QString& notice, const QString& demo) {
+    SaveQuestionShot(form.get(), world, prompt, start, notice, demo);
+  };
   QVERIFY(TTestWorld::Start(*form));
 
   QCOMPARE(dialogs.demoFolders, QStringList{demo});

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -19,6 +20,9 @@ class TScriptedDialogs : public TUserDialogs {
   std::deque<std::optional<QString>> openFiles;
   std::deque<std::optional<QString>> saveFiles;
   std::deque<int> saveFilters;  // the filter chosen with each saved file
+  // Called with the disc folder question's texts as it is asked.
+  std::function<void(const QString& prompt, const QString& start, const QString& notice, const QString& demo)>
+      folderAsked;
 
   // What was shown, in order.
   QStringList messages;
@@ -35,8 +39,9 @@ class TScriptedDialogs : public TUserDialogs {
     questions << text;
     return Take(confirms, false);
   }
-  std::optional<QString> ChooseFolder(const QString& prompt, const QString&, const QString& notice,
+  std::optional<QString> ChooseFolder(const QString& prompt, const QString& start, const QString& notice,
                                       const QString& demoFolder) override {
+    if (folderAsked) folderAsked(prompt, start, notice, demoFolder);
     folderPrompts << prompt;
     folderNotices << notice;
     demoFolders << demoFolder;

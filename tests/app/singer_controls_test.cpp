@@ -209,7 +209,7 @@ void SingerControlsTest::pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere() {
   form_->NowPlayingLine()->Refresh();
   const QString line = form_->NowPlayingLine()->text();
   QVERIFY2(line.startsWith("Пауза: 0001 Во поле берёза стояла"), qPrintable(line));
-  SaveShot(form_->grab().toImage(), "main-window-now-playing.png");
+  SaveShot(form_->grab().toImage(), "main-window-playing.png");
   QVERIFY(engine.SongPlaying());
 
   Click(form_->PauseButton());
