@@ -52,9 +52,11 @@ for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
   [ -f "$share/man/man1/$name.1.gz" ] || fail "$name has no manual page"
 done
-for program in lyrova lyrova-catalog lyrova-demo-disc lyrova-demo-songs lyrova-render; do
-  answer=$("$root/usr/bin/$program" --version 2>&1) || fail "$program --version failed"
-  [ "$answer" = "$program (Lyrova) $version" ] || fail "$program --version: $answer"
+for program in "$root"/usr/bin/*; do
+  name=$(basename "$program")
+  answer=$(QT_QPA_PLATFORM=offscreen "$program" --version 2>&1) || fail "$name --version failed"
+  [ "$answer" = "$name (Lyrova) $version" ] || fail "$name --version: $answer"
+  QT_QPA_PLATFORM=offscreen "$program" --help 2>&1 | grep -q "$name" || fail "$name --help does not name it"
 done
 
 # The song image has the one size the player accepts.
