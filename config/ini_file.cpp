@@ -18,15 +18,16 @@ bool Quoted(std::string_view value) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
-// A value that reading would change (blanks at its ends, a pair of quotes
-// round it) is written inside one more pair of quotes.
+// A value that reading would change is written inside one more pair of quotes.
 std::string StoredValue(std::string_view value) {
-  const bool wrap =
-      Quoted(value) || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
-  return wrap ? "\"" + std::string(value) + "\"" : std::string(value);
+  return ReadingChangesValue(value) ? "\"" + std::string(value) + "\"" : std::string(value);
 }
 
 }  // namespace
+
+bool ReadingChangesValue(std::string_view value) {
+  return Quoted(value) || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
+}
 
 IniDocument TIniFile::Load() const {
   try {

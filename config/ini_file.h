@@ -12,6 +12,10 @@
 
 namespace lyrova {
 
+// True when reading a value back from an INI line would not give it as it
+// stands: blanks at its ends, or a pair of quotes round it.
+bool ReadingChangesValue(std::string_view value);
+
 class TIniFile {
  public:
   // The longest value a read hands back; longer ones are cut.

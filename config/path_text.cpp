@@ -1,6 +1,7 @@
 #include "config/path_text.h"
 
 #include "catalog/cp1251.h"
+#include "config/ini_file.h"
 
 namespace lyrova {
 namespace {
@@ -9,15 +10,6 @@ constexpr std::string_view kBytesMark = "\xEF\xBB\xBF";
 constexpr char kHex[] = "0123456789ABCDEF";
 
 bool Escaped(unsigned char c) { return c < 0x20 || c == 0x7F || c == '%'; }
-
-// Blanks at a value's ends and a pair of quotes round it do not survive a
-// settings or playlist file's reading.
-bool ReadingChanges(std::string_view text) {
-  if (text.empty()) return false;
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
-  const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
-  return blank(text.front()) || blank(text.back()) || quoted;
-}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -32,7 +24,9 @@ std::string StoredPathText(std::string_view path) {
   const std::string cp1251 = Utf8ToCp1251(path);
   bool plain = Cp1251ToUtf8(cp1251) == path && cp1251.compare(0, kBytesMark.size(), kBytesMark) != 0;
   for (const char c : cp1251) plain = plain && c != '\r' && c != '\n' && c != '\0';
-  if (plain && !ReadingChanges(cp1251)) return cp1251;
+  // Settings and playlists alike store it on an INI line: what that line's
+  // reading would change goes in the byte form too.
+  if (plain && !ReadingChangesValue(cp1251)) return cp1251;
   std::string text(kBytesMark);
   for (std::size_t i = 0; i < path.size(); ++i) {
     const auto c = static_cast<unsigned char>(path[i]);

@@ -4,7 +4,6 @@
 
 #include <alsa/asoundlib.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -18,9 +17,8 @@ namespace {
 
 constexpr int kChannels = 2;
 constexpr int kPeriodFrames = 256;  // about 6 ms
-// A device that takes nothing for twice its buffer (and at least this long)
-// has stalled.
-constexpr int kMinWaitMs = 100;
+// A device that takes nothing for this long (or for twice its buffer) has stalled.
+constexpr std::chrono::milliseconds kMinWait{100};
 
 // ALSA reports a missing device on the console by itself; the program's
 // status line says it instead.
@@ -29,7 +27,7 @@ void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 class TAlsaOutput : public IAudioOutput {
  public:
   TAlsaOutput(TPerformance& performance, snd_pcm_t* pcm, int latencyMs)
-      : performance_(performance), pcm_(pcm), waitMs_(std::max(kMinWaitMs, 2 * latencyMs)),
+      : performance_(performance), pcm_(pcm), waitMs_(static_cast<int>(StallTime(latencyMs, kMinWait).count())),
         left_(kPeriodFrames), right_(kPeriodFrames), interleaved_(kPeriodFrames * kChannels) {
     thread_ = std::thread([this] { Run(); });
   }

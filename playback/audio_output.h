@@ -3,6 +3,8 @@
 // audio from the performance when it is made and stops, for good, when it is
 // destroyed; it tells the performance its latency.
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -21,6 +23,13 @@ class IAudioOutput {
 // The device latency asked for unless the settings say otherwise: enough
 // that a loaded machine does not drop out.
 inline constexpr int kDefaultLatencyMs = 50;
+
+// How long an output holding `latencyMs` of sound may go without pulling
+// before it counts as stalled: a large buffer is pulled seldom, so twice
+// the latency, and never less than `floor`.
+inline std::chrono::milliseconds StallTime(int latencyMs, std::chrono::milliseconds floor) {
+  return std::max(floor, std::chrono::milliseconds(2LL * latencyMs));
+}
 
 // A PulseAudio server (PipeWire serves it too); nullptr when none answers.
 std::unique_ptr<IAudioOutput> OpenPulseOutput(TPerformance& performance, int latencyMs);

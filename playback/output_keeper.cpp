@@ -63,12 +63,8 @@ bool TOutputKeeper::Stalled(Clock::time_point now) {
     movedSinceOpen_ = true;
     return false;
   }
-  // A large buffer lets a healthy output pull seldom: twice the latency is
-  // never a stall.
-  const auto limit = std::max<Clock::duration>(
-      timing_.stallLimit,
-      std::chrono::milliseconds(2000LL * performance_.LatencyFrames() / performance_.SampleRate()));
-  return now - lastMoved_ >= limit && now - opened_ >= timing_.startGrace;
+  return now - lastMoved_ >= StallTime(performance_.LatencyMs(), timing_.stallLimit) &&
+         now - opened_ >= timing_.startGrace;
 }
 
 void TOutputKeeper::Watch() {
@@ -111,7 +107,7 @@ TAudioStatus TOutputKeeper::Status() const {
     status = status_;
   }
   if (!status.name.empty())
-    status.latencyMs = static_cast<int>(performance_.LatencyFrames() * 1000 / performance_.SampleRate());
+    status.latencyMs = performance_.LatencyMs();
   return status;
 }
 

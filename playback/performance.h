@@ -80,6 +80,7 @@ class TPerformance {
     timeline_.ReportHeard(timeline_.Rendered(), frames, nanos);
   }
   int LatencyFrames() const { return static_cast<int>(timeline_.Latency()); }
+  int LatencyMs() const { return static_cast<int>(timeline_.Latency() * 1000 / kSampleRate); }
   // Any thread: the lyrics follow the music this much later (earlier when
   // negative) than the output latency says.
   void SetLyricOffsetMs(int ms) { lyricOffsetMs_.store(ms, std::memory_order_relaxed); }

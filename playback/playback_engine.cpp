@@ -25,7 +25,7 @@ namespace {
 // The end-of-song thread sees a stop within one audio block and one event
 // wait; far longer means the audio output has stalled.
 constexpr auto kStopWait = std::chrono::seconds(3);
-// An output that renders nothing for this long, and for twice its buffer, is
+// An output that renders nothing for this long (or for twice its buffer) is
 // not pulling: the stop is applied without it.
 constexpr auto kStalledOutput = std::chrono::milliseconds(100);
 // Where the volume slider starts.
@@ -111,8 +111,7 @@ void TPlaybackEngine::WaitStopped() {
   using Clock = std::chrono::steady_clock;
   TPerformance& performance = Performance();
   const auto deadline = Clock::now() + kStopWait;
-  const auto stalled = std::max<Clock::duration>(
-      kStalledOutput, std::chrono::milliseconds(2000LL * performance.LatencyFrames() / performance.SampleRate()));
+  const auto stalled = StallTime(performance.LatencyMs(), kStalledOutput);
   std::int64_t rendered = performance.RenderedFrames();
   auto moved = Clock::now();
   while (SongPlaying()) {

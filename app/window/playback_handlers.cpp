@@ -32,9 +32,10 @@ void TForm1::Dispatch(const TMessageEvent& message) {
 }
 
 void TForm1::WMPlaySong(std::uint32_t code) {
+  const LibrarySong* librarySong = songs_.LibrarySongOf(code);
   if (video_) {
-    if (const LibrarySong* song = songs_.LibrarySongOf(code)) {
-      video_->SongStarting(TSongTitle{code, song->fields.title, song->fields.singer});
+    if (librarySong) {
+      video_->SongStarting(TSongTitle{code, librarySong->fields.title, librarySong->fields.singer});
     } else {
       video_->SongStarting(catalog_, code);
     }
@@ -42,7 +43,6 @@ void TForm1::WMPlaySong(std::uint32_t code) {
   // A new song ends a pause; the film goes on with it.
   if (video_) video_->SetFilmPaused(false);
   if (!engine_) return;
-  const LibrarySong* librarySong = songs_.LibrarySongOf(code);
   playingKey_ = librarySong ? TSongMemory::FileSongKey(librarySong->file.path) : TSongMemory::DiscSongKey(code);
   RecallSongChoice();
   SongHandedOver(engine_->WMPlaySong(code));
