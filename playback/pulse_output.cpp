@@ -26,6 +26,7 @@ constexpr pa_usec_t kConnectTimeout = 2 * PA_USEC_PER_SEC;
 // After an underrun the buffer grows by half, up to this: a machine too busy
 // for the latency asked for drops out once or twice, not all through a song.
 constexpr int kMaxGrownLatencyMs = 200;
+constexpr pa_usec_t kRequestUs = 5000;
 
 std::int64_t SteadyNanos() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -98,15 +99,17 @@ class TPulseOutput : public IAudioOutput {
   }
 
   // tlength is the whole latency we ask for, the server's own part included
-  // (ADJUST_LATENCY); the rest is left to the server. No prebuffering: after
-  // an underrun the stream goes on at once instead of waiting for a full
-  // buffer, and the measured latency follows.
+  // (ADJUST_LATENCY). The server asks for audio every 5 ms, not when a
+  // quarter of the buffer is gone: on a busy machine the buffer is topped up
+  // long before it runs dry. No prebuffering: after an underrun the stream
+  // goes on at once instead of waiting for a full buffer, and the measured
+  // latency follows.
   pa_buffer_attr Attributes() const {
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(static_cast<pa_usec_t>(latencyMs_) * 1000, &spec_));
     attr.prebuf = 0;
-    attr.minreq = static_cast<std::uint32_t>(-1);
+    attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kRequestUs, &spec_));
     attr.fragsize = static_cast<std::uint32_t>(-1);
     return attr;
   }
