@@ -42,6 +42,7 @@ class TAlsaOutput : public IAudioOutput {
 
  private:
   void Run() {
+    RaiseToRealTime();
     while (!stop_.load()) {
       performance_.Render(left_.data(), right_.data(), kPeriodFrames);
       for (int i = 0; i < kPeriodFrames; ++i) {

@@ -31,6 +31,10 @@ inline std::chrono::milliseconds StallTime(int latencyMs, std::chrono::milliseco
   return std::max(floor, std::chrono::milliseconds(2LL * latencyMs));
 }
 
+// Gives the calling thread, which renders audio, real-time scheduling;
+// false where the system does not allow it, and the thread runs as before.
+bool RaiseToRealTime();
+
 // A PulseAudio server (PipeWire serves it too); nullptr when none answers.
 std::unique_ptr<IAudioOutput> OpenPulseOutput(TPerformance& performance, int latencyMs);
 // Whether a PulseAudio server accepts a connection now; opens no stream.

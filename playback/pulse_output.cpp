@@ -147,6 +147,10 @@ class TPulseOutput : public IAudioOutput {
 
   // The main loop's thread, with its lock held: never waits.
   void Write(std::size_t bytes) {
+    if (!raisedTried_) {
+      raisedTried_ = true;
+      RaiseToRealTime();
+    }
     while (bytes >= kFrameBytes) {
       void* data = nullptr;
       std::size_t size = bytes;
@@ -201,6 +205,7 @@ class TPulseOutput : public IAudioOutput {
   pa_stream* stream_ = nullptr;
   bool started_ = false;
   bool timedOut_ = false;
+  bool raisedTried_ = false;  // real-time scheduling was asked for the main loop's thread
   std::atomic<bool> failed_{false};
 };
 
