@@ -32,32 +32,44 @@ QUrl TLinkActions::ErrorReportUrl() {
 void TLinkActions::OpenHelp() {
   const QString file = HelpFilePath();
   const bool chm = QFileInfo(file).isFile();
-  // A help.chm that no program of this desktop reads gives way to our own page.
-  if (chm && shell_.OpenFile(file)) return;
+  // The answers may come after these actions are gone; the shell stays.
+  TShell& shell = shell_;
   const QString page = HelpPagePath();
-  if (QFileInfo(page).isFile()) {
-    if (!shell_.OpenFile(page)) shell_.ShowPage(page);
-  } else if (chm) {
-    shell_.ShowMessage(QStringLiteral("Не удалось открыть файл ") + file +
-                       QStringLiteral(": на этом компьютере нет программы для файлов этого типа."));
+  auto openPage = [&shell, file, chm, page] {
+    if (QFileInfo(page).isFile()) {
+      shell.OpenFile(page, [&shell, page] { shell.ShowPage(page); });
+    } else if (chm) {
+      shell.ShowMessage(QStringLiteral("Не удалось открыть файл ") + file +
+                        QStringLiteral(": на этом компьютере нет программы для файлов этого типа."));
+    } else {
+      shell.ShowMessage(QStringLiteral("Отсутствует файл ") + file);
+    }
+  };
+  // A help.chm that no program of this desktop reads gives way to our own page.
+  if (chm) {
+    shell.OpenFile(file, openPage);
   } else {
-    shell_.ShowMessage(QStringLiteral("Отсутствует файл ") + file);
+    openPage();
   }
 }
 
 void TLinkActions::OpenHomePage() {
   const QString url = QLatin1String(kHomePageUrl);
-  if (!shell_.OpenUrl(QUrl(url)))
-    shell_.ShowMessage(QStringLiteral("Не удалось открыть домашнюю страницу: на этом компьютере не "
-                                      "запускается браузер.\nАдрес страницы: ") +
-                       url);
+  TShell& shell = shell_;
+  shell.OpenUrl(QUrl(url), [&shell, url] {
+    shell.ShowMessage(QStringLiteral("Не удалось открыть домашнюю страницу: на этом компьютере не "
+                                     "запускается браузер.\nАдрес страницы: ") +
+                      url);
+  });
 }
 
 void TLinkActions::ReportError() {
-  if (!shell_.OpenUrl(ErrorReportUrl()))
-    shell_.ShowMessage(QStringLiteral("Не удалось открыть почтовую программу.\nНапишите, пожалуйста, "
-                                      "по адресу %1, тема письма: %2.")
-                           .arg(QLatin1String(kBugReportAddress), QString::fromUtf8(kBugReportSubject)));
+  TShell& shell = shell_;
+  shell.OpenUrl(ErrorReportUrl(), [&shell] {
+    shell.ShowMessage(QStringLiteral("Не удалось открыть почтовую программу.\nНапишите, пожалуйста, "
+                                     "по адресу %1, тема письма: %2.")
+                          .arg(QLatin1String(kBugReportAddress), QString::fromUtf8(kBugReportSubject)));
+  });
 }
 
 }  // namespace lyrova

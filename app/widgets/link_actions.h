@@ -6,6 +6,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 namespace lyrova {
 
 inline constexpr char kHomePageUrl[] = "https://lyrova.org/";
@@ -16,11 +18,12 @@ inline constexpr char kBugReportAddress[] = "bugs@lyrova.org";
 class TShell {
  public:
   virtual ~TShell() = default;
-  // Opens a local file with the desktop's default application for its type;
-  // false when the desktop has none to start.
-  virtual bool OpenFile(const QString& path) = 0;
-  // False when no browser or mail program could be started.
-  virtual bool OpenUrl(const QUrl& url) = 0;
+  // Opens a local file with the desktop's default application for its type.
+  // `notOpened` runs, maybe a moment later, when the desktop has no program
+  // for it or that program fails at once.
+  virtual void OpenFile(const QString& path, std::function<void()> notOpened) = 0;
+  // The same for an address, in the browser or the mail program.
+  virtual void OpenUrl(const QUrl& url, std::function<void()> notOpened) = 0;
   // Shows an HTML page in a window of the program's own.
   virtual void ShowPage(const QString& path) = 0;
   virtual void ShowMessage(const QString& text) = 0;

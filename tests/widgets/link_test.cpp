@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
+#include "app/widgets/desktop_shell.h"
 #include "app/widgets/link_actions.h"
 #include "app/widgets/link_label.h"
 #include "app/widgets/link_strip.h"
@@ -22,13 +23,13 @@ struct RecordingShell : TShell {
   QList<QUrl> urls;
   QStringList pages;
   QStringList messages;
-  bool OpenFile(const QString& path) override {
+  void OpenFile(const QString& path, std::function<void()> notOpened) override {
     files << path;
-    return opens;
+    if (!opens) notOpened();
   }
-  bool OpenUrl(const QUrl& url) override {
+  void OpenUrl(const QUrl& url, std::function<void()> notOpened) override {
     urls << url;
-    return opens;
+    if (!opens) notOpened();
   }
   void ShowPage(const QString& path) override { pages << path; }
   void ShowMessage(const QString& text) override { messages << text; }
@@ -242,6 +243,43 @@ class LinkTest : public QObject {
     QTest::mousePress(Window(), Qt::LeftButton, {}, CentreOf(strip_->HomePageLink()));
     QTest::mouseRelease(Window(), Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(shell_.urls.isEmpty());
+  }
+
+  // The desktop shell takes xdg-open's exit status as its answer: xdg-open
+  // ends at once with 3 when no browser or mail program is set up. Here a
+  // stand-in xdg-open, first on the path, answers.
+  void desktopShellTakesXdgOpensAnswer_data() {
+    QTest::addColumn<int>("status");
+    QTest::newRow("opened") << 0;
+    QTest::newRow("no program for it") << 3;
+    QTest::newRow("the program failed") << 4;
+  }
+
+  void desktopShellTakesXdgOpensAnswer() {
+    QFETCH(int, status);
+    QTemporaryDir bin;
+    QFile script(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1\"\nexit %2\n")
+                     .arg(bin.filePath(QStringLiteral("asked")))
+                     .arg(status)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    int notOpened = 0;
+    TDesktopShell shell;
+    shell.OpenUrl(QUrl(QLatin1String(kHomePageUrl)), [&] { ++notOpened; });
+    qputenv("PATH", path);
+    if (status == 0) {
+      QTRY_VERIFY(QFile::exists(bin.filePath(QStringLiteral("asked"))));
+      QTest::qWait(300);  // time for a wrong answer to arrive
+    }
+    QTRY_COMPARE(notOpened, status == 0 ? 0 : 1);
+    QFile asked(bin.filePath(QStringLiteral("asked")));
+    QVERIFY(asked.open(QIODevice::ReadOnly));
+    QCOMPARE(asked.readAll().trimmed(), QByteArray(kHomePageUrl));
   }
 
   void rightClickOpensNothing() {
