@@ -157,8 +157,8 @@ void TPerformance::RenderPaused(float* left, float* right, int frames, std::int6
 
 bool TPerformance::VoicesSounding() const { return fluid_synth_get_active_voice_count(synth_) > 0; }
 
-TAudioMoment TPerformance::HeardMoment() const {
-  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+TAudioMoment TPerformance::HeardMoment(std::chrono::nanoseconds ahead) const {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch() + ahead;
   const std::int64_t heard =
       timeline_.HeardSample(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count(), kSampleRate);
   const std::int64_t offset = std::int64_t{lyricOffsetMs_.load(std::memory_order_relaxed)} * kSampleRate / 1000;

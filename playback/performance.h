@@ -7,6 +7,7 @@
 // block. Render never waits on a lock, never allocates and never logs.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -85,8 +86,8 @@ class TPerformance {
   // negative) than the output latency says.
   void SetLyricOffsetMs(int ms) { lyricOffsetMs_.store(ms, std::memory_order_relaxed); }
 
-  // Any thread: the music heard now.
-  TAudioMoment HeardMoment() const;
+  // Any thread: the music heard now, or `ahead` from now.
+  TAudioMoment HeardMoment(std::chrono::nanoseconds ahead = {}) const;
   std::int64_t RenderedFrames() const { return timeline_.Rendered(); }
 
   // The end-of-song thread.

@@ -84,7 +84,10 @@ void TPlaybackEngine::StartThreads(ITickTarget& tick) {
   Performance();
   if (mode_ == TAudioMode::Offline) throw std::logic_error("offline rendering runs no threads");
   endThread_->Start();
-  if (!clock_) clock_ = std::make_unique<TClockThread>([this] { return SongTime(); }, tick);
+  // A tick's picture stays on the screen for a whole period, so it shows the
+  // music of the period's middle: a syllable changes colour at most half a
+  // period before or after it is heard, never up to a whole period late.
+  if (!clock_) clock_ = std::make_unique<TClockThread>([this] { return SongTime(TClockThread::kPeriod / 2); }, tick);
   clock_->Start();
 }
 
@@ -199,10 +202,10 @@ void TPlaybackEngine::WMVolume(int p) { Performance().SetMasterVolume(VolumeHund
 
 bool TPlaybackEngine::SongPlaying() const { return endThread_ && endThread_->SongPlaying(); }
 
-std::int32_t TPlaybackEngine::SongTime() const {
+std::int32_t TPlaybackEngine::SongTime(std::chrono::nanoseconds ahead) const {
   if (!performance_ || !SongPlaying()) return 0;
   const TWaitEndSongThread::Playing playing = endThread_->PlayingSegment();
-  const TAudioMoment heard = performance_->HeardMoment();
+  const TAudioMoment heard = performance_->HeardMoment(ahead);
   // Before the new song is heard (output latency) or after it ended.
   if (heard.serial != playing.serial) return 0;
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(heard.musicTime) - playing.songStartTime);

@@ -5,6 +5,7 @@
 // thread; the targets handed in are called as their interfaces describe.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -114,9 +115,9 @@ class TPlaybackEngine {
 
   // Any thread.
   bool SongPlaying() const;
-  // Music time (768 per quarter note) of the sound heard now since the song
-  // started; 0 when no song plays.
-  std::int32_t SongTime() const;
+  // Music time (768 per quarter note) of the sound heard now (or `ahead`
+  // from now) since the song started; 0 when no song plays.
+  std::int32_t SongTime(std::chrono::nanoseconds ahead = {}) const;
   // The last master tempo factor accepted; 0 before the first WMTempo.
   float CurrentTempo() const;
 

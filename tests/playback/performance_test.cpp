@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/errors.h"
+#include "playback/master_settings.h"
 #include "playback/sound_font.h"
 #include "tests/playback/smf_builder.h"
 
@@ -117,6 +118,18 @@ TEST_F(PerformanceTest, LatencyMovesTheHeardMomentBack) {
   EXPECT_NEAR(now - performance_.HeardMoment().musicTime, 384, 4);
 }
 
+// The lyric clock asks for the music heard half a tick ahead: a timed
+// report of the latency lets the heard position run on with the clock.
+TEST_F(PerformanceTest, TheMomentHeardAShortWhileAheadRunsOnFromTheLastReport) {
+  ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
+  RenderTo(0.5);
+  const auto nanos = std::chrono::steady_clock::now().time_since_epoch();
+  performance_.ReportLatency(kRate / 4, std::chrono::duration_cast<std::chrono::nanoseconds>(nanos).count());
+  const std::int64_t now = performance_.HeardMoment().musicTime;
+  // 0.1 s at 120 beats a minute, 768 a quarter.
+  EXPECT_NEAR(performance_.HeardMoment(std::chrono::milliseconds(100)).musicTime - now, 154, 8);
+}
+
 TEST_F(PerformanceTest, LyricOffsetAddsToTheLatencyAtOnce) {
   ASSERT_TRUE(performance_.Play(MakeSegment(TwoTempoSong())));
   RenderTo(0.5);
@@ -129,7 +142,13 @@ TEST_F(PerformanceTest, LyricOffsetAddsToTheLatencyAtOnce) {
   EXPECT_NEAR(performance_.HeardMoment().musicTime, now, 4);
 }
 
-TEST_F(PerformanceTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
+// The tempo slider's position (-40 to 40): the song runs at TempoFactor of
+// its negation.
+class PerformanceTempoTest : public PerformanceTest, public testing::WithParamInterface<int> {};
+
+TEST_P(PerformanceTempoTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
+  const double factor = TempoFactor(-GetParam());
+  ASSERT_TRUE(performance_.SetMasterTempo(static_cast<float>(factor)));
   // 240 changes, every eighth note, between 60 and 240 bpm.
   test::TSmfBuilder smf(96);
   std::vector<double> eighthSeconds;
@@ -137,8 +156,8 @@ TEST_F(PerformanceTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
   for (int eighth = 0; eighth < 240; ++eighth) {
     const int micros = 250'000 + (eighth * 7919) % 750'000;
     smf.Tempo(eighth * 48, micros);
-    eighthSeconds.push_back(micros / 2e6);
-    seconds += micros / 2e6;
+    eighthSeconds.push_back(micros / 2e6 / factor);
+    seconds += micros / 2e6 / factor;
   }
   smf.Note(0, 0, 60, 240 * 48);
   // Quarters played by `at` seconds, walking the tempo map.
@@ -152,7 +171,7 @@ TEST_F(PerformanceTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
     return quarters;
   };
   ASSERT_NE(performance_.Play(MakeSegment(smf.Build())), 0u);
-  for (double at = 0.37; at < seconds; at += 3.1) {
+  for (double at = 0.37; at < seconds; at += 3.1 / factor) {
     RenderTo(at);
     const TAudioMoment moment = performance_.HeardMoment();
     const double expected = 768 * quartersAt(static_cast<double>(moment.samplePos) / kRate);
@@ -162,6 +181,8 @@ TEST_F(PerformanceTest, ManyTempoChangesKeepTheSongTimeOnTheTempoMap) {
   ASSERT_EQ(Kinds(), (std::vector<Kind>{Kind::Start, Kind::End}));
   EXPECT_NEAR(static_cast<double>(seen_[1].frames) / kRate, seconds, 0.011);
 }
+
+INSTANTIATE_TEST_SUITE_P(SliderPositions, PerformanceTempoTest, testing::Values(20, 0, -13, -40));
 
 TEST_F(PerformanceTest, ASongChangeFadesTheOldSongOutWithinItsFadeAndTakesNoVoiceOver) {
   test::TSmfBuilder loud(96);
