@@ -88,6 +88,9 @@ PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
   const std::int64_t items = std::min<std::int64_t>(ParseProfileInt(itemsText ? *itemsText : "", 0), keyLimit);
 
   rows.clear();
+  // A library file that has gone costs its own row only; the rest load and
+  // the message names every file missing.
+  std::vector<std::string> missingFiles;
   for (std::int64_t i = 0; i < items; ++i) {
     const auto entry = content.find(std::to_string(i));
     const std::vector<std::string> fields = SplitRowValue(entry == content.end() ? "" : entry->second);
@@ -95,11 +98,11 @@ PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
     if (const std::string* file = doc.Find(kFiles, std::to_string(i)); file && !file->empty()) {
       const std::string songFile = PathFromStoredText(*file);
       const LibrarySong* song = songs.LibrarySongAt(songFile);
-      if (!song) {
-        throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": в библиотеке песен нет файла \"" +
-                                 songFile + "\"."));
+      if (song) {
+        rows.push_back(*songs.FindCode(song->code));
+      } else {
+        missingFiles.push_back(songFile);
       }
-      rows.push_back(*songs.FindCode(song->code));
       continue;
     }
     const auto code = DecimalCode(fields[0]);
@@ -114,6 +117,13 @@ PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
                                " нет в каталоге."));
     }
     rows.push_back(std::move(*row));
+  }
+  if (!missingFiles.empty()) {
+    std::string names;
+    for (const std::string& file : missingFiles) names += (names.empty() ? "\"" : ", \"") + file + "\"";
+    throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": в библиотеке песен нет " +
+                             (missingFiles.size() == 1 ? "файла " : "файлов ") + names +
+                             ". Остальные песни плейлиста загружены."));
   }
   return PlaylistLoad::kLoaded;
 }

@@ -33,10 +33,11 @@ enum class PlaylistLoad {
 // Replaces `rows` with the songs the file names, rebuilt from `songs`: a
 // row with a file by its file, any other by its code. A file that is not a
 // playlist leaves `rows` as they were. Entries that do not split into five
-// fields are skipped. An entry whose code is not a number or names no song,
-// or whose file the library does not hold, throws lyrova::Error; the rows
-// read before it stay in `rows`. A file that exists but cannot be read
-// throws lyrova::Error as well.
+// fields are skipped. An entry whose code is not a number or names no song
+// throws lyrova::Error; the rows read before it stay in `rows`. Entries whose
+// files the library does not hold are left out, the others all load, and
+// then lyrova::Error names those files. A file that exists but cannot be
+// read throws lyrova::Error as well.
 PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
                               std::vector<PlaylistRow>& rows);
 

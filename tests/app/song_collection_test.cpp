@@ -152,11 +152,20 @@ TEST_F(SongCollectionTest, APlaylistFindsLibraryRowsByTheirFilesWhenCodesMove) {
   EXPECT_EQ(loaded[1], (SongRowTexts{"10004", "Калинка", "Хор", kNoDataUtf8, kNoDataUtf8}));
   EXPECT_EQ(loaded[2][0], "10002");
 
-  // Its file gone, a row cannot be found: the load ends there, with the rows before it.
+  // Its file gone, a row is left out: the rows after it load, and the
+  // message names the file.
   fs::remove(folder_ + "/Хор - Калинка.mid");
   Rescan();
-  EXPECT_THROW(LoadPlaylistFile(list, songs_, loaded), Error);
-  EXPECT_EQ(loaded.size(), 1u);
+  try {
+    LoadPlaylistFile(list, songs_, loaded);
+    ADD_FAILURE() << "a missing file is reported";
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find(Utf8ToCp1251("нет файла \"Хор - Калинка.mid\"")), std::string::npos)
+        << e.what();
+  }
+  ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_EQ(loaded[0][0], "0001");
+  EXPECT_EQ(loaded[1][0], "10002");
 }
 
 TEST_F(SongCollectionTest, APlaylistOfDiscSongsAloneHasNoFilesSection) {
