@@ -35,4 +35,24 @@ QString QtFileFilter(const QString& windowsFilter) {
   return filters.join(QLatin1String(";;"));
 }
 
+QString FilterSuffix(const QString& qtFilter) {
+  const qsizetype start = qtFilter.indexOf(QLatin1String("*."));
+  if (start < 0) return {};
+  QString suffix;
+  for (qsizetype i = start + 2; i < qtFilter.size(); ++i) {
+    const QChar c = qtFilter[i];
+    if (c == QLatin1Char(' ') || c == QLatin1Char(')')) break;
+    if (c == QLatin1Char('*') || c == QLatin1Char('?')) return {};
+    if (c == QLatin1Char('[')) {
+      const qsizetype close = qtFilter.indexOf(QLatin1Char(']'), i);
+      if (close < 0 || close == i + 1) return {};
+      suffix += qtFilter[i + 1].toLower();
+      i = close;
+    } else {
+      suffix += c.toLower();
+    }
+  }
+  return suffix;
+}
+
 }  // namespace lyrova

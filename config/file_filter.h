@@ -11,4 +11,8 @@ namespace lyrova {
 // "*.*" becomes "*", since Linux file names need no dot.
 QString QtFileFilter(const QString& windowsFilter);
 
+// The extension, in lower case, that one filter of QtFileFilter's names
+// first: "Звук FLAC (*.[fF][lL][aA][cC])" gives "flac"; empty for none.
+QString FilterSuffix(const QString& qtFilter);
+
 }  // namespace lyrova

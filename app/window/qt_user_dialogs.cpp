@@ -1,6 +1,7 @@
 #include "app/window/qt_user_dialogs.h"
 
 #include "app/window/disc_folder_dialog.h"
+#include "config/file_filter.h"
 
 #include <algorithm>
 
@@ -48,6 +49,10 @@ std::optional<QString> TQtUserDialogs::SaveFileName(const QString& title, const 
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   dialog.setDefaultSuffix(defaultSuffix);
+  // A name typed without an extension takes the one of the chosen type.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+    if (const QString suffix = FilterSuffix(chosen); !suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+  });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   if (chosenFilter) *chosenFilter = std::max(0, static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
   return dialog.selectedFiles().first();

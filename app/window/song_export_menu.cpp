@@ -23,7 +23,7 @@ namespace {
 // The video filters name the picture sizes, in the order of kVideoSizes.
 constexpr char kVideoFilter[] = "Видео MP4, 1280 × 720|*.mp4|Видео MP4, 1920 × 1080|*.mp4";
 constexpr QSize kVideoSizes[] = {{1280, 720}, {1920, 1080}};
-constexpr char kSoundFilter[] = "Звук WAV|*.wav";
+constexpr char kSoundFilter[] = "Звук WAV|*.wav|Звук FLAC|*.flac";
 
 }  // namespace
 

@@ -370,6 +370,16 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   QVERIFY2(QFileInfo(wav).size() > 44 + 44100 * 4 * 10, qPrintable(QString::number(QFileInfo(wav).size())));
   QCOMPARE(dialogs_.messages.takeLast(), "Сохранено: " + wav);
 
+  // A name ending in .flac saves the sound as FLAC, smaller than the WAV.
+  const QString flac = out.filePath("song.FLAC");
+  form_->SaveSongTo(1, TExportKind::Sound, flac);
+  QVERIFY(QTest::qWaitFor(finished, 60000));
+  QFile flacFile(flac);
+  QVERIFY(flacFile.open(QIODevice::ReadOnly));
+  QCOMPARE(flacFile.read(4), QByteArray("fLaC"));
+  QVERIFY(flacFile.size() < QFileInfo(wav).size() * 8 / 10);
+  QCOMPARE(dialogs_.messages.takeLast(), "Сохранено: " + flac);
+
   // Saving over a file asks first; No keeps it and saves nothing.
   const qint64 saved = QFileInfo(wav).size();
   dialogs_.saveFiles.push_back(wav);
@@ -391,7 +401,7 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   QVERIFY(!QFile::exists(mp4));
   QVERIFY(!QFile::exists(out.filePath("song.part.mp4")));
   QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join('\n')));
-  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"song.wav"}));
+  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"song.FLAC", "song.wav"}));
 }
 
 }  // namespace lyrova::test

@@ -405,6 +405,15 @@ class ConfigDialogTest : public QObject {
     QVERIFY(!QRegularExpression::fromWildcard(patterns, Qt::CaseSensitive).match(name + "x").hasMatch());
   }
 
+  // A save dialog gives a bare name the extension of the type chosen.
+  void filterSuffixIsTheExtensionTheFilterNames() {
+    const QStringList filters = QtFileFilter(QStringLiteral("Звук WAV|*.wav|Звук FLAC|*.FLAC|Все|*.*")).split(";;");
+    QCOMPARE(filters.size(), 3);
+    QCOMPARE(FilterSuffix(filters[0]), QStringLiteral("wav"));
+    QCOMPARE(FilterSuffix(filters[1]), QStringLiteral("flac"));
+    QCOMPARE(FilterSuffix(filters[2]), QString());
+  }
+
   void sayWhichSizeTheLinesGetWhenTheyWouldOverlap() {
     WriteFile(path_, "[Paths]\r\nrMidiPath=/media/karaoke/\r\nSongsFolder=/media/karaoke/songs/\r\n"
                      "VideoFile=/media/karaoke/rmoving.img\r\n");

@@ -6,13 +6,18 @@
 
 #include "catalog/errors.h"
 #include "tests/video/test_film.h"
+#include "tools/render/flac_writer.h"
 #include "tools/render/karaoke_video_writer.h"
+#include "tools/render/pcm16.h"
 #include "tools/render/picture_render.h"
 #include "video/film_decoder.h"
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
+
+#include <cmath>
 
 namespace lyrova {
 namespace {
@@ -108,6 +113,62 @@ TEST(RenderPicture, KaraokeVideoHasPicturesAndSound) {
   EXPECT_EQ(sounds, 1);
   EXPECT_NEAR(static_cast<double>(raw->duration) / AV_TIME_BASE, 2.0, 0.1);
   avformat_close_input(&raw);
+}
+
+// FLAC is lossless: decoded, the file gives back the 16-bit samples written,
+// every one, the last short frame and the clipped peaks included.
+TEST(RenderPicture, FlacFileGivesBackEverySample) {
+  const std::string flac = (testing_film::Folder() / "song.flac").string();
+  std::vector<float> left(44100 + 1234), right(left.size());
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    left[i] = 1.2f * static_cast<float>(std::sin(i * 0.031));
+    right[i] = 0.3f * static_cast<float>(std::sin(i * 0.0071));
+  }
+  {
+    const auto file = CreateFlacFile(flac, 44100);
+    for (std::size_t at = 0; at < left.size(); at += 1000) {
+      const std::size_t n = std::min<std::size_t>(1000, left.size() - at);
+      file->Write(std::span(left).subspan(at, n), std::span(right).subspan(at, n));
+    }
+    file->Close();
+  }
+  AVFormatContext* raw = nullptr;
+  ASSERT_GE(avformat_open_input(&raw, flac.c_str(), nullptr, nullptr), 0);
+  ASSERT_GE(avformat_find_stream_info(raw, nullptr), 0);
+  ASSERT_EQ(raw->nb_streams, 1u);
+  const AVCodecParameters* p = raw->streams[0]->codecpar;
+  EXPECT_EQ(p->codec_id, AV_CODEC_ID_FLAC);
+  EXPECT_EQ(p->sample_rate, 44100);
+  AVCodecContext* codec = avcodec_alloc_context3(avcodec_find_decoder(p->codec_id));
+  ASSERT_GE(avcodec_parameters_to_context(codec, p), 0);
+  ASSERT_GE(avcodec_open2(codec, codec->codec, nullptr), 0);
+  ASSERT_EQ(codec->sample_fmt, AV_SAMPLE_FMT_S16);
+  std::vector<std::int16_t> decoded;
+  AVPacket* packet = av_packet_alloc();
+  AVFrame* frame = av_frame_alloc();
+  const auto receive = [&] {
+    while (avcodec_receive_frame(codec, frame) >= 0) {
+      const auto* s = reinterpret_cast<const std::int16_t*>(frame->data[0]);
+      decoded.insert(decoded.end(), s, s + 2 * frame->nb_samples);
+    }
+  };
+  while (av_read_frame(raw, packet) >= 0) {
+    ASSERT_GE(avcodec_send_packet(codec, packet), 0);
+    av_packet_unref(packet);
+    receive();
+  }
+  avcodec_send_packet(codec, nullptr);
+  receive();
+  av_frame_free(&frame);
+  av_packet_free(&packet);
+  avcodec_free_context(&codec);
+  avformat_close_input(&raw);
+
+  ASSERT_EQ(decoded.size(), 2 * left.size());
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    ASSERT_EQ(decoded[2 * i], Pcm16(left[i])) << i;
+    ASSERT_EQ(decoded[2 * i + 1], Pcm16(right[i])) << i;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "tools/render/karaoke_video_writer.h"
 
-#include <algorithm>
-#include <vector>
+#include <optional>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -11,14 +10,13 @@ extern "C" {
 }
 
 #include "catalog/errors.h"
+#include "tools/render/sound_encoder.h"
 #include "video/ffmpeg_handles.h"
 
 namespace lyrova {
 namespace {
 
-void Check(int ret, const char* what) {
-  if (ret < 0) throw Error(std::string("video: ") + what + ": " + ffmpeg::ErrorText(ret));
-}
+void Check(int ret, const char* what) { CheckAv(ret, std::string("video: ") + what); }
 
 void Require(bool ok, const char* what) {
   if (!ok) throw Error(std::string("video: ") + what);
@@ -29,42 +27,13 @@ void Require(bool ok, const char* what) {
 struct TKaraokeVideoWriter::Streams {
   ffmpeg::OutputPtr output;
   ffmpeg::CodecPtr video;
-  ffmpeg::CodecPtr audio;
   AVStream* videoStream = nullptr;
-  AVStream* audioStream = nullptr;
+  std::optional<TSoundEncoder> sound;  // writes into output
   ffmpeg::FramePtr picture;
-  ffmpeg::FramePtr sound;
   ffmpeg::PacketPtr packet;
   ffmpeg::ScalerPtr scaler;
   std::int64_t pictures = 0;
-  std::int64_t samples = 0;
-  std::vector<float> left;  // samples waiting for a whole AAC frame
-  std::vector<float> right;
   bool closed = false;
-
-  void Drain(AVCodecContext* codec, AVStream* stream) {
-    while (true) {
-      const int ret = avcodec_receive_packet(codec, packet.get());
-      if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) return;
-      Check(ret, "encoding failed");
-      av_packet_rescale_ts(packet.get(), codec->time_base, stream->time_base);
-      packet->stream_index = stream->index;
-      Check(av_interleaved_write_frame(output.get(), packet.get()), "cannot write the file");
-    }
-  }
-
-  void EncodeSound(int count) {
-    Check(av_frame_make_writable(sound.get()), "out of memory");
-    sound->nb_samples = count;
-    std::copy_n(left.begin(), count, reinterpret_cast<float*>(sound->data[0]));
-    std::copy_n(right.begin(), count, reinterpret_cast<float*>(sound->data[1]));
-    left.erase(left.begin(), left.begin() + count);
-    right.erase(right.begin(), right.begin() + count);
-    sound->pts = samples;
-    samples += count;
-    Check(avcodec_send_frame(audio.get(), sound.get()), "sound encoding failed");
-    Drain(audio.get(), audioStream);
-  }
 };
 
 TKaraokeVideoWriter::TKaraokeVideoWriter(const std::string& path, int width, int height,
@@ -98,39 +67,18 @@ TKaraokeVideoWriter::TKaraokeVideoWriter(const std::string& path, int width, int
   Check(avcodec_parameters_from_context(s_->videoStream->codecpar, v), "picture stream");
   s_->videoStream->time_base = v->time_base;
 
-  const AVCodec* aac = avcodec_find_encoder(AV_CODEC_ID_AAC);
-  Require(aac != nullptr, "no AAC encoder");
-  s_->audio.reset(avcodec_alloc_context3(aac));
-  Require(s_->audio != nullptr, "out of memory");
-  AVCodecContext* a = s_->audio.get();
-  a->sample_fmt = AV_SAMPLE_FMT_FLTP;
-  a->sample_rate = sampleRate;
-  av_channel_layout_default(&a->ch_layout, 2);
-  a->bit_rate = 192000;
-  a->time_base = AVRational{1, sampleRate};
-  if (globalHeader) a->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-  Check(avcodec_open2(a, aac, nullptr), "cannot open the sound encoder");
-  s_->audioStream = avformat_new_stream(raw, nullptr);
-  Require(s_->audioStream != nullptr, "cannot add the sound stream");
-  Check(avcodec_parameters_from_context(s_->audioStream->codecpar, a), "sound stream");
-  s_->audioStream->time_base = a->time_base;
+  s_->sound.emplace(raw, AV_CODEC_ID_AAC, sampleRate);
 
   Check(avio_open(&raw->pb, path.c_str(), AVIO_FLAG_WRITE), "cannot create the file");
   Check(avformat_write_header(raw, nullptr), "cannot write the header");
 
   s_->picture.reset(av_frame_alloc());
-  s_->sound.reset(av_frame_alloc());
   s_->packet.reset(av_packet_alloc());
-  Require(s_->picture && s_->sound && s_->packet, "out of memory");
+  Require(s_->picture && s_->packet, "out of memory");
   s_->picture->format = v->pix_fmt;
   s_->picture->width = width;
   s_->picture->height = height;
   Check(av_frame_get_buffer(s_->picture.get(), 0), "out of memory");
-  s_->sound->format = a->sample_fmt;
-  s_->sound->nb_samples = a->frame_size;
-  s_->sound->sample_rate = sampleRate;
-  Check(av_channel_layout_copy(&s_->sound->ch_layout, &a->ch_layout), "out of memory");
-  Check(av_frame_get_buffer(s_->sound.get(), 0), "out of memory");
   s_->scaler.reset(sws_getContext(width, height, AV_PIX_FMT_RGB32, width, height,
                                   AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
   Require(s_->scaler != nullptr, "no colour conversion");
@@ -149,32 +97,19 @@ void TKaraokeVideoWriter::AddPicture(const QImage& picture) {
   sws_scale(s_->scaler.get(), src, stride, 0, v->height, s_->picture->data, s_->picture->linesize);
   s_->picture->pts = s_->pictures++;
   Check(avcodec_send_frame(v, s_->picture.get()), "picture encoding failed");
-  s_->Drain(v, s_->videoStream);
+  WritePackets(s_->output.get(), v, s_->videoStream, s_->packet.get());
 }
 
 void TKaraokeVideoWriter::AddSound(std::span<const float> left, std::span<const float> right) {
-  s_->left.insert(s_->left.end(), left.begin(), left.end());
-  s_->right.insert(s_->right.end(), right.begin(), right.end());
-  const auto frame = static_cast<std::size_t>(s_->audio->frame_size);
-  while (s_->left.size() >= frame && s_->right.size() >= frame) {
-    s_->EncodeSound(static_cast<int>(frame));
-  }
+  s_->sound->Add(left, right);
 }
 
 void TKaraokeVideoWriter::Close() {
   if (s_->closed) return;
   s_->closed = true;
-  const std::size_t rest = std::min(s_->left.size(), s_->right.size());
-  if (rest > 0) {
-    // The last frame is padded with silence to the encoder's frame size.
-    s_->left.resize(static_cast<std::size_t>(s_->audio->frame_size), 0.0f);
-    s_->right.resize(static_cast<std::size_t>(s_->audio->frame_size), 0.0f);
-    s_->EncodeSound(s_->audio->frame_size);
-  }
-  Check(avcodec_send_frame(s_->audio.get(), nullptr), "sound encoding failed");
-  s_->Drain(s_->audio.get(), s_->audioStream);
+  s_->sound->Finish();
   Check(avcodec_send_frame(s_->video.get(), nullptr), "picture encoding failed");
-  s_->Drain(s_->video.get(), s_->videoStream);
+  WritePackets(s_->output.get(), s_->video.get(), s_->videoStream, s_->packet.get());
   Check(av_write_trailer(s_->output.get()), "cannot finish the file");
 }
 

@@ -1,9 +1,13 @@
 #include "tools/render/song_export.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "catalog/errors.h"
+#include "tools/render/flac_writer.h"
 #include "tools/render/karaoke_video_writer.h"
 #include "tools/render/picture_render.h"
 #include "tools/render/render_session.h"
@@ -21,6 +25,15 @@ class TNoLyrics : public ILyricTarget {
   void SetLyrics(const std::vector<std::string>&) override {}
   void SetTiming(const std::vector<std::uint8_t>&) override {}
 };
+
+// FLAC for a name ending in ".flac" in any letter case, WAV for any other.
+std::unique_ptr<ISoundFile> CreateSoundFile(const std::string& target, const std::string& path, int sampleRate) {
+  std::string extension = std::filesystem::path(target).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".flac") return CreateFlacFile(path, sampleRate);
+  return std::make_unique<TWavWriter>(path, sampleRate);
+}
 
 // The partial file, removed unless it was kept.
 class TPartialFile {
@@ -57,7 +70,7 @@ bool ExportSong(const TExportRequest& request, const std::function<void(double)>
   TNoLyrics noLyrics;
   TRenderSession session(request.options, picture ? picture->Lyrics() : noLyrics);
 
-  std::optional<TWavWriter> wav;
+  std::unique_ptr<ISoundFile> sound;
   std::optional<TKaraokeVideoWriter> mp4;
   if (video) {
     mp4.emplace(partial.Path(), request.videoSize.width(), request.videoSize.height(), kFramesPerSecond,
@@ -65,23 +78,23 @@ bool ExportSong(const TExportRequest& request, const std::function<void(double)>
     picture->Begin(session.SampleRate());
     picture->WriteVideo(&*mp4, kFramesPerSecond);
   } else {
-    wav.emplace(partial.Path(), session.SampleRate());
+    sound = CreateSoundFile(request.target, partial.Path(), session.SampleRate());
   }
   try {
     session.Run([&](const TRenderStep& step) {
       if (cancel.load(std::memory_order_relaxed)) throw TCancelled{};
-      if (wav) wav->Write(step.left, step.right);
+      if (sound) sound->Write(step.left, step.right);
       if (picture) picture->Step(step);
       progress(session.Done());
     });
   } catch (const TCancelled&) {
     return false;
   }
-  if (wav) wav->Close();
+  if (sound) sound->Close();
   if (picture) picture->Finish();
   if (mp4) mp4->Close();
   mp4.reset();
-  wav.reset();
+  sound.reset();
   partial.KeepAs(request.target);
   return true;
 }

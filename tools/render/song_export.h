@@ -1,9 +1,10 @@
 #pragma once
-// A song saved whole from the player: its sound as a WAV file, or a karaoke
-// video (MP4, H.264 and AAC) composed as the singer's window is, with the
-// look of the settings and the sliders' positions. It is written under a
-// name of its own beside the target and takes the target's name only when
-// complete, so a cancelled or failed export leaves no half-written file.
+// A song saved whole from the player: its sound as a WAV file (FLAC for a
+// target named *.flac), or a karaoke video (MP4, H.264 and AAC) composed as
+// the singer's window is, with the look of the settings and the sliders'
+// positions. It is written under a name of its own beside the target and
+// takes the target's name only when complete, so a cancelled or failed
+// export leaves no half-written file.
 
 #include <QSize>
 #include <atomic>

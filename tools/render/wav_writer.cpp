@@ -5,19 +5,13 @@
 #include <vector>
 
 #include "catalog/errors.h"
+#include "tools/render/pcm16.h"
 
 namespace lyrova {
 namespace {
 
 void Put(std::vector<char>& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
-}
-
-// Rounds half away from zero, as lround does, without a library call per
-// sample: the conversion is a measurable share of a render.
-std::int16_t ToPcm(float v) {
-  const float scaled = std::clamp(v, -1.0f, 1.0f) * 32767.0f;
-  return static_cast<std::int16_t>(scaled + (scaled < 0 ? -0.5f : 0.5f));
 }
 
 }  // namespace
@@ -58,8 +52,8 @@ void TWavWriter::WriteHeader() {
 void TWavWriter::Write(std::span<const float> left, std::span<const float> right) {
   pcm_.resize(left.size() * 2);
   for (std::size_t i = 0; i < left.size(); ++i) {
-    pcm_[2 * i] = ToPcm(left[i]);
-    pcm_[2 * i + 1] = ToPcm(right[i]);
+    pcm_[2 * i] = Pcm16(left[i]);
+    pcm_[2 * i + 1] = Pcm16(right[i]);
   }
   // WAV is little-endian, as is every machine this builds for.
   file_.write(reinterpret_cast<const char*>(pcm_.data()), static_cast<std::streamsize>(pcm_.size() * 2));

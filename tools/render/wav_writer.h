@@ -8,19 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "tools/render/sound_file.h"
+
 namespace lyrova {
 
-class TWavWriter {
+class TWavWriter : public ISoundFile {
  public:
   // Throws lyrova::Error when the file cannot be created.
   TWavWriter(const std::string& path, int sampleRate);
-  ~TWavWriter();
+  ~TWavWriter() override;
   TWavWriter(const TWavWriter&) = delete;
   TWavWriter& operator=(const TWavWriter&) = delete;
 
-  void Write(std::span<const float> left, std::span<const float> right);
-  // Throws lyrova::Error when the file could not be completed.
-  void Close();
+  void Write(std::span<const float> left, std::span<const float> right) override;
+  void Close() override;
 
  private:
   void WriteHeader();
