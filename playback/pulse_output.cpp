@@ -99,9 +99,10 @@ class TPulseOutput : public IAudioOutput {
   }
 
   // tlength is the whole latency we ask for, the server's own part included
-  // (ADJUST_LATENCY). The server asks for audio every 5 ms, not when a
-  // quarter of the buffer is gone: on a busy machine the buffer is topped up
-  // long before it runs dry. No prebuffering: after an underrun the stream
+  // (ADJUST_LATENCY: half of what is left goes to the sink). Requests may be
+  // as small as 5 ms, so the server tops the buffer up after every piece the
+  // sink takes (each 20 ms at the default latency) rather than waiting for a
+  // quarter of it to be gone. No prebuffering: after an underrun the stream
   // goes on at once instead of waiting for a full buffer, and the measured
   // latency follows.
   pa_buffer_attr Attributes() const {
