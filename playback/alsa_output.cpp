@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "playback/audio_output.h"
-#include "playback/performance.h"
+#include "playback/audio_source.h"
 
 namespace lyrova {
 namespace {
@@ -26,8 +26,8 @@ void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 class TAlsaOutput : public IAudioOutput {
  public:
-  TAlsaOutput(TPerformance& performance, snd_pcm_t* pcm, int latencyMs)
-      : performance_(performance), pcm_(pcm), waitMs_(static_cast<int>(StallTime(latencyMs, kMinWait).count())),
+  TAlsaOutput(IAudioSource& source, snd_pcm_t* pcm, int latencyMs)
+      : source_(source), pcm_(pcm), waitMs_(static_cast<int>(StallTime(latencyMs, kMinWait).count())),
         left_(kPeriodFrames), right_(kPeriodFrames), interleaved_(kPeriodFrames * kChannels) {
     thread_ = std::thread([this] { Run(); });
   }
@@ -44,7 +44,7 @@ class TAlsaOutput : public IAudioOutput {
   void Run() {
     RaiseToRealTime();
     while (!stop_.load()) {
-      performance_.Render(left_.data(), right_.data(), kPeriodFrames);
+      source_.Render(left_.data(), right_.data(), kPeriodFrames);
       for (int i = 0; i < kPeriodFrames; ++i) {
         interleaved_[2 * i] = left_[i];
         interleaved_[2 * i + 1] = right_[i];
@@ -56,7 +56,7 @@ class TAlsaOutput : public IAudioOutput {
       snd_pcm_sframes_t delay = 0;
       if (snd_pcm_delay(pcm_, &delay) == 0 && delay >= 0) {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        performance_.ReportLatency(delay, std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+        source_.ReportLatency(delay, std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
       }
     }
   }
@@ -77,7 +77,7 @@ class TAlsaOutput : public IAudioOutput {
     return true;
   }
 
-  TPerformance& performance_;
+  IAudioSource& source_;
   snd_pcm_t* pcm_;
   const int waitMs_;
   std::vector<float> left_;
@@ -90,18 +90,18 @@ class TAlsaOutput : public IAudioOutput {
 
 }  // namespace
 
-std::unique_ptr<IAudioOutput> OpenAlsaOutput(TPerformance& performance, int latencyMs) {
+std::unique_ptr<IAudioOutput> OpenAlsaOutput(IAudioSource& source, int latencyMs) {
   snd_lib_error_set_handler(&QuietAlsa);
   snd_pcm_t* pcm = nullptr;
   if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return nullptr;
   if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_FLOAT, SND_PCM_ACCESS_RW_INTERLEAVED, kChannels,
-                         static_cast<unsigned>(performance.SampleRate()), 1,
+                         static_cast<unsigned>(source.SampleRate()), 1,
                          static_cast<unsigned>(latencyMs) * 1000) < 0) {
     snd_pcm_close(pcm);
     return nullptr;
   }
-  performance.SetLatencyFrames(latencyMs * performance.SampleRate() / 1000);
-  return std::make_unique<TAlsaOutput>(performance, pcm, latencyMs);
+  source.SetLatencyFrames(latencyMs * source.SampleRate() / 1000);
+  return std::make_unique<TAlsaOutput>(source, pcm, latencyMs);
 }
 
 }  // namespace lyrova

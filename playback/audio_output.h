@@ -1,7 +1,7 @@
 #pragma once
 // Where the performance's audio goes in real time. An output starts pulling
-// audio from the performance when it is made and stops, for good, when it is
-// destroyed; it tells the performance its latency.
+// audio from its source when it is made and stops, for good, when it is
+// destroyed; it tells the source its latency.
 
 #include <algorithm>
 #include <chrono>
@@ -10,7 +10,7 @@
 
 namespace lyrova {
 
-class TPerformance;
+class IAudioSource;
 
 class IAudioOutput {
  public:
@@ -36,13 +36,13 @@ inline std::chrono::milliseconds StallTime(int latencyMs, std::chrono::milliseco
 bool RaiseToRealTime();
 
 // A PulseAudio server (PipeWire serves it too); nullptr when none answers.
-std::unique_ptr<IAudioOutput> OpenPulseOutput(TPerformance& performance, int latencyMs);
+std::unique_ptr<IAudioOutput> OpenPulseOutput(IAudioSource& source, int latencyMs);
 // Whether a PulseAudio server accepts a connection now; opens no stream.
-bool PulseServerAnswers(TPerformance& performance);
+bool PulseServerAnswers(IAudioSource& source);
 // The default ALSA device; nullptr when it does not open.
-std::unique_ptr<IAudioOutput> OpenAlsaOutput(TPerformance& performance, int latencyMs);
+std::unique_ptr<IAudioOutput> OpenAlsaOutput(IAudioSource& source, int latencyMs);
 // Real-time pace without a device, so songs, lyrics and the playlist run
 // without sound.
-std::unique_ptr<IAudioOutput> OpenSilentOutput(TPerformance& performance);
+std::unique_ptr<IAudioOutput> OpenSilentOutput(IAudioSource& source);
 
 }  // namespace lyrova

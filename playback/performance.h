@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "playback/audio_source.h"
 #include "playback/audio_timeline.h"
 #include "playback/auto_reset_event.h"
 #include "playback/lyrova_dm_tool.h"
@@ -33,7 +34,7 @@ struct TSegmentNotification {
   std::int64_t musicTime = 0;  // the performance's music time then
 };
 
-class TPerformance {
+class TPerformance : public IAudioSource {
  public:
   static constexpr int kSampleRate = 44100;
   // A song change or a stop fades what still sounds over this many frames
@@ -48,7 +49,7 @@ class TPerformance {
   TPerformance& operator=(const TPerformance&) = delete;
 
   fluid_settings_t* Settings() const { return settings_; }
-  int SampleRate() const { return kSampleRate; }
+  int SampleRate() const override { return kSampleRate; }
 
   // Control thread. Each returns false when the command could not be queued.
   // Play gives the serial its notifications will carry (never 0), or 0.
@@ -70,14 +71,9 @@ class TPerformance {
   void ApplyPendingCommands();
 
   // The output's thread: renders `frames` stereo frames into the buffers.
-  void Render(float* left, float* right, int frames);
-  // Set by an output that cannot measure it: how many rendered frames are
-  // still to be heard.
-  void SetLatencyFrames(int frames) { timeline_.SetFixedLatency(frames); }
-  // Reported by an output that measures it, on its own thread: at
-  // steady-clock time `nanos`, `frames` of what was rendered so far were
-  // still to be heard.
-  void ReportLatency(std::int64_t frames, std::int64_t nanos) {
+  void Render(float* left, float* right, int frames) override;
+  void SetLatencyFrames(int frames) override { timeline_.SetFixedLatency(frames); }
+  void ReportLatency(std::int64_t frames, std::int64_t nanos) override {
     timeline_.ReportHeard(timeline_.Rendered(), frames, nanos);
   }
   int LatencyFrames() const { return static_cast<int>(timeline_.Latency()); }

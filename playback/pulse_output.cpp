@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "playback/audio_output.h"
-#include "playback/performance.h"
+#include "playback/audio_source.h"
 
 namespace lyrova {
 namespace {
@@ -35,9 +35,9 @@ std::int64_t SteadyNanos() {
 
 class TPulseOutput : public IAudioOutput {
  public:
-  TPulseOutput(TPerformance& performance, int latencyMs)
-      : performance_(performance), left_(kMaxFrames), right_(kMaxFrames) {
-    spec_ = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(performance.SampleRate()), kChannels};
+  TPulseOutput(IAudioSource& source, int latencyMs)
+      : source_(source), left_(kMaxFrames), right_(kMaxFrames) {
+    spec_ = {PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(source.SampleRate()), kChannels};
     latencyMs_ = std::clamp(latencyMs, 5, 1000);
   }
 
@@ -86,7 +86,7 @@ class TPulseOutput : public IAudioOutput {
     pa_stream_set_latency_update_callback(stream_, &TPulseOutput::OnLatencyUpdate, this);
     pa_stream_set_underflow_callback(stream_, &TPulseOutput::OnUnderflow, this);
     const pa_buffer_attr attr = Attributes();
-    performance_.SetLatencyFrames(static_cast<int>(attr.tlength / kFrameBytes));
+    source_.SetLatencyFrames(static_cast<int>(attr.tlength / kFrameBytes));
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
                                                       PA_STREAM_AUTO_TIMING_UPDATE);
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) return false;
@@ -157,7 +157,7 @@ class TPulseOutput : public IAudioOutput {
       std::size_t size = bytes;
       if (pa_stream_begin_write(stream_, &data, &size) < 0 || !data || size < kFrameBytes) break;
       const std::size_t frames = std::min(size / kFrameBytes, kMaxFrames);
-      performance_.Render(left_.data(), right_.data(), static_cast<int>(frames));
+      source_.Render(left_.data(), right_.data(), static_cast<int>(frames));
       auto* out = static_cast<float*>(data);
       for (std::size_t i = 0; i < frames; ++i) {
         out[2 * i] = left_[i];
@@ -174,7 +174,7 @@ class TPulseOutput : public IAudioOutput {
     int negative = 0;
     if (pa_stream_get_latency(stream_, &usec, &negative) != 0) return;  // no timing yet
     const std::int64_t frames = negative ? 0 : static_cast<std::int64_t>(usec * spec_.rate / PA_USEC_PER_SEC);
-    performance_.ReportLatency(frames, SteadyNanos());
+    source_.ReportLatency(frames, SteadyNanos());
   }
 
   static void OnContextState(pa_context* context, void* data) {
@@ -196,7 +196,7 @@ class TPulseOutput : public IAudioOutput {
   static void OnLatencyUpdate(pa_stream*, void* data) { static_cast<TPulseOutput*>(data)->MeasureLatency(); }
   static void OnUnderflow(pa_stream*, void* data) { static_cast<TPulseOutput*>(data)->Underflow(); }
 
-  TPerformance& performance_;
+  IAudioSource& source_;
   pa_sample_spec spec_{};
   int latencyMs_ = 50;
   std::vector<float> left_;
@@ -212,13 +212,13 @@ class TPulseOutput : public IAudioOutput {
 
 }  // namespace
 
-bool PulseServerAnswers(TPerformance& performance) {
-  TPulseOutput probe(performance, kDefaultLatencyMs);
+bool PulseServerAnswers(IAudioSource& source) {
+  TPulseOutput probe(source, kDefaultLatencyMs);
   return probe.Open(false);
 }
 
-std::unique_ptr<IAudioOutput> OpenPulseOutput(TPerformance& performance, int latencyMs) {
-  auto output = std::make_unique<TPulseOutput>(performance, latencyMs);
+std::unique_ptr<IAudioOutput> OpenPulseOutput(IAudioSource& source, int latencyMs) {
+  auto output = std::make_unique<TPulseOutput>(source, latencyMs);
   if (!output->Open()) return nullptr;
   return output;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "playback/audio_output.h"
-#include "playback/performance.h"
+#include "playback/audio_source.h"
 
 namespace lyrova {
 namespace {
@@ -16,9 +16,9 @@ constexpr int kFrames = 256;  // about 6 ms: the lyric clock sees fine steps
 
 class TSilentOutput : public IAudioOutput {
  public:
-  explicit TSilentOutput(TPerformance& performance)
-      : performance_(performance), left_(kFrames), right_(kFrames) {
-    performance_.SetLatencyFrames(kFrames);
+  explicit TSilentOutput(IAudioSource& source)
+      : source_(source), left_(kFrames), right_(kFrames) {
+    source_.SetLatencyFrames(kFrames);
     thread_ = std::thread([this] { Run(); });
   }
   ~TSilentOutput() override {
@@ -31,10 +31,10 @@ class TSilentOutput : public IAudioOutput {
   void Run() {
     using Clock = std::chrono::steady_clock;
     const auto blockTime = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(static_cast<double>(kFrames) / performance_.SampleRate()));
+        std::chrono::duration<double>(static_cast<double>(kFrames) / source_.SampleRate()));
     auto due = Clock::now();
     while (!stop_.load()) {
-      performance_.Render(left_.data(), right_.data(), kFrames);
+      source_.Render(left_.data(), right_.data(), kFrames);
       due += blockTime;
       // After a long stall, go on from now rather than rush to catch up.
       if (Clock::now() - due > std::chrono::milliseconds(200)) due = Clock::now();
@@ -42,7 +42,7 @@ class TSilentOutput : public IAudioOutput {
     }
   }
 
-  TPerformance& performance_;
+  IAudioSource& source_;
   std::vector<float> left_;
   std::vector<float> right_;
   std::atomic<bool> stop_{false};
@@ -51,8 +51,8 @@ class TSilentOutput : public IAudioOutput {
 
 }  // namespace
 
-std::unique_ptr<IAudioOutput> OpenSilentOutput(TPerformance& performance) {
-  return std::make_unique<TSilentOutput>(performance);
+std::unique_ptr<IAudioOutput> OpenSilentOutput(IAudioSource& source) {
+  return std::make_unique<TSilentOutput>(source);
 }
 
 }  // namespace lyrova

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -47,14 +48,14 @@ TEST(AudioTimeline, HeardPositionFollowsTheReportedLatencyAndTheClock) {
 // Renders from its own thread while `pulling` holds; reports a latency.
 class TStandInOutput : public IAudioOutput {
  public:
-  TStandInOutput(TPerformance& performance, std::atomic<bool>& pulling, std::atomic<bool>& failed)
-      : performance_(performance), pulling_(pulling), failed_(failed) {
+  TStandInOutput(IAudioSource& source, std::atomic<bool>& pulling, std::atomic<bool>& failed)
+      : source_(source), pulling_(pulling), failed_(failed) {
     thread_ = std::thread([this] {
       std::vector<float> left(256), right(256);
       while (!stop_.load()) {
         if (pulling_.load()) {
-          performance_.Render(left.data(), right.data(), 256);
-          performance_.ReportLatency(1'323, std::chrono::steady_clock::now().time_since_epoch().count());
+          source_.Render(left.data(), right.data(), 256);
+          source_.ReportLatency(1'323, std::chrono::steady_clock::now().time_since_epoch().count());
         }
         std::this_thread::sleep_for(5ms);
       }
@@ -68,7 +69,7 @@ class TStandInOutput : public IAudioOutput {
   bool Failed() const override { return failed_.load(); }
 
  private:
-  TPerformance& performance_;
+  IAudioSource& source_;
   std::atomic<bool>& pulling_;
   std::atomic<bool>& failed_;
   std::atomic<bool> stop_{false};
@@ -78,13 +79,17 @@ class TStandInOutput : public IAudioOutput {
 class OutputKeeperTest : public testing::Test {
  protected:
   std::vector<TOutputKind> Kinds() {
-    TOutputKind device{[this](TPerformance& p) -> std::unique_ptr<IAudioOutput> {
+    TOutputKind device{[this](IAudioSource& s) -> std::unique_ptr<IAudioOutput> {
+                         {
+                           std::lock_guard lock(triesMutex);
+                           tries.push_back(std::chrono::steady_clock::now());
+                         }
                          ++opens;
                          if (!deviceAvailable.load()) return nullptr;
-                         return std::make_unique<TStandInOutput>(p, pulling, failed);
+                         return std::make_unique<TStandInOutput>(s, pulling, failed);
                        },
                        false, [this] { return deviceAvailable.load(); }};
-    TOutputKind silent{[](TPerformance& p) { return OpenSilentOutput(p); }, true, {}};
+    TOutputKind silent{[](IAudioSource& s) { return OpenSilentOutput(s); }, true, {}};
     return {device, silent};
   }
 
@@ -110,6 +115,8 @@ class OutputKeeperTest : public testing::Test {
   std::atomic<bool> failed{false};
   std::atomic<bool> deviceAvailable{true};
   std::atomic<int> opens{0};
+  std::mutex triesMutex;
+  std::vector<std::chrono::steady_clock::time_point> tries;  // when the device kind was opened
 };
 
 TEST_F(OutputKeeperTest, AStalledDeviceIsReopenedAndAGoneOneFallsBackToSilenceThenReturns) {
@@ -165,25 +172,76 @@ TEST_F(OutputKeeperTest, ADeviceThatAppearsLaterIsTakenUp) {
   EXPECT_TRUE(Becomes(keeper, "stand-in", 1500ms));
 }
 
-TEST_F(OutputKeeperTest, AFailedOutputIsReplacedAtOnce) {
+TEST_F(OutputKeeperTest, AFailedOutputGivesWayAtOnceAndIsTakenBackWhenItPlaysAgain) {
   TOutputKeeper keeper(performance_, Kinds(), Quick());
   ASSERT_TRUE(Becomes(keeper, "stand-in", 100ms));
+  std::this_thread::sleep_for(100ms);  // it has played
   const int opensBefore = opens.load();
   failed.store(true);
-  // Outputs opened meanwhile fail too until the flag is lowered.
-  std::this_thread::sleep_for(150ms);
+  // Well before the stall limit the song is on the silent output, and the
+  // lost kind is tried again beside it; outputs opened meanwhile fail too.
+  EXPECT_TRUE(Becomes(keeper, "silent", 150ms));
+  std::this_thread::sleep_for(100ms);
+  EXPECT_GT(opens.load(), opensBefore);
   failed.store(false);
-  EXPECT_GT(opens.load(), opensBefore) << "well before the stall limit";
-  EXPECT_TRUE(Becomes(keeper, "stand-in", 500ms));
-  EXPECT_GE(keeper.Status().reopens, 1u);
+  EXPECT_TRUE(Becomes(keeper, "stand-in", 1500ms));
+  EXPECT_EQ(keeper.Status().reopens, 2u) << "one fall back, one return";
+}
+
+// A sink that cannot resume (another program holds the card): the server
+// takes the stream and never asks for audio.
+TEST_F(OutputKeeperTest, AServerThatTakesAStreamButNeverPullsIsTriedLessAndLessOftenWhileTheSongMovesOn) {
+  pulling.store(false);
+  TOutputKeeper::Timing timing;
+  timing.stallLimit = 200ms;
+  timing.startGrace = 200ms;
+  timing.retryBetter = 20ms;
+  timing.retryLimit = 320ms;
+  timing.poll = 10ms;
+  TOutputKeeper keeper(performance_, Kinds(), timing);
+  ASSERT_TRUE(Becomes(keeper, "silent", 500ms));
+
+  // The longest time the song stood still from the first fall back on.
+  std::chrono::steady_clock::duration stood{};
+  std::int64_t last = performance_.RenderedFrames();
+  auto moved = std::chrono::steady_clock::now();
+  for (const auto end = moved + 3s; std::chrono::steady_clock::now() < end;) {
+    std::this_thread::sleep_for(5ms);
+    const auto now = std::chrono::steady_clock::now();
+    if (performance_.RenderedFrames() != last) {
+      last = performance_.RenderedFrames();
+      moved = now;
+    }
+    stood = std::max(stood, now - moved);
+  }
+  EXPECT_TRUE(keeper.Status().silent);
+  EXPECT_LT(stood, 100ms) << "a try never stops the song";
+
+  std::vector<std::chrono::steady_clock::time_point> opened;
+  {
+    std::lock_guard lock(triesMutex);
+    opened = tries;
+  }
+  // Tries at 0, 240, 520, 880, 1400, 1920, 2440 and 2960 ms: each after
+  // the trial's grace and twice the wait before, up to the limit.
+  ASSERT_GE(opened.size(), 6u);
+  EXPECT_LE(opened.size(), 9u);
+  for (std::size_t i = 2; i < opened.size(); ++i)
+    EXPECT_GE(opened[i] - opened[i - 1], opened[i - 1] - opened[i - 2] - 15ms) << "try " << i;
+  EXPECT_GE(opened.back() - opened[opened.size() - 2], 500ms);
+  EXPECT_LE(opened.back() - opened[opened.size() - 2], 620ms) << "never longer than the limit";
+
+  // The server plays again: taken back at its next try.
+  pulling.store(true);
+  EXPECT_TRUE(Becomes(keeper, "stand-in", 1500ms));
 }
 
 TEST_F(OutputKeeperTest, StatusNeverWaitsForAnOutputBeingOpened) {
   // An output that takes 400 ms to open, as a sound server that is slow to
   // answer does.
-  TOutputKind slow{[this](TPerformance& p) -> std::unique_ptr<IAudioOutput> {
+  TOutputKind slow{[this](IAudioSource& s) -> std::unique_ptr<IAudioOutput> {
                      std::this_thread::sleep_for(400ms);
-                     return std::make_unique<TStandInOutput>(p, pulling, failed);
+                     return std::make_unique<TStandInOutput>(s, pulling, failed);
                    },
                    false, {}};
   TOutputKeeper keeper(performance_, {slow}, Quick());
