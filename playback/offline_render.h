@@ -35,6 +35,7 @@ class TOfflineRender : private ISongEndTarget {
 
   // For the tempo, key and volume before RenderSong.
   TPlaybackEngine& Engine() { return engine_; }
+  const TPlaybackEngine& Engine() const { return engine_; }
 
   // Plays song `code` from its start until its musical end, then on until
   // every voice and the reverb have died away, at most `maxTailSeconds`

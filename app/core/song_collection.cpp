@@ -91,7 +91,15 @@ const LibrarySong* TSongCollection::LibrarySongAt(const std::string& path) const
 
 std::optional<TSongData> TSongCollection::LoadSong(std::uint32_t code) {
   const int disc = disc_.SearchByOstrelCode(code, true);
-  const int library = SearchLibraryCode(library_, code, true);
+  return Read(disc, SearchLibraryCode(library_, code, true));
+}
+
+std::optional<TSongData> TSongCollection::SongData(std::uint32_t code) {
+  const int disc = disc_.SearchByOstrelCode(code, false);
+  return Read(disc, SearchLibraryCode(library_, code, false));
+}
+
+std::optional<TSongData> TSongCollection::Read(int disc, int library) {
   if (library < 0) {
     if (disc < 0) return std::nullopt;
     return ReadDiscSong(disc_, disc);

@@ -46,8 +46,12 @@ class TSongCollection : public ISongSource {
   const LibrarySong* LibrarySongAt(const std::string& path) const;
 
   std::optional<TSongData> LoadSong(std::uint32_t code) override;
+  // As LoadSong, leaving every found flag as it is (a song saved, not played).
+  std::optional<TSongData> SongData(std::uint32_t code);
 
  private:
+  std::optional<TSongData> Read(int discIndex, int libraryIndex);
+
   TSongsCatalog& disc_;
   SongLibrary library_;
 };

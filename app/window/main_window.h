@@ -21,7 +21,7 @@
 #include "app/window/song_end_bridge.h"
 #include "catalog/songs_catalog.h"
 #include "playback/playback_engine.h"
-#include "tools/render/song_export.h"
+#include "export/song_export.h"
 
 class QBoxLayout;
 class QButtonGroup;

@@ -9,7 +9,7 @@
 #include <functional>
 #include <thread>
 
-#include "tools/render/song_export.h"
+#include "export/song_export.h"
 
 class QProgressDialog;
 

@@ -67,22 +67,20 @@ void TForm1::SaveSong(TSongView* view, int row, TExportKind kind) {
 
 void TForm1::SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target, QSize videoSize) {
   const TSettingsFile settings(SettingsPath(), ProgramFolder());
+  // Read here, where the songs are: the worker needs no catalogue or folder.
+  std::optional<TSongData> song = songs_.SongData(code);
+  if (!song) return;
   TExportRequest request;
+  request.song = std::move(*song);
   request.kind = kind;
   request.target = QFile::encodeName(target).toStdString();
   request.videoSize = videoSize;
-  TRenderOptions& options = request.options;
-  options.disc = settings.DiscFolder();
-  options.library = settings.SongsFolder();
-  options.soundFont = SoundFontPath(settings);
-  options.film = settings.VideoFile();
-  options.code = code;
-  // A library song goes by its file: the worker reads the folder again, and
-  // codes move when files were added meanwhile.
-  if (const LibrarySong* song = songs_.LibrarySongOf(code)) options.libraryFile = song->file.path;
-  options.tempo = trackBar1_->value();
-  options.pitch = trackBar2_->value();
-  options.volume = trackBar3_->value();
+  request.film = settings.VideoFile();
+  TPlaySettings& play = request.play;
+  play.soundFont = SoundFontPath(settings);
+  play.tempo = trackBar1_->value();
+  play.pitch = trackBar2_->value();
+  play.volume = trackBar3_->value();
   export_.reset();
   export_ = std::make_unique<TSongExportJob>(std::move(request), this, [this](const QString& text) {
     if (!text.isEmpty()) dialogs_.ShowMessage(text);

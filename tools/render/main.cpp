@@ -19,19 +19,12 @@
 #include "config/settings.h"
 #include "config/settings_path.h"
 #include "tools/cli/standard_options.h"
-#include "tools/render/karaoke_video_writer.h"
-#include "tools/render/picture_render.h"
+#include "export/karaoke_video_writer.h"
+#include "export/picture_render.h"
 #include "tools/render/render_session.h"
-#include "tools/render/wav_writer.h"
+#include "export/wav_writer.h"
 
 namespace {
-
-// The render tool shows no lyrics.
-class TNoLyrics : public lyrova::ILyricTarget {
- public:
-  void SetLyrics(const std::vector<std::string>&) override {}
-  void SetTiming(const std::vector<std::uint8_t>&) override {}
-};
 
 constexpr int kVideoFramesPerSecond = 25;
 

@@ -52,10 +52,10 @@ TRenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     }
     else if (option == "--wav") options.wav = value;
     else if (option == "--timeline") options.timeline = value;
-    else if (option == "--soundfont") options.soundFont = value;
-    else if (option == "--tempo") options.tempo = static_cast<int>(Number(option, value, -40, 40));
-    else if (option == "--pitch") options.pitch = static_cast<int>(Number(option, value, -8, 8));
-    else if (option == "--volume") options.volume = static_cast<int>(Number(option, value, 0, 100));
+    else if (option == "--soundfont") options.play.soundFont = value;
+    else if (option == "--tempo") options.play.tempo = static_cast<int>(Number(option, value, -40, 40));
+    else if (option == "--pitch") options.play.pitch = static_cast<int>(Number(option, value, -8, 8));
+    else if (option == "--volume") options.play.volume = static_cast<int>(Number(option, value, 0, 100));
     else if (option == "--frame-at") {
       options.frameAtMs = Number(option, value, 0, 24L * 3600 * 1000);
       if (i + 1 >= args.size()) throw Error(option + ": picture file missing");

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "export/song_render.h"
+
 namespace lyrova {
 
 struct TRenderOptions {
@@ -13,16 +15,9 @@ struct TRenderOptions {
   std::string catalog;  // folder with catdata.bin/.txt; "" for the built-in one or the disc's own
   std::string library;  // folder of karaoke and MIDI files; "" for none
   std::uint32_t code = 0;
-  // A library song by its file (relative to the library folder), whose code
-  // may have moved since it was chosen; "" to go by `code`.
-  std::string libraryFile;
   std::string wav;
   std::string timeline;  // "" for none
-  std::string soundFont;  // "" for the system's default
-  // Track-bar positions, as the sliders give them.
-  int tempo = 0;
-  int pitch = 0;
-  std::optional<int> volume;  // none: the synthesizer's own level
+  TPlaySettings play;  // the SoundFont, the sliders, the guide melody
   // The singer's picture: a still at a moment of the sound, a whole video.
   std::optional<std::int64_t> frameAtMs;
   std::string framePng;

@@ -16,7 +16,7 @@ std::span<const std::uint8_t> AsBytes(const std::string& text) {
 
 }  // namespace
 
-TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyrics) : options_(options) {
+TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyrics) {
   const std::string image = JoinPath(options.disc, "rmidi.img");
   if (!options.catalog.empty()) {
     bin_ = SongImage::ReadWholeFile(JoinPath(options.catalog, "catdata.bin"));
@@ -35,31 +35,8 @@ TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyri
     SongLibrary library = ScanLibrary(options.library, LibraryIndexFile(options.library));
     for (const BrokenFile& b : library.broken) warnings_ += JoinPath(options.library, b.path) + ": " + b.reason + "\n";
     songs_.SetLibrary(std::move(library));
-    if (!options.libraryFile.empty()) {
-      const LibrarySong* song = songs_.LibrarySongAt(options.libraryFile);
-      if (!song) throw Error("\"" + options.libraryFile + "\" is no longer in the song folder");
-      options_.code = song->code;
-    }
   }
-  const std::string soundFont =
-      options.soundFont.empty() ? TPlaybackEngine::DefaultSoundFont() : options.soundFont;
-  render_ = std::make_unique<TOfflineRender>(songs_, lyrics, soundFont);
-}
-
-double TRenderSession::Done() const {
-  const auto progress = render_->Engine().Progress();
-  if (!progress) return 1.0;
-  const double whole = progress->elapsed + progress->remaining;
-  return whole > 0 ? progress->elapsed / whole : 0.0;
-}
-
-TRenderResult TRenderSession::Run(const TOfflineRender::StepFn& onStep) {
-  TPlaybackEngine& engine = render_->Engine();
-  // The window sends the tempo and pitch positions negated: the top is +.
-  engine.WMTempo(-options_.tempo);
-  engine.WMPitch(-options_.pitch);
-  if (options_.volume) engine.WMVolume(*options_.volume);
-  return render_->RenderSong(options_.code, onStep);
+  render_ = std::make_unique<TSongRender>(songs_, options.code, options.play, lyrics);
 }
 
 }  // namespace lyrova

@@ -8,7 +8,7 @@
 
 #include "app/core/song_collection.h"
 #include "catalog/songs_catalog.h"
-#include "playback/offline_render.h"
+#include "export/song_render.h"
 #include "tools/render/render_options.h"
 
 namespace lyrova {
@@ -21,19 +21,18 @@ class TRenderSession {
   // be built, files of the library could not be read. Empty when all is well.
   const std::string& Warnings() const { return warnings_; }
 
-  int SampleRate() { return render_->Engine().SampleRate(); }
+  int SampleRate() { return render_->SampleRate(); }
   // How far the song is, 0 to 1, during Run's steps (1 in the tail after its end).
-  double Done() const;
-  TRenderResult Run(const TOfflineRender::StepFn& onStep);
+  double Done() const { return render_->Done(); }
+  TRenderResult Run(const TOfflineRender::StepFn& onStep) { return render_->Run(onStep); }
 
  private:
-  TRenderOptions options_;
   std::string bin_;  // a catalogue read from files stays here while in use
   std::string txt_;
   TSongsCatalog catalog_;
   TSongCollection songs_{catalog_};
   std::string warnings_;
-  std::unique_ptr<TOfflineRender> render_;
+  std::unique_ptr<TSongRender> render_;
 };
 
 }  // namespace lyrova

@@ -1,8 +1,8 @@
-#include "tools/render/flac_writer.h"
+#include "export/flac_writer.h"
 
 #include <optional>
 
-#include "tools/render/sound_encoder.h"
+#include "export/sound_encoder.h"
 
 namespace lyrova {
 namespace {

@@ -11,14 +11,16 @@
 #include <functional>
 #include <string>
 
-#include "tools/render/render_options.h"
+#include "export/song_render.h"
 
 namespace lyrova {
 
 enum class TExportKind { Sound, Video };
 
 struct TExportRequest {
-  TRenderOptions options;  // the disc, the song, the sliders, the SoundFont, the film
+  TSongData song;
+  TPlaySettings play;  // the SoundFont, the sliders, the guide melody
+  std::string film;    // "" for black
   TExportKind kind = TExportKind::Sound;
   std::string target;
   QSize videoSize{1280, 720};

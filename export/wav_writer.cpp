@@ -1,11 +1,11 @@
-#include "tools/render/wav_writer.h"
+#include "export/wav_writer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "catalog/errors.h"
-#include "tools/render/pcm16.h"
+#include "export/pcm16.h"
 
 namespace lyrova {
 namespace {

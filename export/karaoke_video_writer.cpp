@@ -1,4 +1,4 @@
-#include "tools/render/karaoke_video_writer.h"
+#include "export/karaoke_video_writer.h"
 
 #include <optional>
 
@@ -10,7 +10,7 @@ extern "C" {
 }
 
 #include "catalog/errors.h"
-#include "tools/render/sound_encoder.h"
+#include "export/sound_encoder.h"
 #include "video/ffmpeg_handles.h"
 
 namespace lyrova {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/render/sound_file.h"
+#include "export/sound_file.h"
 
 namespace lyrova {
 

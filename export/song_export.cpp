@@ -1,4 +1,4 @@
-#include "tools/render/song_export.h"
+#include "export/song_export.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,11 +7,11 @@
 #include <optional>
 
 #include "catalog/errors.h"
-#include "tools/render/flac_writer.h"
-#include "tools/render/karaoke_video_writer.h"
-#include "tools/render/picture_render.h"
-#include "tools/render/render_session.h"
-#include "tools/render/wav_writer.h"
+#include "export/flac_writer.h"
+#include "export/karaoke_video_writer.h"
+#include "export/picture_render.h"
+#include "export/song_render.h"
+#include "export/wav_writer.h"
 
 namespace lyrova {
 namespace {
@@ -19,12 +19,6 @@ namespace {
 constexpr int kFramesPerSecond = 25;
 
 struct TCancelled {};
-
-class TNoLyrics : public ILyricTarget {
- public:
-  void SetLyrics(const std::vector<std::string>&) override {}
-  void SetTiming(const std::vector<std::uint8_t>&) override {}
-};
 
 // FLAC for a name ending in ".flac" in any letter case, WAV for any other.
 std::unique_ptr<ISoundFile> CreateSoundFile(const std::string& target, const std::string& path, int sampleRate) {
@@ -66,9 +60,10 @@ bool ExportSong(const TExportRequest& request, const std::function<void(double)>
   TPartialFile partial(PartialName(request.target));
   const bool video = request.kind == TExportKind::Video;
   std::optional<TPictureRender> picture;
-  if (video) picture.emplace(request.options.film, request.videoSize);
+  if (video) picture.emplace(request.film, request.videoSize);
   TNoLyrics noLyrics;
-  TRenderSession session(request.options, picture ? picture->Lyrics() : noLyrics);
+  TOneSong song(request.song);
+  TSongRender session(song, 0, request.play, picture ? picture->Lyrics() : noLyrics);
 
   std::unique_ptr<ISoundFile> sound;
   std::optional<TKaraokeVideoWriter> mp4;

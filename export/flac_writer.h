@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "tools/render/sound_file.h"
+#include "export/sound_file.h"
 
 namespace lyrova {
 

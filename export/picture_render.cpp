@@ -1,7 +1,7 @@
-#include "tools/render/picture_render.h"
+#include "export/picture_render.h"
 
 #include "catalog/errors.h"
-#include "tools/render/karaoke_video_writer.h"
+#include "export/karaoke_video_writer.h"
 #include "video/settings_look.h"
 
 namespace lyrova {

@@ -6,10 +6,10 @@
 
 #include "catalog/errors.h"
 #include "tests/video/test_film.h"
-#include "tools/render/flac_writer.h"
-#include "tools/render/karaoke_video_writer.h"
-#include "tools/render/pcm16.h"
-#include "tools/render/picture_render.h"
+#include "export/flac_writer.h"
+#include "export/karaoke_video_writer.h"
+#include "export/pcm16.h"
+#include "export/picture_render.h"
 #include "video/film_decoder.h"
 
 extern "C" {

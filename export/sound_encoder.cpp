@@ -1,10 +1,10 @@
-#include "tools/render/sound_encoder.h"
+#include "export/sound_encoder.h"
 
 #include <algorithm>
 #include <string>
 
 #include "catalog/errors.h"
-#include "tools/render/pcm16.h"
+#include "export/pcm16.h"
 
 namespace lyrova {
 namespace {
