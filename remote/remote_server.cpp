@@ -85,6 +85,10 @@ void TRemoteServer::Broadcast() {
 }
 
 bool TRemoteServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+  // A WebSocket handshake is only to be accepted here (without an answer of
+  // our own), and then goes on to TakePage; one elsewhere is refused.
+  if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
+    return request.url().path() == QLatin1String("/ws");
   TRemoteRequest in;
   in.method = MethodOf(request.method());
   in.path = request.url().path(QUrl::FullyDecoded);
