@@ -120,6 +120,8 @@ void TVideoComposer::Compose(std::int32_t songTime, const RunningFilm& film,
   }
   page_.DrawLyrics(display_, songTime);
   DrawTitle(songTime);
+  // Song time is 0 exactly while no song plays.
+  upNext_.Draw(*back, TPictureScale::For(display_.Width(), display_.Height()), songTime == 0);
   display_.ShowFrame();
 }
 

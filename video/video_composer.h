@@ -21,6 +21,7 @@
 #include "playback/song_targets.h"
 #include "video/lyric_page.h"
 #include "video/title_card.h"
+#include "video/up_next_layer.h"
 
 namespace lyrova {
 
@@ -49,6 +50,8 @@ class TVideoComposer : public ILyricTarget {
 
   // Main thread.
   void SetTitle(const TSongTitle& title) { titleCard_.Set(title); }
+  // The singer queue's card between songs and its line during a song.
+  void SetUpNext(TUpNext upNext) { upNext_.Set(std::move(upNext)); }
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const std::vector<std::uint8_t>& pairs) override;
   // Stops any running film, then opens `path` and starts it from its first
@@ -80,6 +83,7 @@ class TVideoComposer : public ILyricTarget {
   TDisplay display_;
   TLyricPage page_;
   TTitleCard titleCard_;
+  TUpNextLayer upNext_;
   mutable std::mutex filmMutex_;
   RunningFilm film_;
   QSize size_{kWidth, kHeight};  // the size asked for, under filmMutex_

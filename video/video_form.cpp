@@ -100,6 +100,8 @@ void TVideoForm::SongStarting(const TSongTitle& title) {
 
 void TVideoForm::SetSongTitle(const TSongTitle& title) { composer_->SetTitle(title); }
 
+void TVideoForm::SetUpNext(TUpNext upNext) { composer_->SetUpNext(std::move(upNext)); }
+
 void TVideoForm::WMTimer(std::int32_t songTime) { composer_->Tick(songTime); }
 
 void TVideoForm::SetVideoFile(const std::string& name) { Settings().SetVideoFileName(name); }

@@ -18,6 +18,7 @@
 
 #include "playback/song_targets.h"
 #include "video/title_card.h"
+#include "video/up_next_layer.h"
 
 namespace lyrova {
 
@@ -49,6 +50,8 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   void SongStarting(const TSongTitle& title);
   // The title card of the next introduction.
   void SetSongTitle(const TSongTitle& title);
+  // Who sings next, drawn over the film (TUpNextLayer).
+  void SetUpNext(TUpNext upNext);
 
   // Clock thread, every cycle: newest film frame, lyric page, present.
   void WMTimer(std::int32_t songTime) override;
