@@ -20,6 +20,7 @@
 #include "config/file_filter.h"
 #include "config/film_choice.h"
 #include "config/font_pixels.h"
+#include "config/party_settings.h"
 #include "config/qt_config_dialogs.h"
 
 namespace lyrova {
@@ -103,6 +104,7 @@ void TForm2::FillControls() {
   edit5_->setText(PathText(settings_.SoundFont()));
   lyricOffset_->setValue(settings_.LyricOffsetMs());
   songMemory_->setChecked(settings_.SongMemory());
+  remote_->setChecked(TPartySettings(settings_.FileName()).RemoteOn());
 }
 
 void TForm2::done(int result) {
@@ -174,6 +176,9 @@ QStringList TForm2::StoreValues() {
   // The same for the key and tempo per song, which are off by default.
   if (songMemory_->isChecked() || settings_.SongMemory())
     store([&] { settings_.SetSongMemory(songMemory_->isChecked()); }, [] {});
+  // The main window starts or stops the remote when this has changed.
+  TPartySettings party(settings_.FileName());
+  if (remote_->isChecked() != party.RemoteOn()) store([&] { party.SetRemoteOn(remote_->isChecked()); }, [] {});
   return failures;
 }
 

@@ -36,8 +36,10 @@ class TForm2 : public QDialog {
   // The lyric offset's row and the per-song check box's add to the sound group's.
   static constexpr int kLyricOffsetRowHeight = 28;
   static constexpr int kSongMemoryRowHeight = 26;
-  static constexpr int kHeight =
-      332 + kSongsRowHeight + kSizeNoteRowHeight + kLyricOffsetRowHeight + kSongMemoryRowHeight;
+  // The phone remote's switch, at the foot of the general group.
+  static constexpr int kRemoteRowHeight = 26;
+  static constexpr int kHeight = 332 + kSongsRowHeight + kSizeNoteRowHeight + kLyricOffsetRowHeight +
+                                 kSongMemoryRowHeight + kRemoteRowHeight;
 
   // `dialogs` answers every chooser and message box; null gives the real ones.
   TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs = nullptr,
@@ -66,6 +68,7 @@ class TForm2 : public QDialog {
   QComboBox* ComboBox1() const { return comboBox1_; }
   QSpinBox* LyricOffset() const { return lyricOffset_; }  // milliseconds
   QCheckBox* SongMemory() const { return songMemory_; }   // key and tempo per song
+  QCheckBox* RemoteSwitch() const { return remote_; }     // the guests' phones as the remote
   QPushButton* Button1() const { return button1_; }
   QPushButton* Button2() const { return button2_; }
   QPushButton* Button3() const { return button3_; }
@@ -118,6 +121,7 @@ class TForm2 : public QDialog {
   QComboBox* comboBox1_ = nullptr;
   QSpinBox* lyricOffset_ = nullptr;
   QCheckBox* songMemory_ = nullptr;
+  QCheckBox* remote_ = nullptr;
   QPushButton* button1_ = nullptr;
   QPushButton* button2_ = nullptr;
   QPushButton* button3_ = nullptr;

@@ -102,6 +102,11 @@ QGroupBox* TForm2::BuildGeneralGroup() {
   sizeNote_ = new QLabel(group);
   sizeNote_->setGeometry(kControlX, 172 + kSongsRow + TForm2::kSizeNoteRowHeight + 2, kGroupWidth - kControlX - 8,
                          kRowHeight);
+  remote_ = new QCheckBox(QString::fromUtf8("Пульт с телефонов гостей"), group);
+  remote_->setToolTip(QString::fromUtf8("Гости ищут песни и записываются в очередь со своих телефонов; "
+                                        "адрес и PIN ведущего - в главном окне"));
+  remote_->setGeometry(kLabelX, 174 + kSongsRow + TForm2::kSizeNoteRowHeight + TForm2::kRemoteRowHeight,
+                       kGroupWidth - 2 * kLabelX, kRowHeight);
   return group;
 }
 
