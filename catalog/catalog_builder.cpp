@@ -52,8 +52,7 @@ bool TSongsCatalog::ReadCatalog(const std::string& folder) {
     r.MidiSize = ReadBe32(header + 2);
     r.PointsSize = ReadBe16(header + 6);
     r.WordsSize = ReadBe16(header + 8);
-    text.resize(r.TextSize);
-    image_.ReadAt(offset + kBlockHeaderSize, text.size(), text.data());
+    image_.ReadBlock(offset + kBlockHeaderSize, r.TextSize, text);
 
     ApplyCodeJump(code, encoded);
     r.Code = code;

@@ -43,7 +43,7 @@ void TSongsCatalog::SearchInSinger(const std::string& query) {
   SearchInField(&TSongHeader::Singer, query);
 }
 
-// One read per song into buffers reused from song to song. A song that cannot
+// One read per song. A song that cannot
 // be read stops the search with its error; the songs before it keep their flags.
 void TSongsCatalog::SearchFullText(const std::string& query) {
   const std::string upperQuery = AnsiUpperCase(query);
@@ -54,8 +54,7 @@ void TSongsCatalog::SearchFullText(const std::string& query) {
       r.Found = false;
       continue;
     }
-    stored.resize(r.WordsSize);
-    image_.ReadAt(WordsOffset(r), stored.size(), stored.data());
+    image_.ReadBlock(WordsOffset(r), r.WordsSize, stored);
     if (r.Encoded) {
       ConvertDiscTextInto(stored, QuoteMode::Keep, words);
       r.Found = Contains(words, upperQuery);

@@ -28,20 +28,18 @@ const TSongHeader& TSongsCatalog::Record(int index) const {
 
 void TSongsCatalog::LoadMidi(int index, Bytes& stream) {
   const TSongHeader& r = Record(index);
-  stream.resize(r.MidiSize);
-  image_.ReadAt(MidiOffset(r), stream.size(), stream.data());
+  image_.ReadBlock(MidiOffset(r), r.MidiSize, stream);
 }
 
 void TSongsCatalog::LoadPoints(int index, Bytes& stream) {
   const TSongHeader& r = Record(index);
-  stream.resize(r.PointsSize);
-  image_.ReadAt(PointsOffset(r), stream.size(), stream.data());
+  image_.ReadBlock(PointsOffset(r), r.PointsSize, stream);
 }
 
 std::string TSongsCatalog::GetWodrs(int index) {
   const TSongHeader& r = Record(index);
-  std::string words(r.WordsSize, '\0');
-  image_.ReadAt(WordsOffset(r), words.size(), words.data());
+  std::string words;
+  image_.ReadBlock(WordsOffset(r), r.WordsSize, words);
   if (!r.Encoded) return words;
   return ConvertDiscText(words, QuoteMode::Keep);
 }

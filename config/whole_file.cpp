@@ -12,6 +12,7 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "catalog/song_image.h"
 
 namespace lyrova {
 namespace {
@@ -137,22 +138,10 @@ std::string WriteErrorText(const std::string& path, const std::string& reason) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-    throw Error(Utf8ToCp1251("Не удалось прочитать файл \"" + path + "\". ") + std::strerror(errno));
-  }
   std::string bytes;
-  char buffer[8192];
-  for (;;) {
-    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw Error(Utf8ToCp1251("Не удалось прочитать файл \"" + path + "\". ") + std::strerror(errno));
-    }
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
+  const int error = ReadRegularFile(path, bytes);
+  if (error == ENOENT || error == ENOTDIR) return std::nullopt;
+  if (error != 0) throw Error(Utf8ToCp1251("Не удалось прочитать файл \"" + path + "\". ") + std::strerror(error));
   return bytes;
 }
 

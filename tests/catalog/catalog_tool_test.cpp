@@ -28,13 +28,14 @@ class CatalogToolTest : public ::testing::Test {
     const std::string header1 =
         "\"\x8F\xA5\xE1\xAD\xEF\"\rM.\x80\xA3\xA0\xE8\xA8\xAD\xAE\xA9\r"
         "\x83.\x8F\xAE\xAD\xAE\xAC\xA0\xE0\xA5\xAD\xAA\xAE\rO.\x82\xAE\xE0\xAE\xAD\xA5\xE6\r";
-    testing::WriteDisc(disc_, testing::MakeDisc({
+    files_ = testing::MakeDisc({
         {header1, testing::MidiWithTrackLength(0xFFFF0100, 0x20), {0x05, 0x81, 0x02, 0x7F},
          "\x8F\xA5\xE1\xAD\xEF \"\xA2\xAE\"\r\n\xF0\x80\xF0\xF0"},
         {"ICE\r\r\r\r", Bytes(30, 0x42), {0x01, 0x02}, "zq"},
         {"no carriage return", {}, {}, ""},
         {"Lime\r", Bytes(30, 0x43), {0x7F}, "Lime"},
-    }));
+    });
+    testing::WriteDisc(disc_, files_);
   }
 
   Result Run(const std::vector<std::string>& args) { return testing::RunCatalogTool(dir_, args); }
@@ -42,6 +43,7 @@ class CatalogToolTest : public ::testing::Test {
   void Build() { ASSERT_EQ(Run({"build", disc_, catalog_}).exitCode, 0); }
 
   testing::TempDir dir_;
+  testing::DiscFiles files_;
   std::string disc_;
   std::string catalog_;
 };
@@ -129,6 +131,24 @@ TEST_F(CatalogToolTest, FailuresExitWithOne) {
   const Result noCatalog = Run({"list", "--catalog", dir_.path() + "/nowhere"});
   EXPECT_EQ(noCatalog.exitCode, 1);
   EXPECT_NE(noCatalog.err.find("catdata.bin"), std::string::npos) << noCatalog.err;
+}
+
+TEST_F(CatalogToolTest, ADamagedSongBlockFailsAtOnceAndTheRestOfTheDiscReads) {
+  ::setenv("XDG_CACHE_HOME", dir_.File("cache").c_str(), 1);
+  testing::DamageBlockLengths(files_, 1);
+  testing::WriteDisc(disc_, files_);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"midi", "--disc", disc_, "2", dir_.File("x.mid")}, {"words", "--disc", disc_, "2"},
+           {"timing", "--disc", disc_, "2"}}) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.exitCode, 1) << args[0];
+    EXPECT_EQ(r.err, "Read beyond end of file\n") << args[0];
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.mid")));
+  const Result words = Run({"words", "--disc", disc_, "1"});
+  EXPECT_EQ(words.exitCode, 0) << words.err;
+  // The lengths claim 4 GiB; nothing of that is ever allocated.
+  EXPECT_LT(testing::PeakChildMemoryMiB(), 200);
 }
 
 TEST_F(CatalogToolTest, BuildWithAMissingFileWritesNothing) {

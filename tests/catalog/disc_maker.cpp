@@ -39,6 +39,12 @@ DiscFiles MakeDisc(const std::vector<DiscSong>& songs) {
   return disc;
 }
 
+void DamageBlockLengths(DiscFiles& disc, std::size_t song) {
+  const std::uint8_t* entry = disc.table.data() + 4 * song;
+  const std::size_t offset = (std::size_t{entry[0]} << 24 | entry[1] << 16 | entry[2] << 8 | entry[3]) * kSector;
+  for (std::size_t i = 2; i < 10; ++i) disc.image.at(offset + i) = 0xFF;
+}
+
 void WriteFile(const std::string& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

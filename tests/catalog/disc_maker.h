@@ -25,6 +25,10 @@ struct DiscFiles {
 };
 
 DiscFiles MakeDisc(const std::vector<DiscSong>& songs);
+// The block of song `song` as a damaged disc may hold it: its header claims
+// the largest MIDI, points and words blocks a header can name, while its
+// title stays readable, so that the catalogue builder still lists it.
+void DamageBlockLengths(DiscFiles& disc, std::size_t song);
 void WriteDisc(const std::string& folder, const DiscFiles& disc);
 void WriteFile(const std::string& path, const Bytes& bytes);
 Bytes ToBytes(const std::string& s);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -111,13 +113,17 @@ TEST_F(CatalogOnDisc, BadIndexIsAListErrorAndReadsNothing) {
   EXPECT_EQ(stream, (Bytes{1, 2, 3}));
 }
 
-TEST_F(CatalogOnDisc, BlockPastTheEndOfTheImageIsAShortRead) {
-  LoadPatched([](Bytes& bin) { bin[4 + 20 + 14] = 0x01; });  // record 1's MIDI grows by 64 KiB
-  Bytes midi;
-  EXPECT_EQ(ErrorText([&] { catalog_.LoadMidi(1, midi); }), "Read beyond end of file");
+TEST_F(CatalogOnDisc, BlockPastTheEndOfTheImageReadsNothing) {
+  // Record 1's lengths as a damaged block header gives them: 4 GiB of MIDI,
+  // 64 KiB of points and of words.
+  LoadPatched([](Bytes& bin) { std::fill(bin.begin() + 4 + 20 + 12, bin.begin() + 4 + 40, 0xFF); });
+  Bytes stream{1, 2, 3};
+  EXPECT_EQ(ErrorText([&] { catalog_.LoadMidi(1, stream); }), "Read beyond end of file");
+  EXPECT_EQ(ErrorText([&] { catalog_.LoadPoints(1, stream); }), "Read beyond end of file");
   EXPECT_EQ(ErrorText([&] { catalog_.GetWodrs(1); }), "Read beyond end of file");
-  catalog_.LoadMidi(0, midi);  // the catalogue stays usable
-  EXPECT_EQ(midi.size(), 3000u);
+  EXPECT_EQ(stream, (Bytes{1, 2, 3}));  // checked before anything was taken for it
+  catalog_.LoadMidi(0, stream);  // the catalogue stays usable
+  EXPECT_EQ(stream.size(), 3000u);
 }
 
 TEST_F(CatalogOnDisc, OffsetNearFourGigabytesDoesNotWrapOntoAnotherSong) {
@@ -142,6 +148,15 @@ TEST(CatalogFiles, MissingImageStillLoadsTheRecords) {
   EXPECT_EQ(catalog.Record(0).Code, 7u);
   EXPECT_EQ(ErrorText([&] { catalog.GetWodrs(0); }), "I/O error 9");
   EXPECT_EQ(Cp1251ToUtf8(kImageNotFoundText), "rmidi.img не найден по указанному пути");
+}
+
+TEST(CatalogFiles, APipeNamedLikeTheImageIsRefusedAtOnce) {
+  testing::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("rmidi.img").c_str(), 0600), 0);
+  TSongsCatalog catalog;
+  const Bytes noRecords(4, 0);
+  EXPECT_FALSE(catalog.LoadCatalog(dir.path(), {noRecords, {}}));
+  EXPECT_EQ(ErrorText([&] { SongImage::ReadWholeFile(dir.File("rmidi.img")); }), "I/O error 22");
 }
 
 TEST(CatalogFiles, BuilderNeedsBothDiscFiles) {

@@ -2,6 +2,7 @@
 // Runs the catalogue tool as a separate program, its output caught in files
 // of a test's folder.
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -31,6 +32,13 @@ inline ToolResult RunCatalogTool(const TempDir& dir, const std::vector<std::stri
   const std::string err = dir.File("stderr");
   const int status = std::system((command + " >" + ShellQuote(out) + " 2>" + ShellQuote(err)).c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+}
+
+// The most memory any program this test ran has held at once, in MiB.
+inline long PeakChildMemoryMiB() {
+  rusage usage {};
+  ::getrusage(RUSAGE_CHILDREN, &usage);
+  return usage.ru_maxrss / 1024;
 }
 
 }  // namespace lyrova::testing

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
@@ -156,12 +158,23 @@ TEST_F(IniFileTest, FailedWriteNamesTheFile) {
 }
 
 TEST_F(IniFileTest, FileThatCannotBeReadIsNotOverwritten) {
-  // A folder in the file's place: it opens but gives no bytes.
-  std::filesystem::create_directory(path_);
-  TIniFile ini(path_);
-  EXPECT_EQ(ini.ReadInteger("Font", "Height", 72), 72);
-  EXPECT_THROW(ini.WriteInteger("Font", "Height", 90), Error);
-  EXPECT_TRUE(std::filesystem::is_directory(path_));
+  // What may stand in the file's place: a folder (opens, gives no bytes), a
+  // pipe (would wait for a writer), a device (would never end). Each reads
+  // as defaults at once and is never replaced.
+  const std::vector<std::function<void()>> places = {
+      [&] { std::filesystem::create_directory(path_); },
+      [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); },
+      [&] { std::filesystem::create_symlink("/dev/zero", path_); },
+  };
+  for (const auto& make : places) {
+    std::filesystem::remove_all(path_);
+    make();
+    const auto kind = std::filesystem::symlink_status(path_).type();
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("Font", "Height", 72), 72);
+    EXPECT_THROW(ini.WriteInteger("Font", "Height", 90), Error);
+    EXPECT_EQ(std::filesystem::symlink_status(path_).type(), kind);
+  }
 }
 
 TEST_F(IniFileTest, ReadOnlyFolderRefusesNewFileButExistingWritableFileIsRewritten) {

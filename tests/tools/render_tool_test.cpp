@@ -2,6 +2,7 @@
 // does not describe, run as a separate program.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -81,6 +82,25 @@ TEST_F(RenderToolTest, ADiscWithoutItsCatalogueGetsItsOwn) {
   fs::remove_all(dir_.File("cache"));
   EXPECT_EQ(Run({"--disc", disc, "--code", "1", "--wav", wav}), 1);
   EXPECT_NE(Err().find("rmidi_of.img"), std::string::npos) << Err();
+}
+
+TEST_F(RenderToolTest, ADamagedSongFailsAtOnceAndTheOthersRender) {
+  const std::string disc = dir_.File("disc");
+  fs::create_directories(disc);
+  const std::vector<std::uint8_t> song = Song();
+  testing::DiscFiles files = testing::MakeDisc({{"Song\r\r\r\r", song, {1, 1, 1}, "la la"},
+                                                {"Damaged\r\r\r\r", song, {1, 1, 1}, "la la"}});
+  testing::DamageBlockLengths(files, 1);
+  testing::WriteDisc(disc, files);
+  const std::string wav = dir_.File("d.wav");
+  EXPECT_EQ(Run({"--disc", disc, "--code", "2", "--wav", wav}), 1);
+  EXPECT_EQ(Err(), "lyrova-render: Read beyond end of file\n");
+  ASSERT_EQ(Run({"--disc", disc, "--code", "1", "--wav", wav}), 0) << Err();
+  EXPECT_GT(Peak(wav), 100);
+  // The damaged lengths claim 4 GiB; nothing of that is ever allocated.
+  rusage usage {};
+  ::getrusage(RUSAGE_CHILDREN, &usage);
+  EXPECT_LT(usage.ru_maxrss / 1024, 200);
 }
 
 TEST_F(RenderToolTest, PicturesTakeTheLookOfASettingsFileWithoutWritingItAndProgressIsShown) {
