@@ -11,7 +11,7 @@ extern "C" {
 
 #include "catalog/errors.h"
 #include "export/sound_encoder.h"
-#include "video/ffmpeg_handles.h"
+#include "media/ffmpeg_handles.h"
 
 namespace lyrova {
 namespace {

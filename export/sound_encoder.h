@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "video/ffmpeg_handles.h"
+#include "media/ffmpeg_handles.h"
 
 namespace lyrova {
 

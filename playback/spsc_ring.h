@@ -24,6 +24,11 @@ class TSpscRing {
     return true;
   }
 
+  // The consumer's view: nothing to pop now.
+  bool Empty() const {
+    return tail_.load(std::memory_order_relaxed) == head_.load(std::memory_order_acquire);
+  }
+
   std::optional<T> Pop() {
     const std::size_t tail = tail_.load(std::memory_order_relaxed);
     if (tail == head_.load(std::memory_order_acquire)) return std::nullopt;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "video/ffmpeg_handles.h"
+#include "media/ffmpeg_handles.h"
 
 namespace lyrova {
 

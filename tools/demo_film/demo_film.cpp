@@ -12,7 +12,7 @@ extern "C" {
 
 #include "catalog/errors.h"
 #include "tools/demo_film/film_scene.h"
-#include "video/ffmpeg_handles.h"
+#include "media/ffmpeg_handles.h"
 
 namespace lyrova {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// Owners for the FFmpeg objects the film code holds, so that every path out
-// of a function, errors included, frees them.
+// Owners for the FFmpeg objects the film and the song code hold, so that
+// every path out of a function, errors included, frees them.
 
 #include <memory>
 #include <string>
@@ -8,6 +8,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
 }
 
@@ -36,12 +37,25 @@ struct ScalerFreer {
   void operator()(SwsContext* p) const { sws_freeContext(p); }
 };
 
+struct ResamplerFreer {
+  void operator()(SwrContext* p) const { swr_free(&p); }
+};
+// A reading context of our own: its buffer is FFmpeg's to replace, so both go here.
+struct IoFreer {
+  void operator()(AVIOContext* p) const {
+    av_freep(&p->buffer);
+    avio_context_free(&p);
+  }
+};
+
 using FormatPtr = std::unique_ptr<AVFormatContext, FormatCloser>;
 using OutputPtr = std::unique_ptr<AVFormatContext, OutputCloser>;
 using CodecPtr = std::unique_ptr<AVCodecContext, CodecFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using ScalerPtr = std::unique_ptr<SwsContext, ScalerFreer>;
+using ResamplerPtr = std::unique_ptr<SwrContext, ResamplerFreer>;
+using IoPtr = std::unique_ptr<AVIOContext, IoFreer>;
 
 // FFmpeg's text for an error code.
 inline std::string ErrorText(int code) {
