@@ -1,9 +1,7 @@
 // Program entry: the application object, the main window, the message loop.
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <csignal>
 #include <iostream>
 
@@ -13,6 +11,7 @@
 #include "config/settings_path.h"
 #include "resources/catalog/built_in_catalog.h"
 #include "tools/cli/standard_options.h"
+#include "translations/interface_language.h"
 
 namespace {
 
@@ -30,11 +29,12 @@ int main(int argc, char* argv[]) {
   // A file-size limit then fails the write, which is reported, instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
-  // Qt's own buttons and file dialogs speak the program's language (qt6-translations-l10n).
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
+  // Before any window exists: a language chosen in the configuration dialog
+  // applies from the next start.
+  const std::string settingsPath = lyrova::SettingsFilePath();
+  lyrova::InstallInterfaceLanguage(lyrova::ChooseInterfaceLanguage(
+      QString::fromStdString(lyrova::TSettingsFile(settingsPath, lyrova::ProgramFolder()).Language()),
+      QLocale::system().uiLanguages()));
   QApplication::setApplicationName(QStringLiteral("Lyrova v1.57 (public beta)"));
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -22,18 +23,20 @@
 #include "config/font_pixels.h"
 #include "config/party_settings.h"
 #include "config/qt_config_dialogs.h"
+#include "translations/interface_language.h"
 
 namespace lyrova {
 namespace {
 
 namespace keys = settings_keys;
 
-constexpr char kFolderTitle[] = "Укажите путь к файлам с диска Караоке (версия 3)";
-constexpr char kSongsTitle[] = "Укажите папку с песнями (файлы .kar и .mid)";
-constexpr char kRestartText[] = "Это изменеие вступит в силу после перезапуска программы";
-constexpr char kSoundFontTitle[] = "Выберите файл SoundFont";
-constexpr char kSoundFontFilter[] = "SoundFont (*.sf2, *.sf3)|*.SF2;*.SF3|Все Файлы (*.*)|*.*";
-constexpr char kDefaultPort[] = "Default port";
+// Language names stay in their own language, so anyone finds theirs.
+struct LanguageItem {
+  const char* name;  // null: the desktop's, translated
+  const char* stored;
+};
+constexpr LanguageItem kLanguages[] = {
+    {nullptr, kSystemLanguage}, {"Русский", kRussianLanguage}, {"English", kEnglishLanguage}};
 
 QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string PathOf(const QLineEdit* edit) { return QFile::encodeName(edit->text()).toStdString(); }
@@ -66,14 +69,21 @@ TForm2::TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* d
   connect(spinEdit1_, &QSpinBox::valueChanged, this, &TForm2::UpdateSizeNote);
   connect(spinEdit2_, &QSpinBox::valueChanged, this, &TForm2::UpdateSizeNote);
   connect(edit3_, &QLineEdit::textChanged, this, &TForm2::UpdateSizeNote);
+  for (const LanguageItem& item : kLanguages)
+    language_->addItem(item.name ? QString::fromUtf8(item.name) : tr("As the system"),
+                       QString::fromLatin1(item.stored));
+  // A language takes effect only when every window is made anew.
+  connect(language_, &QComboBox::activated, this, [this] { dialogs_.ShowMessage(RestartText()); });
 }
+
+QString TForm2::RestartText() { return tr("This change takes effect after the program is restarted"); }
 
 void TForm2::UpdateSizeNote() {
   const int used = PageFontHeight(Utf8ToCp1251(edit3_->text().toStdString()), spinEdit2_->value(),
                                   spinEdit1_->value());
   sizeNote_->setText(used == spinEdit2_->value()
                          ? QString()
-                         : QString::fromUtf8("Будет использован размер %1").arg(used));
+                         : tr("The size used will be %1").arg(used));
 }
 
 TForm2::~TForm2() = default;
@@ -100,11 +110,13 @@ void TForm2::FillControls() {
   panel4_->SetColour(values_.FontColor2());
   panel5_->SetColour(values_.FontShadow());
   spinEdit1_->setValue(values_.StringsCount());
-  comboBox1_->setEditText(QString::fromLatin1(kDefaultPort));
+  comboBox1_->setEditText(tr("Default port"));
   edit5_->setText(PathText(settings_.SoundFont()));
   lyricOffset_->setValue(settings_.LyricOffsetMs());
   songMemory_->setChecked(settings_.SongMemory());
   remote_->setChecked(TPartySettings(settings_.FileName()).RemoteOn());
+  const int language = language_->findData(QString::fromStdString(settings_.Language()));
+  language_->setCurrentIndex(language < 0 ? 0 : language);
 }
 
 void TForm2::done(int result) {
@@ -179,18 +191,21 @@ QStringList TForm2::StoreValues() {
   // The main window starts or stops the remote when this has changed.
   TPartySettings party(settings_.FileName());
   if (remote_->isChecked() != party.RemoteOn()) store([&] { party.SetRemoteOn(remote_->isChecked()); }, [] {});
+  // Read at the next start; a file that never chose keeps following the desktop.
+  const std::string language = language_->currentData().toString().toStdString();
+  if (!language.empty() || !settings_.Language().empty()) store([&] { settings_.SetLanguage(language); }, [] {});
   return failures;
 }
 
 void TForm2::Button1Click() {
-  const auto folder = dialogs_.ChooseFolder(QString::fromUtf8(kFolderTitle));
+  const auto folder = dialogs_.ChooseFolder(tr("Give the path to the karaoke disc files (version 3)"));
   if (!folder) return;
   edit1_->setText(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
-  dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+  dialogs_.ShowMessage(RestartText());
 }
 
 void TForm2::SongsButtonClick() {
-  const auto folder = dialogs_.ChooseFolder(QString::fromUtf8(kSongsTitle));
+  const auto folder = dialogs_.ChooseFolder(tr("Choose the folder of songs (.kar and .mid files)"));
   if (!folder) return;
   // Scanned as soon as Ok stores it: no restart needed.
   songsEdit_->setText(folder->endsWith(QLatin1Char('/')) ? *folder : *folder + QLatin1Char('/'));
@@ -198,20 +213,22 @@ void TForm2::SongsButtonClick() {
 
 void TForm2::Button2Click() {
   // The disc's own film lies in the disc folder.
-  const auto file = dialogs_.ChooseFile(QString::fromUtf8(kFilmChooserTitle), QtFileFilter(QString::fromUtf8(kFilmChooserFilter)),
+  const auto file = dialogs_.ChooseFile(QCoreApplication::translate(kFilmChoiceContext, kFilmChooserTitle),
+                                        QtFileFilter(QCoreApplication::translate(kFilmChoiceContext, kFilmChooserFilter)),
                                         edit1_->text());
   if (!file) return;
   edit2_->setText(*file);
-  dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+  dialogs_.ShowMessage(RestartText());
 }
 
 void TForm2::Button3Click() {
   const auto file =
-      dialogs_.ChooseFile(QString::fromUtf8(kSoundFontTitle), QtFileFilter(QString::fromUtf8(kSoundFontFilter)),
+      dialogs_.ChooseFile(tr("Choose a SoundFont file"),
+                          QtFileFilter(tr("SoundFont (*.sf2, *.sf3)|*.SF2;*.SF3|All Files (*.*)|*.*")),
                           QFileInfo(edit5_->text()).path());
   if (!file) return;
   edit5_->setText(*file);
-  dialogs_.ShowMessage(QString::fromUtf8(kRestartText));
+  dialogs_.ShowMessage(RestartText());
 }
 
 void TForm2::Button6Click() {

@@ -38,8 +38,10 @@ class TForm2 : public QDialog {
   static constexpr int kSongMemoryRowHeight = 26;
   // The phone remote's switch, at the foot of the general group.
   static constexpr int kRemoteRowHeight = 26;
+  // And the interface language's, under it.
+  static constexpr int kLanguageRowHeight = 28;
   static constexpr int kHeight = 332 + kSongsRowHeight + kSizeNoteRowHeight + kLyricOffsetRowHeight +
-                                 kSongMemoryRowHeight + kRemoteRowHeight;
+                                 kSongMemoryRowHeight + kRemoteRowHeight + kLanguageRowHeight;
 
   // `dialogs` answers every chooser and message box; null gives the real ones.
   TForm2(TSettingsFile settings, SettingsValues& values, TConfigDialogs* dialogs = nullptr,
@@ -69,6 +71,7 @@ class TForm2 : public QDialog {
   QSpinBox* LyricOffset() const { return lyricOffset_; }  // milliseconds
   QCheckBox* SongMemory() const { return songMemory_; }   // key and tempo per song
   QCheckBox* RemoteSwitch() const { return remote_; }     // the guests' phones as the remote
+  QComboBox* Language() const { return language_; }  // the interface's, from the next start
   QPushButton* Button1() const { return button1_; }
   QPushButton* Button2() const { return button2_; }
   QPushButton* Button3() const { return button3_; }
@@ -86,6 +89,7 @@ class TForm2 : public QDialog {
   QGroupBox* BuildSoundGroup();
   void FillControls();
   void UpdateSizeNote();
+  static QString RestartText();
   // The texts of the writes that failed, each once.
   QStringList StoreValues();
   // Writes one number and, once it is in the file, sets it in memory; a
@@ -122,6 +126,7 @@ class TForm2 : public QDialog {
   QSpinBox* lyricOffset_ = nullptr;
   QCheckBox* songMemory_ = nullptr;
   QCheckBox* remote_ = nullptr;
+  QComboBox* language_ = nullptr;
   QPushButton* button1_ = nullptr;
   QPushButton* button2_ = nullptr;
   QPushButton* button3_ = nullptr;

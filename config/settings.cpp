@@ -75,6 +75,12 @@ bool TSettingsFile::SongMemory() const { return ini_.ReadInteger(keys::kSound, k
 
 void TSettingsFile::SetSongMemory(bool on) { ini_.WriteInteger(keys::kSound, keys::kSongMemory, on ? 1 : 0); }
 
+std::string TSettingsFile::Language() const { return ini_.ReadString(keys::kInterface, keys::kLanguage, ""); }
+
+void TSettingsFile::SetLanguage(const std::string& language) {
+  ini_.WriteString(keys::kInterface, keys::kLanguage, language);
+}
+
 int TSettingsFile::MelodyPercent() const {
   const int percent = ini_.ReadInteger(keys::kSound, keys::kMelody, 100);
   return percent >= 75 ? 100 : percent >= 25 ? 50 : 0;

@@ -31,6 +31,9 @@ inline constexpr char kSoundLatency[] = "LatencyMs";
 inline constexpr char kLyricOffset[] = "LyricOffsetMs";
 inline constexpr char kMelody[] = "Melody";
 inline constexpr char kSongMemory[] = "KeyAndTempoPerSong";
+// The interface's language: empty or missing follows the desktop, else "ru" or "en".
+inline constexpr char kInterface[] = "Interface";
+inline constexpr char kLanguage[] = "Language";
 // Where the singer's window was left: screen name, place and size out of full
 // screen, and 0 normal, 1 maximised, 2 full screen.
 inline constexpr char kVideo[] = "Video";
@@ -88,6 +91,9 @@ class TSettingsFile {
   // unless the key says 1.
   bool SongMemory() const;
   void SetSongMemory(bool on);
+  // The interface's language as stored, applied at the next start.
+  std::string Language() const;
+  void SetLanguage(const std::string& language);
 
  private:
   std::string ReadPath(const char* section, const char* key, const std::string& def) const;

@@ -1,5 +1,7 @@
 #include "video/bad_film_handler.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 #include <utility>
 
@@ -38,9 +40,13 @@ TBadFilmHandler::TBadFilmHandler(IFilmChooser& chooser, TBadFilmActions actions)
   if (!actions_.fileExists) actions_.fileExists = IsFile;
 }
 
-const char* TBadFilmHandler::DialogTitle() { return kFilmChooserTitle; }
+std::string TBadFilmHandler::DialogTitle() {
+  return QCoreApplication::translate(kFilmChoiceContext, kFilmChooserTitle).toStdString();
+}
 
-const char* TBadFilmHandler::DialogFilter() { return kFilmChooserFilter; }
+std::string TBadFilmHandler::DialogFilter() {
+  return QCoreApplication::translate(kFilmChoiceContext, kFilmChooserFilter).toStdString();
+}
 
 void TBadFilmHandler::WMBadVidFile(const std::string& failedFile, const std::string& reason) {
   bool closeProgram = false;

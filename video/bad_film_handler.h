@@ -37,8 +37,9 @@ class TBadFilmHandler {
   // user is told why and asked for another, so a bad file never loops.
   void WMBadVidFile(const std::string& failedFile, const std::string& reason);
 
-  static const char* DialogTitle();   // UTF-8
-  static const char* DialogFilter();  // UTF-8, "Name|patterns|..." as QtFileFilter takes it
+  // In the interface's language.
+  static std::string DialogTitle();
+  static std::string DialogFilter();  // "Name|patterns|..." as QtFileFilter takes it
 
  private:
   IFilmChooser& chooser_;

@@ -87,7 +87,7 @@ TEST(BadFilmHandler, MissingStoredFilmIsAskedFor) {
       << "a chosen file that does not exist is asked for again";
   EXPECT_EQ(s.lastTitle, "Выберите видеофайл для проигрывания в качестве фона");
   // The same filter as the configuration dialog's film chooser.
-  EXPECT_EQ(s.lastFilter, kFilmChooserFilter);
+  EXPECT_EQ(s.lastFilter, TBadFilmHandler::DialogFilter());
   // The disc's film lies in the disc folder.
   EXPECT_EQ(s.lastFolder, "/media/disc/");
 }
