@@ -2,31 +2,31 @@
 
 #include <string_view>
 
-#include "catalog/cp1251.h"
 #include "catalog/disc_text.h"
+#include "catalog/search_folding.h"
 #include "catalog/songs_catalog.h"
 
 namespace lyrova {
 namespace {
 
-// `upperQuery` is upper-cased and not empty; `text` is upper-cased in place.
-bool Contains(std::string& text, std::string_view upperQuery) {
-  AnsiUpperCaseInPlace(text);
-  return std::string_view(text).find(upperQuery) != std::string_view::npos;
+// `foldedQuery` is folded and not empty; `text` is folded in place.
+bool Contains(std::string& text, std::string_view foldedQuery) {
+  FoldDiscTextInPlace(text);
+  return std::string_view(text).find(foldedQuery) != std::string_view::npos;
 }
 
 }  // namespace
 
 void TSongsCatalog::SearchInField(std::string TSongHeader::*field, const std::string& query) {
-  const std::string upperQuery = AnsiUpperCase(query);
+  const std::string foldedQuery = FoldDiscText(query);
   std::string text;
   for (TSongHeader& r : records_) {
-    if (upperQuery.empty()) {
+    if (foldedQuery.empty()) {
       r.Found = false;
       continue;
     }
     text.assign(r.*field);
-    r.Found = Contains(text, upperQuery);
+    r.Found = Contains(text, foldedQuery);
   }
 }
 
@@ -46,20 +46,20 @@ void TSongsCatalog::SearchInSinger(const std::string& query) {
 // One read per song. A song that cannot
 // be read stops the search with its error; the songs before it keep their flags.
 void TSongsCatalog::SearchFullText(const std::string& query) {
-  const std::string upperQuery = AnsiUpperCase(query);
+  const std::string foldedQuery = FoldDiscText(query);
   std::string stored;
   std::string words;
   for (TSongHeader& r : records_) {
-    if (upperQuery.empty()) {
+    if (foldedQuery.empty()) {
       r.Found = false;
       continue;
     }
     image_.ReadBlock(WordsOffset(r), r.WordsSize, stored);
     if (r.Encoded) {
       ConvertDiscTextInto(stored, QuoteMode::Keep, words);
-      r.Found = Contains(words, upperQuery);
+      r.Found = Contains(words, foldedQuery);
     } else {
-      r.Found = Contains(stored, upperQuery);
+      r.Found = Contains(stored, foldedQuery);
     }
   }
 }

@@ -2,23 +2,23 @@
 
 #include <string_view>
 
-#include "catalog/utf8_text.h"
+#include "catalog/search_folding.h"
 
 namespace lyrova {
 
 void SearchLibraryField(SongLibrary& library, std::string KaraokeFields::*field, const std::string& query) {
-  const std::string upper = Utf8UpperCase(query);
+  const std::string folded = FoldLibraryText(query);
   for (LibrarySong& s : library.songs) {
-    s.found = !upper.empty() && Utf8UpperCase(s.fields.*field).find(upper) != std::string::npos;
+    s.found = !folded.empty() && FoldLibraryText(s.fields.*field).find(folded) != std::string::npos;
   }
 }
 
-// The upper-cased words are kept, so that later searches only compare.
+// The folded words are kept, so that later searches only compare.
 void SearchLibraryWords(SongLibrary& library, const std::string& query) {
-  const std::string upper = Utf8UpperCase(query);
+  const std::string folded = FoldLibraryText(query);
   for (LibrarySong& s : library.songs) {
-    if (s.upperWords.empty() && !s.words.empty()) s.upperWords = Utf8UpperCase(s.words);
-    s.found = !upper.empty() && s.upperWords.find(upper) != std::string::npos;
+    if (s.foldedWords.empty() && !s.words.empty()) s.foldedWords = FoldLibraryText(s.words);
+    s.found = !folded.empty() && s.foldedWords.find(folded) != std::string::npos;
   }
 }
 

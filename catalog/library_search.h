@@ -1,7 +1,7 @@
 #pragma once
 // The searches over the library's songs, as those over the disc's: each
-// sets every song's found flag. Queries are UTF-8; letters compare after
-// upper-casing, so "é" finds "É" and "ё" finds "Ё".
+// sets every song's found flag. Queries are UTF-8; texts compare folded
+// (search_folding.h), so "e" finds "É" and "елочка" finds "Ёлочка".
 
 #include <cstdint>
 #include <string>

@@ -27,7 +27,7 @@ struct LibrarySong {
   KaraokeFields fields;  // UTF-8
   std::string words;     // UTF-8, as the words command prints them
   bool found = true;     // matched the last search
-  std::string upperWords;  // filled by the first words search
+  std::string foldedWords;  // filled by the first words search
 };
 
 struct BrokenFile {

@@ -52,7 +52,7 @@ void BM_WordsSearchDiscAndLibrary(benchmark::State& state) {
   lyrova::TSongsCatalog disc;
   lyrova::LoadDiscCatalog(disc, world->disc, {kNoRecords, {}}, world->cache);
   lyrova::SongLibrary library = lyrova::ScanLibrary(world->library, world->index);
-  lyrova::SearchLibraryWords(library, "x");  // the first search keeps the upper-cased words
+  lyrova::SearchLibraryWords(library, "x");  // the first search keeps the folded words
   const std::string cyrillic = "\xEC\xEE\xF0\xEE\xE7";  // "мороз" in CP1251
   for (auto _ : state) {
     disc.SearchFullText(cyrillic);
