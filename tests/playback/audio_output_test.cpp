@@ -226,8 +226,12 @@ TEST_F(OutputKeeperTest, AServerThatTakesAStreamButNeverPullsIsTriedLessAndLessO
   // the trial's grace and twice the wait before, up to the limit.
   ASSERT_GE(opened.size(), 6u);
   EXPECT_LE(opened.size(), 9u);
+  // Once the waits reach the limit they stay there, and a late wake-up of a
+  // loaded machine may make one of them longer than the next.
   for (std::size_t i = 2; i < opened.size(); ++i)
-    EXPECT_GE(opened[i] - opened[i - 1], opened[i - 1] - opened[i - 2] - 15ms) << "try " << i;
+    EXPECT_GE(opened[i] - opened[i - 1],
+              std::min<std::chrono::steady_clock::duration>(opened[i - 1] - opened[i - 2], 500ms) - 15ms)
+        << "try " << i;
   EXPECT_GE(opened.back() - opened[opened.size() - 2], 500ms);
   EXPECT_LE(opened.back() - opened[opened.size() - 2], 620ms) << "never longer than the limit";
 
