@@ -33,8 +33,17 @@ inline std::chrono::milliseconds StallTime(int latencyMs, std::chrono::milliseco
 
 // Gives the calling thread, which renders audio, real-time scheduling;
 // false where the system does not allow it, and the thread runs as before.
-bool RaiseToRealTime();
+// 5 is the priority PulseAudio gives its own threads; a thread inside
+// PipeWire's graph takes 20, the most RealtimeKit grants a desktop client.
+inline constexpr int kPulseThreadPriority = 5;
+inline constexpr int kGraphThreadPriority = 20;
+bool RaiseToRealTime(int priority = kPulseThreadPriority);
 
+// A PipeWire daemon through its own library, rendering on its real-time
+// data thread; nullptr when none answers.
+std::unique_ptr<IAudioOutput> OpenPipeWireOutput(IAudioSource& source, int latencyMs);
+// Whether a PipeWire daemon answers now; opens no stream.
+bool PipeWireServerAnswers(IAudioSource& source);
 // A PulseAudio server (PipeWire serves it too); nullptr when none answers.
 std::unique_ptr<IAudioOutput> OpenPulseOutput(IAudioSource& source, int latencyMs);
 // Whether a PulseAudio server accepts a connection now; opens no stream.

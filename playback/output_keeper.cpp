@@ -18,8 +18,14 @@ constexpr std::int64_t kPlayedOnTrial = TPerformance::kSampleRate / 50;
 std::vector<TOutputKind> StandardOutputKinds(TPerformance& performance, bool device, int latencyMs) {
   std::vector<TOutputKind> kinds;
   if (device) {
-    kinds.push_back({[latencyMs](IAudioSource& s) { return OpenPulseOutput(s, latencyMs); }, false,
-                     [&performance] { return PulseServerAnswers(performance); }});
+    // The desktop's sound server: PipeWire through its own library where it
+    // runs, else a PulseAudio server.
+    kinds.push_back({[latencyMs](IAudioSource& s) {
+                       auto output = OpenPipeWireOutput(s, latencyMs);
+                       return output ? std::move(output) : OpenPulseOutput(s, latencyMs);
+                     },
+                     false,
+                     [&performance] { return PipeWireServerAnswers(performance) || PulseServerAnswers(performance); }});
     kinds.push_back({[latencyMs](IAudioSource& s) { return OpenAlsaOutput(s, latencyMs); }, false, nullptr});
   }
   kinds.push_back({[](IAudioSource& s) { return OpenSilentOutput(s); }, true, nullptr});

@@ -41,8 +41,8 @@ struct TAudioStatus {
   std::uint64_t reopens = 0;
 };
 
-// The kinds a real-time player tries, in order: with `device`, a PulseAudio
-// server, then the default ALSA device, asking each for `latencyMs`; always
+// The kinds a real-time player tries, in order: with `device`, the sound
+// server (a PipeWire daemon, else a PulseAudio server), then the default ALSA device, asking each for `latencyMs`; always
 // the silent output last.
 std::vector<TOutputKind> StandardOutputKinds(TPerformance& performance, bool device, int latencyMs);
 

@@ -169,12 +169,15 @@ class TPulseOutput : public IAudioOutput {
     MeasureLatency();
   }
 
+  // A negative or zero latency is the moment of an underrun, when the
+  // server has read past what we wrote: what is heard next is what we write
+  // next, so the last real measurement stays (the sound line never says
+  // 0 ms while music plays).
   void MeasureLatency() {
     pa_usec_t usec = 0;
     int negative = 0;
-    if (pa_stream_get_latency(stream_, &usec, &negative) != 0) return;  // no timing yet
-    const std::int64_t frames = negative ? 0 : static_cast<std::int64_t>(usec * spec_.rate / PA_USEC_PER_SEC);
-    source_.ReportLatency(frames, SteadyNanos());
+    if (pa_stream_get_latency(stream_, &usec, &negative) != 0 || negative || usec == 0) return;
+    source_.ReportLatency(static_cast<std::int64_t>(usec * spec_.rate / PA_USEC_PER_SEC), SteadyNanos());
   }
 
   static void OnContextState(pa_context* context, void* data) {

@@ -1,7 +1,7 @@
 // Sound servers run their own audio threads under real-time scheduling so
 // that a busy machine never makes them late; the thread that renders our
 // audio gets the same where the system allows it (root, CAP_SYS_NICE or a
-// real-time limit for the user), at the priority PulseAudio gives its own.
+// real-time limit for the user).
 
 #include <sched.h>
 
@@ -9,10 +9,9 @@
 
 namespace lyrova {
 
-bool RaiseToRealTime() {
-  constexpr int kPriority = 5;
+bool RaiseToRealTime(int priority) {
   sched_param param{};
-  param.sched_priority = kPriority;
+  param.sched_priority = priority;
   // On Linux, 0 is the calling thread; programs it starts run as usual.
   return sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0;
 }
