@@ -1,5 +1,6 @@
 #include "catalog/library_index.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace lyrova {
@@ -48,19 +49,17 @@ class Reader {
 std::string WriteLibraryIndex(const std::string& folder, const std::vector<IndexEntry>& entries) {
   std::string out = kMagic;
   PutText(out, folder);
-  PutNumber(out, entries.size());
+  PutNumber(out, static_cast<std::uint64_t>(std::count_if(entries.begin(), entries.end(),
+                                                          [](const IndexEntry& e) { return e.song; })));
   for (const IndexEntry& e : entries) {
+    if (!e.song) continue;
     PutText(out, e.file.path);
     PutNumber(out, e.file.size);
     PutNumber(out, static_cast<std::uint64_t>(e.file.mtimeNs));
-    PutNumber(out, e.song ? 1 : 0);
-    if (e.song) {
-      for (const std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor,
-                                   &e.fields.lyricAuthor, &e.words}) {
-        PutText(out, *s);
-      }
-    } else {
-      PutText(out, e.reason);
+    PutNumber(out, 1);
+    for (const std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor,
+                                 &e.fields.lyricAuthor, &e.words}) {
+      PutText(out, *s);
     }
   }
   return out;
@@ -92,7 +91,7 @@ std::optional<std::vector<IndexEntry>> ReadLibraryIndex(const std::string& folde
         ok = ok && in.Text(*s);
       }
     } else {
-      ok = in.Text(e.reason);
+      ok = in.Text(e.reason);  // written by earlier versions; such a file is read again
     }
     if (!ok) return std::nullopt;
     entries.push_back(std::move(e));

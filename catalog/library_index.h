@@ -20,6 +20,8 @@ struct IndexEntry {
   std::string reason;
 };
 
+// Only the entries of songs are written; a file that could not be read has
+// no entry, so that the next scan tries it again.
 std::string WriteLibraryIndex(const std::string& folder, const std::vector<IndexEntry>& entries);
 // Nothing when the bytes are not an index of this folder.
 std::optional<std::vector<IndexEntry>> ReadLibraryIndex(const std::string& folder, std::string_view bytes);

@@ -84,17 +84,22 @@ SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile,
 
   std::vector<IndexEntry> entries;
   entries.reserve(files.size());
-  bool changed = cached.size() != files.size();
+  // Only a file that was read keeps its entry: one that failed (a permission
+  // since mended, a copy still under way) is tried again by every scan.
+  std::size_t reused = 0;
+  bool changed = false;
   for (std::size_t i = 0; i < files.size(); ++i) {
     const auto hit = byPath.find(files[i].path);
-    if (hit != byPath.end() && cached[hit->second].file == files[i]) {
+    if (hit != byPath.end() && cached[hit->second].song && cached[hit->second].file == files[i]) {
       entries.push_back(std::move(cached[hit->second]));
+      ++reused;
     } else {
       entries.push_back(ReadEntry(folder, files[i]));
-      changed = true;
+      changed = changed || entries.back().song;
     }
     if (progress) progress(i + 1, files.size());
   }
+  changed = changed || reused != cached.size();
   if (changed && !cacheFile.empty()) WriteCacheFile(cacheFile, WriteLibraryIndex(folder, entries));
 
   std::uint32_t code = kFirstLibraryCode;

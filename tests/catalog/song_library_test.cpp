@@ -91,6 +91,30 @@ TEST_F(SongLibraryTest, TheIndexIsUsedForUnchangedFilesAndNoticesChangedOnes) {
   EXPECT_EQ(Paths(ScanLibrary(root_, cache_)), Paths(changed));
 }
 
+TEST_F(SongLibraryTest, AFileThatFailedIsReadAgainByTheNextScan) {
+  // Mended with its size and time unchanged, as a mended permission leaves them.
+  const std::string song = SongFile("Late", "l");
+  Put("late.kar", "X" + song.substr(1));
+  const std::string path = root_ + "/late.kar";
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  auto brokenPaths = [](const SongLibrary& l) {
+    std::vector<std::string> out;
+    for (const BrokenFile& b : l.broken) out.push_back(b.path);
+    return out;
+  };
+  EXPECT_EQ(brokenPaths(ScanLibrary(root_, cache_)), (std::vector<std::string>{"broken.kar", "late.kar"}));
+
+  Put("late.kar", song);
+  const timespec times[2] = {st.st_atim, st.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  const SongLibrary mended = ScanLibrary(root_, cache_);
+  EXPECT_EQ(brokenPaths(mended), (std::vector<std::string>{"broken.kar"}));
+  ASSERT_EQ(mended.songs.size(), 5u);
+  EXPECT_EQ(mended.songs[4].file.path, "late.kar");
+  EXPECT_EQ(mended.songs[4].fields.title, "Late");
+}
+
 TEST_F(SongLibraryTest, UnreadableFoldersAreReportedAndTheRestIsRead) {
   if (testing::RunningAsRoot()) GTEST_SKIP() << "root reads every folder";
   fs::permissions(root_ + "/a", fs::perms::none);
