@@ -8,10 +8,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "catalog/library_search.h"
 #include "tests/catalog/smf_maker.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace lyrova {
 namespace {
@@ -92,36 +94,51 @@ TEST_F(SongLibraryTest, TheIndexIsUsedForUnchangedFilesAndNoticesChangedOnes) {
 }
 
 TEST_F(SongLibraryTest, AFileThatFailedIsReadAgainByTheNextScan) {
-  // Mended with its size and time unchanged, as a mended permission leaves them.
+  // Each is mended with its size and time unchanged.
   const std::string song = SongFile("Late", "l");
-  Put("late.kar", "X" + song.substr(1));
   const std::string path = root_ + "/late.kar";
-  struct stat st {};
-  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  const struct {
+    const char* how;
+    std::function<void()> spoil, mend;
+  } cases[] = {
+      {"a file whose first bytes came late", [&] { Put("late.kar", "X" + song.substr(1)); },
+       [&] { Put("late.kar", song); }},
+      {"a file nobody may read", [&] { Put("late.kar", song), ::chmod(path.c_str(), 0); },
+       [&] { ::chmod(path.c_str(), 0644); }},
+  };
   auto brokenPaths = [](const SongLibrary& l) {
     std::vector<std::string> out;
     for (const BrokenFile& b : l.broken) out.push_back(b.path);
     return out;
   };
-  EXPECT_EQ(brokenPaths(ScanLibrary(root_, cache_)), (std::vector<std::string>{"broken.kar", "late.kar"}));
+  testing::AsUnprivilegedUser([&] {
+    for (const auto& c : cases) {
+      fs::remove(cache_);
+      c.spoil();
+      struct stat st {};
+      ASSERT_EQ(::stat(path.c_str(), &st), 0);
+      EXPECT_EQ(brokenPaths(ScanLibrary(root_, cache_)), (std::vector<std::string>{"broken.kar", "late.kar"}))
+          << c.how;
 
-  Put("late.kar", song);
-  const timespec times[2] = {st.st_atim, st.st_mtim};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-  const SongLibrary mended = ScanLibrary(root_, cache_);
-  EXPECT_EQ(brokenPaths(mended), (std::vector<std::string>{"broken.kar"}));
-  ASSERT_EQ(mended.songs.size(), 5u);
-  EXPECT_EQ(mended.songs[4].file.path, "late.kar");
-  EXPECT_EQ(mended.songs[4].fields.title, "Late");
+      c.mend();
+      const timespec times[2] = {st.st_atim, st.st_mtim};
+      ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+      const SongLibrary mended = ScanLibrary(root_, cache_);
+      EXPECT_EQ(brokenPaths(mended), (std::vector<std::string>{"broken.kar"})) << c.how;
+      ASSERT_EQ(mended.songs.size(), 5u) << c.how;
+      EXPECT_EQ(mended.songs[4].fields.title, "Late") << c.how;
+    }
+  }, {dir_.path()});
 }
 
 TEST_F(SongLibraryTest, UnreadableFoldersAreReportedAndTheRestIsRead) {
-  if (testing::RunningAsRoot()) GTEST_SKIP() << "root reads every folder";
-  fs::permissions(root_ + "/a", fs::perms::none);
-  const SongLibrary l = ScanLibrary(root_, "");
-  fs::permissions(root_ + "/a", fs::perms::owner_all);
-  EXPECT_EQ(Paths(l), (std::vector<std::string>{"10001 Zeta.kar", "10002 c.Midi"}));
-  EXPECT_EQ(l.broken.size(), 2u);
+  testing::AsUnprivilegedUser([&] {
+    fs::permissions(root_ + "/a", fs::perms::none);
+    const SongLibrary l = ScanLibrary(root_, "");
+    fs::permissions(root_ + "/a", fs::perms::owner_all);
+    EXPECT_EQ(Paths(l), (std::vector<std::string>{"10001 Zeta.kar", "10002 c.Midi"}));
+    EXPECT_EQ(l.broken.size(), 2u);
+  }, {dir_.path()});
 }
 
 TEST_F(SongLibraryTest, AMissingFolderIsReported) {

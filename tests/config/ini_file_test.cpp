@@ -10,6 +10,7 @@
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace lyrova {
 namespace {
@@ -178,28 +179,30 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNotOverwritten) {
 }
 
 TEST_F(IniFileTest, ReadOnlyFolderRefusesNewFileButExistingWritableFileIsRewritten) {
-  if (testing::RunningAsRoot()) GTEST_SKIP() << "root writes into read-only folders";
-  TIniFile fresh(dir_.File("new.ini"));
   WriteFile(path_, "[Font]\r\nHeight=10\r\n");
-  TIniFile existing(path_);
-  ::chmod(dir_.path().c_str(), 0555);
-  EXPECT_THROW(fresh.WriteInteger("Font", "Height", 72), Error);
-  existing.WriteInteger("Font", "Height", 90);
-  EXPECT_EQ(ReadFile(path_), "[Font]\r\nHeight=90\r\n");
-  ::chmod(path_.c_str(), 0444);
-  EXPECT_THROW(existing.WriteInteger("Font", "Height", 91), Error);
-  EXPECT_EQ(ReadFile(path_), "[Font]\r\nHeight=90\r\n");
+  testing::AsUnprivilegedUser([&] {
+    TIniFile fresh(dir_.File("new.ini"));
+    TIniFile existing(path_);
+    ::chmod(dir_.path().c_str(), 0555);
+    EXPECT_THROW(fresh.WriteInteger("Font", "Height", 72), Error);
+    existing.WriteInteger("Font", "Height", 90);
+    EXPECT_EQ(ReadFile(path_), "[Font]\r\nHeight=90\r\n");
+    ::chmod(path_.c_str(), 0444);
+    EXPECT_THROW(existing.WriteInteger("Font", "Height", 91), Error);
+    EXPECT_EQ(ReadFile(path_), "[Font]\r\nHeight=90\r\n");
+  }, {dir_.path()});
 }
 
 TEST_F(IniFileTest, UnreadableFileIsNotReplacedByAWrite) {
-  if (testing::RunningAsRoot()) GTEST_SKIP() << "root reads every file";
   WriteFile(path_, "[Font]\r\nName=Times\r\n");
-  ::chmod(path_.c_str(), 0200);
-  TIniFile ini(path_);
-  EXPECT_EQ(ini.ReadString("Font", "Name", "Arial"), "Arial");
-  EXPECT_THROW(ini.WriteInteger("Font", "Height", 90), Error);
-  ::chmod(path_.c_str(), 0600);
-  EXPECT_EQ(ReadFile(path_), "[Font]\r\nName=Times\r\n");
+  testing::AsUnprivilegedUser([&] {
+    ::chmod(path_.c_str(), 0200);
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("Font", "Name", "Arial"), "Arial");
+    EXPECT_THROW(ini.WriteInteger("Font", "Height", 90), Error);
+    ::chmod(path_.c_str(), 0600);
+    EXPECT_EQ(ReadFile(path_), "[Font]\r\nName=Times\r\n");
+  }, {dir_.path()});
 }
 
 TEST_F(IniFileTest, WriteKeepsPermissionsAndSymbolicLinks) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
 
 namespace lyrova {
 namespace {
@@ -100,10 +101,10 @@ TEST(SettingsPathTest, ExistingFileBesideTheProgramIsKeptUsing) {
   WriteFile(dir.File("lyrova.ini"), "[Font]\r\n");
   EXPECT_EQ(SettingsFilePath(dir.File("lyrova")), dir.File("lyrova.ini"));
   // Read-only for its user, a portable copy's file is still the one read.
-  if (!testing::RunningAsRoot()) {
+  testing::AsUnprivilegedUser([&] {
     ::chmod(dir.path().c_str(), 0555);
     EXPECT_EQ(SettingsFilePath(dir.File("lyrova")), dir.File("lyrova.ini"));
-  }
+  }, {dir.path()});
   EXPECT_FALSE(std::filesystem::exists(dir.File("config")));
 }
 

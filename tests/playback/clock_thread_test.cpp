@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <stdexcept>
 #include <thread>
 
@@ -95,9 +96,17 @@ TEST(ClockThread, StopWhileSuspendedEndsTheThread) {
   CountingTick tick;
   TClockThread clock([] { return 0; }, tick);
   clock.Start();
+  ASSERT_TRUE(test::WaitUntil([&] { return tick.count.load() >= 1; }, 2s));
   clock.Suspend();
-  clock.Stop();
-  SUCCEED();
+  auto stopped = std::async(std::launch::async, [&] { clock.Stop(); });
+  const bool ended = stopped.wait_for(2s) == std::future_status::ready;
+  if (!ended) clock.Resume();  // lets a clock that waits for it end, so that the test can
+  ASSERT_TRUE(ended) << "Stop waited for a Resume";
+  // The thread is gone: a Resume now finds nothing to tick.
+  const int after = tick.count.load();
+  clock.Resume();
+  std::this_thread::sleep_for(100ms);
+  EXPECT_EQ(tick.count.load(), after);
 }
 
 }  // namespace

@@ -48,7 +48,4 @@ inline std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Root passes every permission check, so tests of refused access skip then.
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
-
 }  // namespace lyrova::testing
