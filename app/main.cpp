@@ -9,8 +9,9 @@
 #include "app/window/qt_user_dialogs.h"
 #include "config/config_dialog.h"
 #include "config/settings_path.h"
+#include "program/standard_options.h"
+#include "program/version.h"
 #include "resources/catalog/built_in_catalog.h"
-#include "tools/cli/standard_options.h"
 #include "translations/interface_language.h"
 
 namespace {
@@ -35,7 +36,7 @@ int main(int argc, char* argv[]) {
   lyrova::InstallInterfaceLanguage(lyrova::ChooseInterfaceLanguage(
       QString::fromStdString(lyrova::TSettingsFile(settingsPath, lyrova::ProgramFolder()).Language()),
       QLocale::system().uiLanguages()));
-  QApplication::setApplicationName(QStringLiteral("Lyrova v1.57 (public beta)"));
+  QApplication::setApplicationName(QString::fromUtf8(lyrova::ProgramTitle()));
   QApplication::setQuitOnLastWindowClosed(false);
 
   lyrova::TQtUserDialogs dialogs;

@@ -3,11 +3,16 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "program/version.h"
+
 namespace lyrova {
 
 namespace {
 
-constexpr char kBugReportSubject[] = "Lyrova 1.573 Сообщение об ошибке";
+// The version is the build's, as the window's title shows it.
+QString BugReportSubject() {
+  return QStringLiteral("Lyrova ") + QString::fromUtf8(PackageVersion()) + QStringLiteral(" Сообщение об ошибке");
+}
 
 }  // namespace
 
@@ -24,7 +29,7 @@ QString TLinkActions::HelpPagePath() const {
 
 QUrl TLinkActions::ErrorReportUrl() {
   // The subject keeps its quotes; QUrl encodes them and the spaces for the mail program.
-  const QString subject = QLatin1Char('"') + QString::fromUtf8(kBugReportSubject) + QLatin1Char('"');
+  const QString subject = QLatin1Char('"') + BugReportSubject() + QLatin1Char('"');
   return QUrl(QStringLiteral("mailto:") + QLatin1String(kBugReportAddress) +
               QStringLiteral("?subject=") + subject);
 }
@@ -68,7 +73,7 @@ void TLinkActions::ReportError() {
   shell.OpenUrl(ErrorReportUrl(), [&shell] {
     shell.ShowMessage(QStringLiteral("Не удалось открыть почтовую программу.\nНапишите, пожалуйста, "
                                      "по адресу %1, тема письма: %2.")
-                          .arg(QLatin1String(kBugReportAddress), QString::fromUtf8(kBugReportSubject)));
+                          .arg(QLatin1String(kBugReportAddress), BugReportSubject()));
   });
 }
 

@@ -16,6 +16,7 @@
 #include "app/window/user_dialogs.h"
 #include "app/window/window_messages.h"
 #include "catalog/cp1251.h"
+#include "program/version.h"
 #include "resources/images/pictures.h"
 #include "video/video_form.h"
 #include "video/video_messages.h"
@@ -33,7 +34,7 @@ TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
     : QWidget(parent), setup_(setup), dialogs_(*setup.dialogs), songEnd_(this) {
   RegisterWindowMessages();
   shell_ = std::make_unique<TFormShell>(dialogs_);
-  setWindowTitle(QStringLiteral("Lyrova v1.57 (public beta) ") + QString::fromLatin1(kHomePageHost));
+  setWindowTitle(QString::fromUtf8(ProgramTitle()) + QLatin1Char(' ') + QString::fromLatin1(kHomePageHost));
   setWindowIcon(ProgramIcon());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kFormColor);

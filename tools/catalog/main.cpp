@@ -2,9 +2,9 @@
 
 #include <iostream>
 
+#include "program/standard_options.h"
 #include "resources/catalog/built_in_catalog.h"
 #include "tools/catalog/catalog_tool.h"
-#include "tools/cli/standard_options.h"
 
 int main(int argc, char** argv) {
   if (lyrova::AnswerVersion({argv + 1, argv + argc}, "lyrova-catalog", std::cout)) return 0;

@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "catalog/cp1251.h"
-#include "tools/cli/standard_options.h"
+#include "program/standard_options.h"
 #include "tools/demo_disc/demo_disc.h"
 #include "tools/demo_film/demo_film.h"
 

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "catalog/cp1251.h"
-#include "tools/cli/standard_options.h"
+#include "program/standard_options.h"
 #include "tools/demo_songs/demo_songs.h"
 
 namespace {

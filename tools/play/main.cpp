@@ -18,7 +18,7 @@
 #include "playback/output_keeper.h"
 #include "playback/performance.h"
 #include "playback/sound_font.h"
-#include "tools/cli/standard_options.h"
+#include "program/standard_options.h"
 
 namespace {
 

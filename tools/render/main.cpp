@@ -18,9 +18,9 @@
 #include "catalog/file_path.h"
 #include "config/settings.h"
 #include "config/settings_path.h"
-#include "tools/cli/standard_options.h"
 #include "export/karaoke_video_writer.h"
 #include "export/picture_render.h"
+#include "program/standard_options.h"
 #include "tools/render/render_session.h"
 #include "export/wav_writer.h"
 

@@ -7,9 +7,6 @@
 
 namespace lyrova {
 
-// The package's version, as its programs report it.
-std::string_view PackageVersion();
-
 // When `args` (the arguments after the program's name) hold --version,
 // prints "PROGRAM (Lyrova) VERSION" to `out` and returns true.
 bool AnswerVersion(std::span<char* const> args, std::string_view program, std::ostream& out);

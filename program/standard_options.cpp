@@ -1,6 +1,8 @@
-#include "tools/cli/standard_options.h"
+#include "program/standard_options.h"
 
 #include <algorithm>
+
+#include "program/version.h"
 
 namespace lyrova {
 
@@ -11,8 +13,6 @@ bool Holds(std::span<char* const> args, std::string_view option) {
 }
 
 }  // namespace
-
-std::string_view PackageVersion() { return LYROVA_VERSION; }
 
 bool AnswerVersion(std::span<char* const> args, std::string_view program, std::ostream& out) {
   if (!Holds(args, "--version")) return false;
