@@ -1,7 +1,8 @@
 #pragma once
 // Windows code page 1251, the character set of every text on the disc and in
-// the settings and playlist files. Texts stay CP1251 bytes inside the program;
-// these convert them at the screen and console boundary.
+// the settings and playlist files. The catalogue's records, the settings and
+// the messages are held in it; the words of a song and the library's texts
+// are UTF-8. These convert between the two and at the screen and console.
 
 #include <string>
 #include <string_view>

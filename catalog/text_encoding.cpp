@@ -91,10 +91,4 @@ std::string DecodeToUtf8(std::string_view text, TextEncoding encoding) {
   return out;
 }
 
-std::size_t CountCodePoints(std::string_view utf8) {
-  std::size_t n = 0;
-  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return n;
-}
-
 }  // namespace lyrova

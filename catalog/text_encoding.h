@@ -18,7 +18,4 @@ TextEncoding DetectEncoding(const std::vector<std::string_view>& texts);
 
 std::string DecodeToUtf8(std::string_view text, TextEncoding encoding);
 
-// Unicode code points of a UTF-8 text (an invalid byte counts as one).
-std::size_t CountCodePoints(std::string_view utf8);
-
 }  // namespace lyrova

@@ -36,10 +36,8 @@ class TMidiSequence {
   TMidiSequence(std::span<const std::uint8_t> smf, int division);
 
   const std::vector<TSequenceEvent>& Events() const { return events_; }
-  const std::vector<TTempoChange>& TempoMap() const { return tempo_; }
   const std::vector<std::uint8_t>& Sysex() const { return sysex_; }
-  // The tick of the latest event of any track, its end-of-track mark included.
-  std::uint32_t EndTick() const { return endTick_; }
+  // The time of the latest event of any track, its end-of-track mark included.
   double EndMicros() const { return endMicros_; }
 
   // The time of a tick, and the (fractional) tick at a time, on the tempo map.

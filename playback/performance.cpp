@@ -14,8 +14,9 @@
 namespace lyrova {
 namespace {
 
-// FluidSynth's own block: the player sends events once per block, so the
-// timeline is exact to a block when we render in the same steps.
+// FluidSynth's own block: the synthesizer takes events only between blocks,
+// so our sequencer hands them over once per block and the timeline is exact
+// to a block when we render in the same steps.
 constexpr int kBlock = 64;
 
 std::string WithFluidError(std::string text) {

@@ -48,7 +48,6 @@ class TPerformance : public IAudioSource {
   TPerformance(const TPerformance&) = delete;
   TPerformance& operator=(const TPerformance&) = delete;
 
-  fluid_settings_t* Settings() const { return settings_; }
   int SampleRate() const override { return kSampleRate; }
 
   // Control thread. Each returns false when the command could not be queued.
@@ -76,7 +75,6 @@ class TPerformance : public IAudioSource {
   void ReportLatency(std::int64_t frames, std::int64_t nanos) override {
     timeline_.ReportHeard(timeline_.Rendered(), frames, nanos);
   }
-  int LatencyFrames() const { return static_cast<int>(timeline_.Latency()); }
   int LatencyMs() const { return static_cast<int>(timeline_.Latency() * 1000 / kSampleRate); }
   // Any thread: the lyrics follow the music this much later (earlier when
   // negative) than the output latency says.

@@ -54,7 +54,7 @@ class TLyricPage : public ILyricTarget {
   static constexpr int kIntroShares = 13;
   // Room kept free at each side of a line that had to be made smaller to fit.
   static constexpr int kSideMargin = 16;
-  static const std::string& IntroLine();  // "Вступление..." in CP1251
+  static const std::string& IntroLine();  // "Вступление..." (UTF-8, as the words are)
 
   explicit TLyricPage(std::function<TLyricLook()> look);
 

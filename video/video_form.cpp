@@ -114,8 +114,6 @@ void TVideoForm::SetVideoMayClose(bool may) { videoMayClose_ = may; }
 
 void TVideoForm::SetFilmPaused(bool paused) { composer_->SetFilmPaused(paused); }
 
-bool TVideoForm::VideoMayClose() const { return videoMayClose_; }
-
 bool TVideoForm::FilmRunning() const { return composer_->FilmRunning(); }
 
 QImage TVideoForm::PresentedFrame() const { return composer_->Display().LastFrame(); }

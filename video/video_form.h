@@ -37,7 +37,7 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
                       QWidget* parent = nullptr);
   ~TVideoForm() override;
 
-  // Main thread, when a song starts: the words (CP1251 lines), then the timing
+  // Main thread, when a song starts: the words (UTF-8 lines), then the timing
   // pairs. The font, colours and line count are taken from the settings here.
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const std::vector<std::uint8_t>& pairs) override;
@@ -65,7 +65,6 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
 
   // Until this is set (at shutdown) the window refuses to close.
   void SetVideoMayClose(bool may);
-  bool VideoMayClose() const;
 
   // Main thread: the film stands still while the song is paused.
   void SetFilmPaused(bool paused);

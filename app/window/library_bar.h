@@ -29,7 +29,6 @@ class TLibraryBar : public QWidget {
   void ShowProgress(int done, int total);
   void ShowLibrary(const SongLibrary& library);
   QProgressBar* Progress() const { return progress_; }
-  QLabel* Summary() const { return summary_; }
   QLabel* Unread() const { return unread_; }
 
  private:

@@ -16,7 +16,6 @@ class TTrackBar : public QSlider {
  public:
   TTrackBar(const TSliderRule& rule, QWidget* parent = nullptr);
 
-  int StartPosition() const { return start_; }
 
  protected:
   void wheelEvent(QWheelEvent* event) override;

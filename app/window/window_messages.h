@@ -26,7 +26,6 @@ class TMessageEvent : public QEvent {
 
   TMessage Message() const { return static_cast<TMessage>(type()); }
   std::int32_t WParam() const { return wParam_; }
-  std::int32_t LParam() const { return 0; }  // no private message uses it
 
  private:
   std::int32_t wParam_;
