@@ -55,4 +55,27 @@ QString FilterSuffix(const QString& qtFilter) {
   return suffix;
 }
 
+int FilterIndex(const QStringList& qtFilters, const QString& selected) {
+  for (qsizetype i = 0; i < qtFilters.size(); ++i) {
+    const QString& f = qtFilters[i];
+    if (f == selected || f.left(f.lastIndexOf(QLatin1String(" ("))) == selected) return static_cast<int>(i);
+  }
+  return 0;
+}
+
+QString NameForFilter(const QString& path, const QStringList& qtFilters, int chosen, const QString& defaultSuffix) {
+  const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  const QString extension = dot > 0 ? name.mid(dot + 1).toLower() : QString();
+  if (!extension.isEmpty()) {
+    for (const QString& filter : qtFilters) {
+      if (FilterSuffix(filter) == extension) return path;
+    }
+  }
+  const QString suffix = chosen >= 0 && chosen < qtFilters.size() ? FilterSuffix(qtFilters[chosen]) : QString();
+  if (!suffix.isEmpty()) return path + QLatin1Char('.') + suffix;
+  if (dot <= 0 && !defaultSuffix.isEmpty()) return path + QLatin1Char('.') + defaultSuffix;
+  return path;
+}
+
 }  // namespace lyrova

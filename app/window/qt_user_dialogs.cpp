@@ -3,8 +3,6 @@
 #include "app/window/disc_folder_dialog.h"
 #include "config/file_filter.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -48,14 +46,12 @@ std::optional<QString> TQtUserDialogs::SaveFileName(const QString& title, const 
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  dialog.setDefaultSuffix(defaultSuffix);
-  // A name typed without an extension takes the one of the chosen type.
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
-    if (const QString suffix = FilterSuffix(chosen); !suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
-  });
+  // No default suffix in the dialog: it would give a bare name that one
+  // whatever type is chosen. The chosen type decides, once the dialog is closed.
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  if (chosenFilter) *chosenFilter = std::max(0, static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())));
-  return dialog.selectedFiles().first();
+  const int chosen = FilterIndex(dialog.nameFilters(), dialog.selectedNameFilter());
+  if (chosenFilter) *chosenFilter = chosen;
+  return NameForFilter(dialog.selectedFiles().first(), dialog.nameFilters(), chosen, defaultSuffix);
 }
 
 }  // namespace lyrova

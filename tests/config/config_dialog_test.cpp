@@ -414,6 +414,30 @@ class ConfigDialogTest : public QObject {
     QCOMPARE(FilterSuffix(filters[2]), QString());
   }
 
+  // The type chosen in a save dialog decides the extension of a bare name,
+  // for every type; a name that ends in one of the types' keeps it.
+  void nameForFilter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("bare, WAV") << "/m/song" << 0 << "/m/song.wav";
+    QTest::newRow("bare, FLAC") << "/m/song" << 1 << "/m/song.flac";
+    QTest::newRow("bare, any file") << "/m/song" << 2 << "/m/song.mp4";
+    QTest::newRow("a dot in the name") << "/m/Song 1.5" << 1 << "/m/Song 1.5.flac";
+    QTest::newRow("a dot in the folder") << "/m.d/song" << 1 << "/m.d/song.flac";
+    QTest::newRow("own extension, other type") << "/m/song.WAV" << 1 << "/m/song.WAV";
+    QTest::newRow("own extension, any file") << "/m/song.flac" << 2 << "/m/song.flac";
+    QTest::newRow("a dot, any file") << "/m/song.x" << 2 << "/m/song.x";
+    QTest::newRow("hidden name") << "/m/.song" << 0 << "/m/.song.wav";
+  }
+  void nameForFilter() {
+    QFETCH(QString, typed);
+    QFETCH(int, chosen);
+    QFETCH(QString, saved);
+    const QStringList filters = QtFileFilter(QStringLiteral("Звук WAV|*.wav|Звук FLAC|*.FLAC|Все|*.*")).split(";;");
+    QCOMPARE(NameForFilter(typed, filters, chosen, QStringLiteral("mp4")), saved);
+  }
+
   void sayWhichSizeTheLinesGetWhenTheyWouldOverlap() {
     WriteFile(path_, "[Paths]\r\nrMidiPath=/media/karaoke/\r\nSongsFolder=/media/karaoke/songs/\r\n"
                      "VideoFile=/media/karaoke/rmoving.img\r\n");
