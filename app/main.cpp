@@ -9,6 +9,7 @@
 #include "app/window/qt_user_dialogs.h"
 #include "config/config_dialog.h"
 #include "config/settings_path.h"
+#include "export/freed_memory.h"
 #include "program/standard_options.h"
 #include "program/version.h"
 #include "resources/catalog/built_in_catalog.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   if (lyrova::AnswerStandardOption({argv + 1, argv + argc}, "lyrova", kUsage, std::cout)) return 0;
   // A file-size limit then fails the write, which is reported, instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
+  lyrova::KeepFreedMemoryReturnable();
   QApplication app(argc, argv);
   // Before any window exists: a language chosen in the configuration dialog
   // applies from the next start.

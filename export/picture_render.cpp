@@ -1,12 +1,15 @@
 #include "export/picture_render.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "catalog/errors.h"
 #include "export/karaoke_video_writer.h"
-#include "video/settings_look.h"
 
 namespace lyrova {
 
-TPictureRender::TPictureRender(const std::string& film, QSize size) : composer_(LookFromSettings) {
+TPictureRender::TPictureRender(const std::string& film, QSize size, TLyricLook look)
+    : composer_([look = std::move(look)] { return look; }) {
   composer_.Resize(size);
   if (composer_.Open(nullptr, size.width(), size.height()) != S_OK) throw Error("cannot make the picture buffer");
   if (!film.empty()) composer_.StartFilm(film);
@@ -35,38 +38,55 @@ std::int32_t TPictureRender::SongTimeBetween(std::int64_t pos0, std::int32_t t0,
   return static_cast<std::int32_t>(t0 + (std::int64_t{t1} - t0) * (at - pos0) / (pos1 - pos0));
 }
 
+std::int32_t TPictureRender::SongTimeAt(std::int64_t sample) const {
+  if (steps_.empty()) return 0;
+  if (sample <= steps_.front().pos) return steps_.front().time;
+  for (std::size_t i = 1; i < steps_.size(); ++i) {
+    if (steps_[i].pos >= sample)
+      return SongTimeBetween(steps_[i - 1].pos, steps_[i - 1].time, steps_[i].pos, steps_[i].time, sample);
+  }
+  return steps_.back().time;
+}
+
 const QImage& TPictureRender::ComposeAt(std::int64_t sample) {
-  const std::int32_t songTime = SongTimeBetween(prevPos_, prevTime_, lastPos_, lastTime_, sample);
-  composer_.ComposeAt(songTime, sample * 1000000 / sampleRate_);
+  composer_.ComposeAt(SongTimeAt(sample - DelaySamples()), sample * 1000000 / sampleRate_);
   return composer_.Display().BackBuffer()->Image();
 }
 
-void TPictureRender::Step(const TRenderStep& step) {
-  prevPos_ = lastPos_;
-  prevTime_ = lastTime_;
-  lastPos_ = step.samplePos;
-  lastTime_ = step.songTime;
-  if (step.samplePos == 0) {
-    prevTime_ = step.songTime;
-  }
-  if (stillSample_ && !stillDone_ && *stillSample_ <= step.samplePos) {
+void TPictureRender::Emit(std::int64_t upTo, std::int64_t known) {
+  const auto ready = [&](std::int64_t sample) { return sample <= upTo && sample - DelaySamples() <= known; };
+  if (stillSample_ && !stillDone_ && ready(*stillSample_)) {
     if (!ComposeAt(*stillSample_).save(QString::fromStdString(stillPng_), "PNG")) {
       throw Error("cannot write " + stillPng_);
     }
     stillDone_ = true;
   }
-  if (video_ != nullptr) {
-    while (true) {
-      const std::int64_t sample = nextPicture_ * sampleRate_ / framesPerSecond_;
-      if (sample > step.samplePos) break;
-      video_->AddPicture(ComposeAt(sample));
-      ++nextPicture_;
-    }
-    video_->AddSound(step.left, step.right);
+  while (video_ != nullptr) {
+    const std::int64_t sample = nextPicture_ * sampleRate_ / framesPerSecond_;
+    if (!ready(sample)) break;
+    video_->AddPicture(ComposeAt(sample));
+    ++nextPicture_;
   }
 }
 
+void TPictureRender::Forget() {
+  std::int64_t needed = std::numeric_limits<std::int64_t>::max();
+  if (stillSample_ && !stillDone_) needed = *stillSample_;
+  if (video_ != nullptr) needed = std::min(needed, nextPicture_ * sampleRate_ / framesPerSecond_);
+  if (needed != std::numeric_limits<std::int64_t>::max()) needed -= DelaySamples();
+  while (steps_.size() > 2 && steps_[1].pos <= needed) steps_.pop_front();
+}
+
+void TPictureRender::Step(const TRenderStep& step) {
+  steps_.push_back({step.samplePos, step.songTime});
+  Emit(step.samplePos, step.samplePos);
+  if (video_ != nullptr) video_->AddSound(step.left, step.right);
+  Forget();
+}
+
 void TPictureRender::Finish() {
+  // Past the sound's end the song time is the last one rendered.
+  if (!steps_.empty()) Emit(steps_.back().pos, std::numeric_limits<std::int64_t>::max());
   if (stillSample_ && !stillDone_) {
     throw Error("the song is shorter than " + std::to_string(stillMs_) + " ms");
   }

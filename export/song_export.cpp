@@ -5,18 +5,23 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
-#include "catalog/errors.h"
 #include "export/flac_writer.h"
 #include "export/karaoke_video_writer.h"
+#include "export/loudness.h"
 #include "export/picture_render.h"
-#include "export/song_render.h"
+#include "export/saved_file.h"
 #include "export/wav_writer.h"
 
 namespace lyrova {
 namespace {
 
 constexpr int kFramesPerSecond = 25;
+// The share of the progress bar the measuring pass takes: the render alone,
+// against the render with the encoding.
+constexpr double kMeasureShareSound = 0.4;
+constexpr double kMeasureShareVideo = 0.1;
 
 struct TCancelled {};
 
@@ -29,68 +34,72 @@ std::unique_ptr<ISoundFile> CreateSoundFile(const std::string& target, const std
   return std::make_unique<TWavWriter>(path, sampleRate);
 }
 
-// The partial file, removed unless it was kept.
-class TPartialFile {
- public:
-  explicit TPartialFile(std::string path) : path_(std::move(path)) {}
-  ~TPartialFile() {
-    std::error_code ec;
-    if (!kept_) std::filesystem::remove(path_, ec);
-  }
-  const std::string& Path() const { return path_; }
-  void KeepAs(const std::string& target) {
-    std::filesystem::rename(path_, target);
-    kept_ = true;
-  }
-
- private:
-  std::string path_;
-  bool kept_ = false;
-};
-
-}  // namespace
-
-std::string PartialName(const std::string& target) {
-  const std::filesystem::path path(target);
-  return (path.parent_path() / (path.stem().string() + ".part" + path.extension().string())).string();
+// The first pass: the song's sound alone, measured for the gain of the second.
+float MeasureGain(ISongSource& song, const TPlaySettings& play, const std::function<void(double)>& progress,
+                  const std::atomic<bool>& cancel) {
+  TNoLyrics noLyrics;
+  TSongRender render(song, 0, play, noLyrics);
+  TLoudnessMeter meter(render.SampleRate());
+  render.Run([&](const TRenderStep& step) {
+    if (cancel.load(std::memory_order_relaxed)) throw TCancelled{};
+    meter.Add(step.left, step.right);
+    progress(render.Done());
+  });
+  return SavedGain(meter.IntegratedLufs(), meter.TruePeakDb());
 }
 
-bool ExportSong(const TExportRequest& request, const std::function<void(double)>& progress,
-                const std::atomic<bool>& cancel) {
-  TPartialFile partial(PartialName(request.target));
+// The second pass: the same render, levelled, into the file.
+void WriteSong(ISongSource& song, const TExportRequest& request, const std::string& path, float gain,
+               const std::function<void(double)>& progress, const std::atomic<bool>& cancel) {
   const bool video = request.kind == TExportKind::Video;
   std::optional<TPictureRender> picture;
-  if (video) picture.emplace(request.film, request.videoSize);
+  if (video) {
+    picture.emplace(request.film, request.videoSize, request.look);
+    picture->SetTitle(request.title);
+    picture->SetLyricDelay(request.lyricOffsetMs);
+  }
   TNoLyrics noLyrics;
-  TOneSong song(request.song);
-  TSongRender session(song, 0, request.play, picture ? picture->Lyrics() : noLyrics);
-
+  TSongRender render(song, 0, request.play, picture ? picture->Lyrics() : noLyrics);
   std::unique_ptr<ISoundFile> sound;
   std::optional<TKaraokeVideoWriter> mp4;
   if (video) {
-    mp4.emplace(partial.Path(), request.videoSize.width(), request.videoSize.height(), kFramesPerSecond,
-                session.SampleRate());
-    picture->Begin(session.SampleRate());
+    mp4.emplace(path, request.videoSize.width(), request.videoSize.height(), kFramesPerSecond, render.SampleRate());
+    picture->Begin(render.SampleRate());
     picture->WriteVideo(&*mp4, kFramesPerSecond);
   } else {
-    sound = CreateSoundFile(request.target, partial.Path(), session.SampleRate());
+    sound = CreateSoundFile(request.target, path, render.SampleRate());
   }
-  try {
-    session.Run([&](const TRenderStep& step) {
-      if (cancel.load(std::memory_order_relaxed)) throw TCancelled{};
-      if (sound) sound->Write(step.left, step.right);
-      if (picture) picture->Step(step);
-      progress(session.Done());
-    });
-  } catch (const TCancelled&) {
-    return false;
-  }
+  std::vector<float> left;
+  std::vector<float> right;
+  render.Run([&](const TRenderStep& step) {
+    if (cancel.load(std::memory_order_relaxed)) throw TCancelled{};
+    left.resize(step.left.size());
+    right.resize(step.right.size());
+    std::transform(step.left.begin(), step.left.end(), left.begin(), [gain](float v) { return v * gain; });
+    std::transform(step.right.begin(), step.right.end(), right.begin(), [gain](float v) { return v * gain; });
+    if (sound) sound->Write(left, right);
+    if (picture) picture->Step({step.samplePos, step.songTime, left, right});
+    progress(render.Done());
+  });
   if (sound) sound->Close();
   if (picture) picture->Finish();
   if (mp4) mp4->Close();
-  mp4.reset();
-  sound.reset();
-  partial.KeepAs(request.target);
+}
+
+}  // namespace
+
+bool ExportSong(const TExportRequest& request, const std::function<void(double)>& progress,
+                const std::atomic<bool>& cancel) {
+  TSavedFile file(request.target);
+  TOneSong song(request.song);
+  const double share = request.kind == TExportKind::Video ? kMeasureShareVideo : kMeasureShareSound;
+  try {
+    const float gain = MeasureGain(song, request.play, [&](double done) { progress(done * share); }, cancel);
+    WriteSong(song, request, file.Path(), gain, [&](double done) { progress(share + done * (1 - share)); }, cancel);
+  } catch (const TCancelled&) {
+    return false;
+  }
+  file.Commit();
   return true;
 }
 

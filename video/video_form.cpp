@@ -9,9 +9,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
-#include "catalog/songs_catalog.h"
 #include "config/ini_file.h"
 #include "config/settings_values.h"
 #include "video/settings_look.h"
@@ -79,18 +77,6 @@ TVideoForm::~TVideoForm() {
 void TVideoForm::SetLyrics(const std::vector<std::string>& lines) { composer_->SetLyrics(lines); }
 
 void TVideoForm::SetTiming(const std::vector<std::uint8_t>& pairs) { composer_->SetTiming(pairs); }
-
-void TVideoForm::SongStarting(TSongsCatalog& catalog, std::uint32_t code) {
-  const int index = catalog.SearchByOstrelCode(code, false);
-  TSongTitle title;
-  title.code = code;
-  if (index >= 0) {
-    const TSongHeader& header = catalog.Record(index);
-    title.name = Cp1251ToUtf8(header.Name);
-    title.singer = Cp1251ToUtf8(header.Singer);
-  }
-  SongStarting(title);
-}
 
 void TVideoForm::SongStarting(const TSongTitle& title) {
   SetSongTitle(title);

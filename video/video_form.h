@@ -22,7 +22,6 @@
 
 namespace lyrova {
 
-class TSongsCatalog;
 class TVideoComposer;
 
 class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
@@ -42,11 +41,9 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const std::vector<std::uint8_t>& pairs) override;
 
-  // Main thread, as song `code` starts: the title card shows the song's
-  // title, singer and code, and the window comes in front of the others
-  // without taking the keyboard focus.
-  void SongStarting(TSongsCatalog& catalog, std::uint32_t code);
-  // The same for a song from elsewhere (the song library).
+  // Main thread, as a song starts: the title card shows the song's title,
+  // singer and code, and the window comes in front of the others without
+  // taking the keyboard focus.
   void SongStarting(const TSongTitle& title);
   // The title card of the next introduction.
   void SetSongTitle(const TSongTitle& title);

@@ -188,6 +188,8 @@ class TForm1 : public QWidget {
   void RecallSongChoice();
   void RememberSongChoice();
   void ShowSongMenu(TSongView* view, const QPoint& at);
+  // What the title card shows for song `code`: its title, singer and code.
+  TSongTitle TitleOf(std::uint32_t code);
   void SaveSong(TSongView* view, int row, TExportKind kind);
 
   // Message handlers.

@@ -8,6 +8,7 @@
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
 #include "app/window/window_messages.h"
+#include "catalog/cp1251.h"
 #include "config/config_dialog.h"
 #include "config/settings.h"
 #include "config/song_memory.h"
@@ -31,15 +32,21 @@ void TForm1::Dispatch(const TMessageEvent& message) {
   }
 }
 
+TSongTitle TForm1::TitleOf(std::uint32_t code) {
+  if (const LibrarySong* song = songs_.LibrarySongOf(code)) return {code, song->fields.title, song->fields.singer};
+  TSongTitle title;
+  title.code = code;
+  if (const int index = catalog_.SearchByOstrelCode(code, false); index >= 0) {
+    const TSongHeader& header = catalog_.Record(index);
+    title.name = Cp1251ToUtf8(header.Name);
+    title.singer = Cp1251ToUtf8(header.Singer);
+  }
+  return title;
+}
+
 void TForm1::WMPlaySong(std::uint32_t code) {
   const LibrarySong* librarySong = songs_.LibrarySongOf(code);
-  if (video_) {
-    if (librarySong) {
-      video_->SongStarting(TSongTitle{code, librarySong->fields.title, librarySong->fields.singer});
-    } else {
-      video_->SongStarting(catalog_, code);
-    }
-  }
+  if (video_) video_->SongStarting(TitleOf(code));
   // A new song ends a pause; the film goes on with it.
   if (video_) video_->SetFilmPaused(false);
   if (!engine_) return;

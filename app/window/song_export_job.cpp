@@ -3,6 +3,7 @@
 #include <QProgressDialog>
 
 #include "catalog/cp1251.h"
+#include "export/freed_memory.h"
 
 namespace lyrova {
 namespace {
@@ -57,6 +58,7 @@ void TSongExportJob::Finish(const QString& text) {
   timer_.stop();
   dialog_->hide();
   if (thread_.joinable()) thread_.join();
+  ReturnFreedMemory();
   finished_(text);
 }
 

@@ -1,6 +1,7 @@
 // The song rows' context menu: a song saved as a video or as its sound, on
-// a worker thread, with the look of the settings and the sliders as they are.
+// a worker thread, as the player plays and shows it at that moment.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include "catalog/integer_text.h"
 #include "config/file_filter.h"
 #include "config/settings.h"
+#include "video/settings_look.h"
 
 namespace lyrova {
 namespace {
@@ -81,6 +83,10 @@ void TForm1::SaveSongTo(std::uint32_t code, TExportKind kind, const QString& tar
   play.tempo = trackBar1_->value();
   play.pitch = trackBar2_->value();
   play.volume = trackBar3_->value();
+  play.melodyPercent = melody_->currentData().toInt();
+  request.lyricOffsetMs = settings.LyricOffsetMs();
+  request.look = LookFromSettings();
+  request.title = TitleOf(code);
   export_.reset();
   export_ = std::make_unique<TSongExportJob>(std::move(request), this, [this](const QString& text) {
     if (!text.isEmpty()) dialogs_.ShowMessage(text);

@@ -370,6 +370,25 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   QVERIFY2(QFileInfo(wav).size() > 44 + 44100 * 4 * 10, qPrintable(QString::number(QFileInfo(wav).size())));
   QCOMPARE(dialogs_.messages.takeLast(), "Сохранено: " + wav);
 
+  // Saved as it plays: with the guide melody off, the song saved is another.
+  const QString noMelody = out.filePath("no-melody.wav");
+  QComboBox* melody = form_->MelodyBox();
+  const auto choose = [&](int percent) {
+    melody->setCurrentIndex(melody->findData(percent));
+    emit melody->activated(melody->currentIndex());
+  };
+  choose(0);
+  form_->SaveSongTo(1, TExportKind::Sound, noMelody);
+  QVERIFY(QTest::qWaitFor(finished, 60000));
+  choose(100);
+  QCOMPARE(dialogs_.messages.takeLast(), "Сохранено: " + noMelody);
+  {
+    QFile a(wav), b(noMelody);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QVERIFY(a.readAll() != b.readAll());
+  }
+  QVERIFY(QFile::remove(noMelody));
+
   // A name ending in .flac saves the sound as FLAC, smaller than the WAV.
   const QString flac = out.filePath("song.FLAC");
   form_->SaveSongTo(1, TExportKind::Sound, flac);
@@ -390,18 +409,17 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   QVERIFY(!form_->SongExport()->Running());
   QCOMPARE(QFileInfo(wav).size(), saved);
 
-  // A video cancelled half-way leaves neither it nor its partial file.
+  // A video cancelled half-way leaves neither it nor its scratch file.
   const QString mp4 = out.filePath("song.mp4");
+  const auto files = [&] { return QDir(out.path()).entryList(QDir::Files | QDir::Hidden); };
   form_->SaveSongTo(1, TExportKind::Video, mp4);
-  QVERIFY(QTest::qWaitFor([&] { return form_->SongExport()->Dialog()->value() > 20; }, 60000));
-  QVERIFY(QFile::exists(out.filePath("song.part.mp4")));
+  QVERIFY(QTest::qWaitFor([&] { return form_->SongExport()->Dialog()->value() > 150; }, 60000));
+  QCOMPARE(files().size(), 3);
   QVERIFY(!QFile::exists(mp4));
   form_->SongExport()->Dialog()->cancel();
   QVERIFY(QTest::qWaitFor(finished, 10000));
-  QVERIFY(!QFile::exists(mp4));
-  QVERIFY(!QFile::exists(out.filePath("song.part.mp4")));
   QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join('\n')));
-  QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList({"song.FLAC", "song.wav"}));
+  QCOMPARE(files(), QStringList({"song.FLAC", "song.wav"}));
 }
 
 }  // namespace lyrova::test

@@ -78,6 +78,29 @@ TEST(RenderPicture, StillAtAMomentShowsTheFilmAndTheLyrics) {
   EXPECT_GT(white, 100) << "the sung part of the intro line";
 }
 
+// The lyric offset: the picture at a moment shows the song time of the sound
+// heard that much earlier (later when negative), as in the player.
+TEST(RenderPicture, LyricDelayShowsTheSongTimeOfOtherSound) {
+  const std::string png = (testing_film::Folder() / "delayed.png").string();
+  const auto still = [&](std::int64_t ms, int delayMs) {
+    TPictureRender render("");
+    render.Lyrics().SetLyrics({"la la"});
+    render.Lyrics().SetTiming({1, 0, 0, 0, 130, 0, 0, 0});
+    render.SetLyricDelay(delayMs);
+    render.Begin(1000);
+    render.SaveStillAt(ms, png);
+    const std::vector<float> silence(100, 0.0f);
+    for (std::int64_t pos = 0; pos <= 500; pos += 100) render.Step(Step(pos, 1 + pos / 5, silence));
+    render.Finish();
+    return QImage(QString::fromStdString(png));
+  };
+  const QImage at300 = still(300, 0);
+  ASSERT_NE(still(400, 0), at300) << "the lit part grows with the song time";
+  EXPECT_EQ(still(400, 100), at300);
+  EXPECT_EQ(still(200, -100), at300);
+  EXPECT_EQ(still(450, -150), still(500, 0)) << "past the last step the last song time";
+}
+
 TEST(RenderPicture, KaraokeVideoHasPicturesAndSound) {
   const std::string mp4 = (testing_film::Folder() / "song.mp4").string();
   {

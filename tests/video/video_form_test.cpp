@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "catalog/cp1251.h"
-#include "catalog/songs_catalog.h"
 #include "config/settings_values.h"
 #include "tests/video/test_film.h"
 #include "video/video_form.h"
@@ -161,8 +160,7 @@ class VideoFormTest : public QObject {
     form.showMinimized();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    TSongsCatalog catalog;
-    form.SongStarting(catalog, 42);
+    form.SongStarting(TSongTitle{42, "Song", "Singer"});
     QTRY_VERIFY(!form.isMinimized());
     QCOMPARE(QApplication::activeWindow(), &main);
     form.SetVideoMayClose(true);
