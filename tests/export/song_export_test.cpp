@@ -17,6 +17,7 @@
 #include "export/loudness.h"
 #include "tests/export/export_song.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/wav_peak.h"
 #include "video/film_decoder.h"
 
 namespace lyrova {
@@ -42,17 +43,6 @@ bool Save(const TExportRequest& request) {
   return ExportSong(request, [](double) {}, cancel);
 }
 
-// The largest sample of a 16-bit WAV file.
-int Peak(const std::string& wav) {
-  const std::string bytes = testing::ReadFile(wav);
-  int peak = 0;
-  for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
-    const auto v = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) | bytes[i + 1] << 8);
-    peak = std::max(peak, std::abs(static_cast<int>(v)));
-  }
-  return peak;
-}
-
 // At the saved loudness, or as loud as the true-peak ceiling lets it be.
 void ExpectSavedLevel(const std::string& path, double peakMargin) {
   const testing::TLoudness l = testing::MeasureLoudness(path);
@@ -72,10 +62,10 @@ TEST(SongExport, SavedSoundIsLevelledAndPlaysTheGuideMelodyAsChosen) {
   // A song that is only its tune: with the guide melody off nothing sounds.
   TExportRequest tune = Request(dir.File("tune.wav"), false);
   ASSERT_TRUE(Save(tune));
-  EXPECT_GT(Peak(tune.target), 10000);
+  EXPECT_GT(testing::WavPeak(tune.target), 10000);
   tune.play.melodyPercent = 0;
   ASSERT_TRUE(Save(tune));
-  EXPECT_EQ(Peak(tune.target), 0);
+  EXPECT_EQ(testing::WavPeak(tune.target), 0);
 }
 
 TEST(SongExport, SavedVideoShowsTheTitleCardAndIsLevelled) {

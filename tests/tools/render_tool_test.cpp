@@ -12,6 +12,7 @@
 #include "tests/catalog/disc_maker.h"
 #include "tests/catalog/smf_maker.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/wav_peak.h"
 
 namespace lyrova {
 namespace {
@@ -30,17 +31,6 @@ std::vector<std::uint8_t> Song() {
   track.Text(0, "@KMIDI KARAOKE FILE").Text(0, "@TSong").Text(0, "la").Text(384, " la");
   track.NoteOn(0, 60).NoteOff(768, 60);
   return testing::MakeSmf(384, {track});
-}
-
-// The largest sample of a 16-bit WAV file.
-int Peak(const std::string& wav) {
-  const std::string bytes = testing::ReadFile(wav);
-  int peak = 0;
-  for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
-    const auto v = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) | bytes[i + 1] << 8);
-    peak = std::max(peak, std::abs(static_cast<int>(v)));
-  }
-  return peak;
 }
 
 class RenderToolTest : public ::testing::Test {
@@ -64,7 +54,7 @@ TEST_F(RenderToolTest, ALibrarySongRendersByItsCode) {
   testing::WriteFile(library + "/a.kar", std::string(song.begin(), song.end()));
   const std::string wav = dir_.File("a.wav");
   ASSERT_EQ(Run({"--library", library, "--code", "10001", "--wav", wav}), 0) << Err();
-  EXPECT_GT(Peak(wav), 100);  // silence is 0
+  EXPECT_GT(testing::WavPeak(wav), 100);  // silence is 0
   EXPECT_EQ(Run({"--library", library, "--code", "10002", "--wav", wav}), 1);
   EXPECT_NE(Err().find("10002"), std::string::npos) << Err();
 }
@@ -76,7 +66,7 @@ TEST_F(RenderToolTest, ADiscWithoutItsCatalogueGetsItsOwn) {
   testing::WriteDisc(disc, testing::MakeDisc({{"Song\r\r\r\r", song, {1, 1, 1}, "la la"}}));
   const std::string wav = dir_.File("d.wav");
   ASSERT_EQ(Run({"--disc", disc, "--code", "1", "--wav", wav}), 0) << Err();
-  EXPECT_GT(Peak(wav), 100);  // silence is 0
+  EXPECT_GT(testing::WavPeak(wav), 100);  // silence is 0
 
   fs::remove(disc + "/rmidi_of.img");
   fs::remove_all(dir_.File("cache"));
