@@ -12,27 +12,16 @@
 #include <fstream>
 #include <vector>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "catalog/user_text.h"
 
 namespace lyrova {
 namespace {
 
-// The reasons a save meets most, in the interface's language.
-std::string Reason(int error) {
-  switch (error) {
-    case EACCES:
-    case EPERM: return "нет прав на запись";
-    case ENOSPC:
-    case EDQUOT: return "на диске нет места";
-    case EROFS: return "диск только для чтения";
-    case ENOENT: return "папки нет";
-    default: return std::strerror(error);
-  }
-}
+constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("lyrova::UserText", "Cannot write the file \"%1\": %2.");
 
-[[noreturn]] void Fail(const std::string& what, const std::string& path, int error) {
-  throw Error(Utf8ToCp1251(what + " \"" + path + "\": " + Reason(error) + "."));
+[[noreturn]] void Fail(const char* what, const std::string& path, int error) {
+  throw Error(UserText(what, {UserText::Plain(path), ReasonOfErrno(error)}));
 }
 
 // What a new file gets: read from the process, since umask() cannot be read
@@ -55,7 +44,8 @@ TSavedFile::TSavedFile(std::string target) : target_(std::move(target)) {
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemps(name.data(), static_cast<int>(extension.size()));
-  if (fd < 0) Fail("Не удаётся создать файл в папке", path.parent_path().string(), errno);
+  if (fd < 0) Fail(QT_TRANSLATE_NOOP("lyrova::UserText", "Cannot create a file in the folder \"%1\": %2."),
+                  path.parent_path().string(), errno);
   path_ = name.data();
   struct stat old{};
   const mode_t mode = ::stat(target_.c_str(), &old) == 0 ? old.st_mode & 07777 : NewFileMode();
@@ -74,10 +64,10 @@ void TSavedFile::Commit() {
   if (fd < 0 || ::fsync(fd) != 0) {
     const int error = errno;
     if (fd >= 0) ::close(fd);
-    Fail("Не удаётся записать файл", target_, error);
+    Fail(kCannotWrite, target_, error);
   }
   ::close(fd);
-  if (std::rename(path_.c_str(), target_.c_str()) != 0) Fail("Не удаётся записать файл", target_, errno);
+  if (std::rename(path_.c_str(), target_.c_str()) != 0) Fail(kCannotWrite, target_, errno);
   committed_ = true;
 }
 

@@ -177,5 +177,13 @@
         <source>the disk could not be read or written</source>
         <translation>the disk could not be read or written</translation>
     </message>
+    <message>
+        <source>Cannot create a file in the folder &quot;%1&quot;: %2.</source>
+        <translation>Cannot create a file in the folder &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;: %2.</source>
+        <translation>Cannot write the file &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 </TS>

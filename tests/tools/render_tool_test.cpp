@@ -86,7 +86,7 @@ TEST_F(RenderToolTest, ADamagedSongFailsAtOnceAndTheOthersRender) {
   EXPECT_EQ(Run({"--disc", disc, "--code", "2", "--wav", wav}), 1);
   EXPECT_EQ(Err(), "lyrova-render: Read beyond end of file\n");
   ASSERT_EQ(Run({"--disc", disc, "--code", "1", "--wav", wav}), 0) << Err();
-  EXPECT_GT(Peak(wav), 100);
+  EXPECT_GT(testing::WavPeak(wav), 100);
   // The damaged lengths claim 4 GiB; nothing of that is ever allocated.
   rusage usage {};
   ::getrusage(RUSAGE_CHILDREN, &usage);
