@@ -18,9 +18,9 @@ std::vector<std::uint16_t> DecodePointValues(std::span<const std::uint8_t> packe
   return values;
 }
 
-std::vector<TimingPair> DecodeTiming(std::span<const std::uint8_t> packed) {
+TimingPairs DecodeTiming(std::span<const std::uint8_t> packed) {
   const std::vector<std::uint16_t> values = DecodePointValues(packed);
-  std::vector<TimingPair> pairs;
+  TimingPairs pairs;
   pairs.reserve(values.size());
   std::uint32_t start = 0;  // unsigned, so that an overlong block wraps instead of overflowing
   for (std::uint16_t v : values) {
@@ -29,24 +29,6 @@ std::vector<TimingPair> DecodeTiming(std::span<const std::uint8_t> packed) {
     start += length;
   }
   return pairs;
-}
-
-std::vector<std::uint8_t> PackTiming(const std::vector<TimingPair>& pairs) {
-  std::vector<std::uint8_t> out;
-  out.reserve(pairs.size() * 8);
-  auto put = [&out](std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(u >> shift));
-  };
-  for (const TimingPair& p : pairs) {
-    put(p.start);
-    put(p.length);
-  }
-  return out;
-}
-
-std::vector<std::uint8_t> UnpackPoints(std::span<const std::uint8_t> packed) {
-  return PackTiming(DecodeTiming(packed));
 }
 
 }  // namespace lyrova

@@ -14,7 +14,7 @@ TSongData ReadDiscSong(TSongsCatalog& catalog, int index) {
   song.lines = SplitLines(Cp1251ToUtf8(catalog.GetWodrs(index)));
   Bytes points;
   catalog.LoadPoints(index, points);
-  song.pairs = UnpackPoints(points);
+  song.timing = DecodeTiming(points);
   return song;
 }
 
@@ -22,7 +22,7 @@ TSongData LibrarySongData(std::vector<std::uint8_t> midi, const KaraokeSong& son
   TSongData data;
   data.midi = std::move(midi);
   data.lines = SplitLines(song.words);
-  data.pairs = PackTiming(song.timing);
+  data.timing = song.timing;
   return data;
 }
 

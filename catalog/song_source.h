@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/timing_pair.h"
+
 namespace lyrova {
 
 class TSongsCatalog;
@@ -16,7 +18,7 @@ struct KaraokeSong;
 struct TSongData {
   std::vector<std::uint8_t> midi;
   std::vector<std::string> lines;   // UTF-8
-  std::vector<std::uint8_t> pairs;  // (start, length), two little-endian int32 each, music time
+  TimingPairs timing;
 };
 
 class ISongSource {

@@ -36,7 +36,7 @@ class TOneSong : public ISongSource {
 class TNoLyrics : public ILyricTarget {
  public:
   void SetLyrics(const std::vector<std::string>&) override {}
-  void SetTiming(const std::vector<std::uint8_t>&) override {}
+  void SetTiming(const TimingPairs&) override {}
 };
 
 class TSongRender {

@@ -12,14 +12,10 @@ constexpr int kDrumChannel = 9;
 // A sung character starting within a sixteenth of a note start is on it.
 constexpr std::int64_t kNear = kMusicTimePerQuarter / 4;
 
-std::vector<std::int64_t> SungStarts(const std::vector<std::uint8_t>& pairs) {
+std::vector<std::int64_t> SungStarts(const TimingPairs& timing) {
   std::vector<std::int64_t> starts;
   // The first pair is the introduction, which nobody sings.
-  for (std::size_t at = 8; at + 8 <= pairs.size(); at += 8) {
-    const std::uint32_t bits = pairs[at] | pairs[at + 1] << 8 | pairs[at + 2] << 16 |
-                               static_cast<std::uint32_t>(pairs[at + 3]) << 24;
-    starts.push_back(static_cast<std::int32_t>(bits));
-  }
+  for (std::size_t i = 1; i < timing.size(); ++i) starts.push_back(timing[i].start);
   std::sort(starts.begin(), starts.end());
   return starts;
 }
@@ -41,8 +37,8 @@ std::size_t Near(const std::vector<std::int64_t>& times, const std::vector<std::
 
 }  // namespace
 
-int FindMelodyChannel(const TSegment& segment, const std::vector<std::uint8_t>& pairs) {
-  const std::vector<std::int64_t> sung = SungStarts(pairs);
+int FindMelodyChannel(const TSegment& segment, const TimingPairs& timing) {
+  const std::vector<std::int64_t> sung = SungStarts(timing);
   if (sung.empty() || segment.division <= 0) return kNoMelodyChannel;
 
   std::array<std::vector<std::int64_t>, kChannels> notes;

@@ -5,15 +5,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "catalog/timing_pair.h"
+
 #include "playback/midi_segment.h"
 
 namespace lyrova {
 
 inline constexpr int kNoMelodyChannel = -1;
 
-// `pairs` are the song's timing pairs (start, duration; signed 32-bit little
-// endian, music time), the first one for the introduction. The drum channel
-// never counts. kNoMelodyChannel for a song without words or without notes.
-int FindMelodyChannel(const TSegment& segment, const std::vector<std::uint8_t>& pairs);
+// `timing` is the song's, the first pair for the introduction. The drum
+// channel never counts. kNoMelodyChannel for a song without words or
+// without notes.
+int FindMelodyChannel(const TSegment& segment, const TimingPairs& timing);
 
 }  // namespace lyrova

@@ -147,8 +147,8 @@ std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   // Made before the lyrics go out, so a damaged song shows no lyrics.
   const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(song->midi));
   lyrics_.SetLyrics(song->lines);
-  lyrics_.SetTiming(song->pairs);
-  melodyChannel_ = FindMelodyChannel(*segment, song->pairs);
+  lyrics_.SetTiming(song->timing);
+  melodyChannel_ = FindMelodyChannel(*segment, song->timing);
   const std::uint32_t serial = performance.Play(segment, melodyChannel_);
   if (serial == 0) throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
   current_ = segment;

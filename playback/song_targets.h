@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/timing_pair.h"
+
 namespace lyrova {
 
 // Receives a new song's lyrics on the main thread, lines first, then timing.
@@ -15,8 +17,8 @@ class ILyricTarget {
   virtual ~ILyricTarget() = default;
   // Lines of words in UTF-8, split at CR, LF or CR LF.
   virtual void SetLyrics(const std::vector<std::string>& lines) = 0;
-  // Timing pairs (start, length), two little-endian int32 each, in music time.
-  virtual void SetTiming(const std::vector<std::uint8_t>& pairs) = 0;
+  // The song's timing pairs, the introduction's first.
+  virtual void SetTiming(const TimingPairs& timing) = 0;
 };
 
 // Receives the clock's tick on the clock thread, once per cycle.

@@ -10,16 +10,6 @@
 namespace lyrova {
 namespace {
 
-std::int32_t ReadInt32Le(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  std::uint32_t v = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    // A last incomplete pair reads its missing bytes as 0.
-    const std::uint32_t b = at + i < bytes.size() ? bytes[at + i] : 0;
-    v |= b << (8 * i);
-  }
-  return static_cast<std::int32_t>(v);
-}
-
 // Times wrap like the 32-bit numbers they are instead of overflowing.
 std::int32_t Wrap(std::int64_t v) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));
@@ -73,12 +63,11 @@ void TLyricPage::SetLyrics(const std::vector<std::string>& words) {
   Publish(std::move(snapshot));
 }
 
-void TLyricPage::SetTiming(const std::vector<std::uint8_t>& pairs) {
+void TLyricPage::SetTiming(const TimingPairs& timing) {
   const auto current = Snapshot();
   auto snapshot = std::make_shared<TLyricSnapshot>();
   if (current) *snapshot = {current->lines, {}, current->stringsCount};
-  const std::size_t pairCount = (pairs.size() + 7) / 8;
-  if (pairCount == 0 || !snapshot->lines) {
+  if (timing.empty() || !snapshot->lines) {
     Publish(std::move(snapshot));
     return;
   }
@@ -86,9 +75,9 @@ void TLyricPage::SetTiming(const std::vector<std::uint8_t>& pairs) {
   // The introduction is shared out over the intro line's characters, the
   // last share taking the remainder.
   std::vector<std::pair<std::int32_t, std::int32_t>> expanded;
-  expanded.reserve(pairCount + kIntroShares);
-  const std::int32_t s0 = ReadInt32Le(pairs, 0);
-  const std::int32_t l0 = ReadInt32Le(pairs, 4);
+  expanded.reserve(timing.size() + kIntroShares);
+  const std::int32_t s0 = timing[0].start;
+  const std::int32_t l0 = timing[0].length;
   const std::int32_t q = l0 / kIntroShares;
   const std::int32_t r = l0 % kIntroShares;
   for (int k = 0; k < kIntroShares - 1; ++k) {
@@ -96,9 +85,7 @@ void TLyricPage::SetTiming(const std::vector<std::uint8_t>& pairs) {
   }
   expanded.emplace_back(Wrap(static_cast<std::int64_t>(s0) + std::int64_t{12} * q),
                         Wrap(std::int64_t{q} + r));
-  for (std::size_t k = 1; k < pairCount; ++k) {
-    expanded.emplace_back(ReadInt32Le(pairs, 8 * k), ReadInt32Le(pairs, 8 * k + 4));
-  }
+  for (std::size_t k = 1; k < timing.size(); ++k) expanded.emplace_back(timing[k].start, timing[k].length);
 
   const std::vector<TLline>& lines = *snapshot->lines;
   std::size_t line = 0;

@@ -63,7 +63,7 @@ class TLyricPage : public ILyricTarget {
 
   // Main thread.
   void SetLyrics(const std::vector<std::string>& lines) override;
-  void SetTiming(const std::vector<std::uint8_t>& pairs) override;
+  void SetTiming(const TimingPairs& timing) override;
 
   // One drawing thread: draws the page for song time t (0: no song, nothing
   // drawn) on the display's back buffer, the design scaled to its size (see

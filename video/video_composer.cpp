@@ -23,7 +23,7 @@ HResult TVideoComposer::Open(std::function<void()> presented, int width, int hei
 
 void TVideoComposer::SetLyrics(const std::vector<std::string>& lines) { page_.SetLyrics(lines); }
 
-void TVideoComposer::SetTiming(const std::vector<std::uint8_t>& pairs) { page_.SetTiming(pairs); }
+void TVideoComposer::SetTiming(const TimingPairs& timing) { page_.SetTiming(timing); }
 
 void TVideoComposer::Resize(QSize size) {
   if (size.isEmpty()) return;

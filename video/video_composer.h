@@ -53,7 +53,7 @@ class TVideoComposer : public ILyricTarget {
   // The singer queue's card between songs and its line during a song.
   void SetUpNext(TUpNext upNext) { upNext_.Set(std::move(upNext)); }
   void SetLyrics(const std::vector<std::string>& lines) override;
-  void SetTiming(const std::vector<std::uint8_t>& pairs) override;
+  void SetTiming(const TimingPairs& timing) override;
   // Stops any running film, then opens `path` and starts it from its first
   // picture. Throws lyrova::Error saying why (CP1251) when it cannot be
   // played; no film runs then.

@@ -76,7 +76,7 @@ TVideoForm::~TVideoForm() {
 
 void TVideoForm::SetLyrics(const std::vector<std::string>& lines) { composer_->SetLyrics(lines); }
 
-void TVideoForm::SetTiming(const std::vector<std::uint8_t>& pairs) { composer_->SetTiming(pairs); }
+void TVideoForm::SetTiming(const TimingPairs& timing) { composer_->SetTiming(timing); }
 
 void TVideoForm::SongStarting(const TSongTitle& title) {
   SetSongTitle(title);

@@ -39,7 +39,7 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
   // Main thread, when a song starts: the words (UTF-8 lines), then the timing
   // pairs. The font, colours and line count are taken from the settings here.
   void SetLyrics(const std::vector<std::string>& lines) override;
-  void SetTiming(const std::vector<std::uint8_t>& pairs) override;
+  void SetTiming(const TimingPairs& timing) override;
 
   // Main thread, as a song starts: the title card shows the song's title,
   // singer and code, and the window comes in front of the others without

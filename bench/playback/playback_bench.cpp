@@ -30,7 +30,7 @@ constexpr std::uint32_t kSong = 1;
 class TNoLyrics : public ILyricTarget {
  public:
   void SetLyrics(const std::vector<std::string>&) override {}
-  void SetTiming(const std::vector<std::uint8_t>&) override {}
+  void SetTiming(const TimingPairs&) override {}
 };
 
 class TNoEnd : public ISongEndTarget {

@@ -28,18 +28,10 @@ std::vector<std::string> Words() {
 }
 
 // An introduction of 1300, then 10 units per character.
-std::vector<std::uint8_t> Timing() {
-  std::vector<std::uint8_t> bytes;
-  auto put = [&](std::int32_t v) {
-    for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
-  };
-  put(1);
-  put(1300);
-  for (int i = 0; i < 100; ++i) {
-    put(1301 + 10 * i);
-    put(10);
-  }
-  return bytes;
+TimingPairs Timing() {
+  TimingPairs timing{{1, 1300}};
+  for (int i = 0; i < 100; ++i) timing.push_back({1301 + 10 * i, 10});
+  return timing;
 }
 
 std::string filmPath;  // made by the first benchmark that needs it

@@ -113,14 +113,14 @@ TEST_F(SongCollectionTest, ALibrarySongPlaysFromItsFileWithWordsAndTiming) {
   EXPECT_EQ(song->midi, file);
   EXPECT_EQ(song->lines, std::vector<std::string>{"Ка лин ка"});
   // The introduction and one pair for each of the seven letters.
-  EXPECT_EQ(song->pairs.size(), 8u * 8u);
+  EXPECT_EQ(song->timing.size(), 8u);
   // Playing marks that song alone, as a code search does.
   EXPECT_EQ(FoundCodes(), Codes{"10003"});
 
   const std::optional<TSongData> silent = songs_.LoadSong(10002);
   ASSERT_TRUE(silent);
   EXPECT_TRUE(silent->lines.empty());
-  EXPECT_TRUE(silent->pairs.empty());
+  EXPECT_TRUE(silent->timing.empty());
   EXPECT_FALSE(songs_.LoadSong(10004));
   EXPECT_FALSE(songs_.LoadSong(2));
 

@@ -22,16 +22,9 @@ TEST(Points, PairsAccumulateStartsFromZero) {
             (std::vector<TimingPair>{{0, 480}, {480, 12480}, {12960, 12192}}));
 }
 
-TEST(Points, UnpackGivesLittleEndianInt32Pairs) {
-  const Bytes expected = {0x00, 0x00, 0x00, 0x00, 0xE0, 0x01, 0x00, 0x00,   // 0, 480
-                          0xE0, 0x01, 0x00, 0x00, 0xC0, 0x30, 0x00, 0x00,   // 480, 12480
-                          0xA0, 0x32, 0x00, 0x00, 0xA0, 0x2F, 0x00, 0x00};  // 12960, 12192
-  EXPECT_EQ(UnpackPoints(Bytes{0x05, 0x81, 0x02, 0x7F}), expected);
-}
-
 TEST(Points, LeadByteWithoutItsSecondByteIsLeftOut) {
   EXPECT_EQ(DecodePointValues(Bytes{0x05, 0x81}), (std::vector<std::uint16_t>{5}));
-  EXPECT_EQ(UnpackPoints(Bytes{0x90}).size(), 0u);
+  EXPECT_TRUE(DecodeTiming(Bytes{0x90}).empty());
 }
 
 TEST(Points, StartsWrapAsThirtyTwoBitNumbersInsteadOfOverflowing) {

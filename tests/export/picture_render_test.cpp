@@ -55,7 +55,7 @@ TEST(RenderPicture, StillAtAMomentShowsTheFilmAndTheLyrics) {
   const std::string png = (testing_film::Folder() / "still.png").string();
   TPictureRender render(testing_film::Film());
   render.Lyrics().SetLyrics({"la la"});
-  render.Lyrics().SetTiming({1, 0, 0, 0, 130, 0, 0, 0});
+  render.Lyrics().SetTiming({{1, 130}});
   render.Begin(1000);
   render.SaveStillAt(400, png);  // sample 400
   const std::vector<float> silence(100, 0.0f);

@@ -105,9 +105,8 @@ TEST_P(DemoSongTimingTest, SongTimeAtEachHeardMelodyNoteIsItsSyllableStart) {
   render.RenderSong(GetParam().code, [&](const TRenderStep& step) { songTimes.push_back(step.songTime); });
 
   std::set<std::int64_t> syllableStarts;
-  const std::vector<std::uint8_t> pairs = lyrics.Pairs();
-  for (std::size_t p = 8; p + 8 <= pairs.size(); p += 8)
-    syllableStarts.insert(pairs[p] | pairs[p + 1] << 8 | pairs[p + 2] << 16 | pairs[p + 3] << 24);
+  const TimingPairs timing = lyrics.Timing();
+  for (std::size_t p = 1; p < timing.size(); ++p) syllableStarts.insert(timing[p].start);
 
   const double factor = TempoFactor(-GetParam().tempoPosition);
   int checked = 0;

@@ -86,12 +86,7 @@ TEST_F(EngineTest, LyricsAndTimingGoToTheWindowBeforeTheSongPlays) {
   engine_->WMPlaySong(1);
   EXPECT_EQ(lyrics_.Calls(), (std::vector<std::string>{"SetLyrics", "SetTiming"}));
   EXPECT_EQ(lyrics_.Lines(), (std::vector<std::string>{"First line", "Second", "Third"}));
-  const std::vector<std::uint8_t> pairs = lyrics_.Pairs();
-  ASSERT_EQ(pairs.size(), 24u);
-  // (0, 480), (480, 12480), (12960, 12192)
-  EXPECT_EQ(pairs[4], 0xE0);
-  EXPECT_EQ(pairs[5], 0x01);
-  EXPECT_EQ(pairs[16] | pairs[17] << 8, 12960);
+  EXPECT_EQ(lyrics_.Timing(), (TimingPairs{{0, 480}, {480, 12480}, {12960, 12192}}));
 }
 
 TEST_F(EngineTest, UnknownCodeIsAClearErrorAndPlaysNothing) {

@@ -19,7 +19,7 @@ TEST(DemoMelodyChannel, EverySongsLeadIsFound) {
     Bytes midi, points;
     catalog.LoadMidi(index, midi);
     catalog.LoadPoints(index, points);
-    const int found = FindMelodyChannel(*MakeSegment(std::move(midi)), UnpackPoints(points));
+    const int found = FindMelodyChannel(*MakeSegment(std::move(midi)), DecodeTiming(points));
     EXPECT_EQ(found, demo::kLeadChannel) << "song " << catalog.Record(index).Code;
     std::printf("song %.4u: melody channel %d\n", catalog.Record(index).Code, found);
   }

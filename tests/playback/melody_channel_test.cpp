@@ -13,17 +13,9 @@ namespace {
 constexpr int kDivision = 96;  // ticks a quarter; music time is 8 times that
 
 // Timing pairs: the introduction, then one pair per sung character at these ticks.
-std::vector<std::uint8_t> PairsAt(const std::vector<int>& ticks) {
-  std::vector<std::uint8_t> pairs;
-  const auto put = [&](std::int32_t v) {
-    for (int b = 0; b < 4; ++b) pairs.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> 8 * b));
-  };
-  put(0);
-  put(768);
-  for (int tick : ticks) {
-    put(static_cast<std::int32_t>(TicksToMusicTime(tick, kDivision)));
-    put(96);
-  }
+TimingPairs PairsAt(const std::vector<int>& ticks) {
+  TimingPairs pairs{{0, 768}};
+  for (int tick : ticks) pairs.push_back({static_cast<std::int32_t>(TicksToMusicTime(tick, kDivision)), 96});
   return pairs;
 }
 
@@ -54,7 +46,7 @@ TEST_P(MelodyChannelTest, TheTunesChannelIsFound) {
   for (int eighth = 0; eighth <= 16; ++eighth) smf.Note(eighth * kDivision / 2, 7, 72, kDivision / 2);
 
   const std::shared_ptr<const TSegment> segment = MakeSegment(smf.Build());
-  const std::vector<std::uint8_t> pairs = a.withWords ? PairsAt(tune) : PairsAt({});
+  const TimingPairs pairs = a.withWords ? PairsAt(tune) : PairsAt({});
   EXPECT_EQ(FindMelodyChannel(*segment, pairs), a.withWords ? a.melody : kNoMelodyChannel) << a.name;
 }
 

@@ -21,9 +21,9 @@ class TLyricRecorder : public ILyricTarget {
     lines_ = lines;
     calls_.push_back("SetLyrics");
   }
-  void SetTiming(const std::vector<std::uint8_t>& pairs) override {
+  void SetTiming(const TimingPairs& timing) override {
     std::lock_guard lock(mutex_);
-    pairs_ = pairs;
+    timing_ = timing;
     calls_.push_back("SetTiming");
   }
   std::vector<std::string> Calls() const {
@@ -34,16 +34,16 @@ class TLyricRecorder : public ILyricTarget {
     std::lock_guard lock(mutex_);
     return lines_;
   }
-  std::vector<std::uint8_t> Pairs() const {
+  TimingPairs Timing() const {
     std::lock_guard lock(mutex_);
-    return pairs_;
+    return timing_;
   }
 
  private:
   mutable std::mutex mutex_;
   std::vector<std::string> calls_;
   std::vector<std::string> lines_;
-  std::vector<std::uint8_t> pairs_;
+  TimingPairs timing_;
 };
 
 class TSongEndRecorder : public ISongEndTarget {

@@ -30,10 +30,7 @@ TEST(LongLineFromADisc, IsDrawnWholeAtEverySize) {
   ASSERT_EQ(song.lines[1], "Короче");
 
   // The introduction, with the long line waiting under it.
-  std::vector<std::uint8_t> pairs;
-  for (const std::int32_t v : {1, 1000, 1001, 100}) {
-    for (int b = 0; b < 4; ++b) pairs.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
-  }
+  const TimingPairs pairs{{1, 1000}, {1001, 100}};
   for (const QSize size : {QSize(800, 600), QSize(1920, 1080)}) {
     TVideoComposer composer([] { return TLyricLook(); });
     ASSERT_EQ(composer.Open(nullptr, size.width(), size.height()), S_OK);

@@ -54,18 +54,10 @@ class LyricPageTest : public testing::Test {
     std::vector<std::string> lines;
     for (int i = 1; i <= words; ++i) lines.push_back(std::string(static_cast<std::size_t>(i), 'W'));
     page_->SetLyrics(lines);
-    std::vector<std::uint8_t> pairs;
-    auto put = [&](std::int32_t v) {
-      for (int b = 0; b < 4; ++b) pairs.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
-    };
-    put(100);
-    put(1300);
+    TimingPairs pairs{{100, 1300}};
     std::int32_t t = 1400;
     for (int i = 1; i <= words; ++i) {
-      for (int c = 0; c < i; ++c, t += 100) {
-        put(t);
-        put(100);
-      }
+      for (int c = 0; c < i; ++c, t += 100) pairs.push_back({t, 100});
     }
     end_ = t;
     page_->SetTiming(pairs);
@@ -204,8 +196,7 @@ TEST(LyricPageEdges, ZeroLengthLastEntryAndSpacesOnlyLines) {
   ASSERT_EQ(page.CreateSurface(display), S_OK);
   page.SetLyrics({"   ", "ab"});
   // intro 0..13, the spaces line at 13 (length 0), "a" 13..13, "b" at 20 with length 0.
-  std::vector<std::uint8_t> pairs = {0, 0, 0, 0, 13, 0, 0, 0, 13, 0, 0, 0, 0, 0, 0, 0,
-                                     13, 0, 0, 0, 0, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0};
+  const TimingPairs pairs{{0, 13}, {13, 0}, {13, 0}, {20, 0}};
   page.SetTiming(pairs);
   ASSERT_EQ(page.Snapshot()->timing.size(), 16u);
   for (std::int32_t t : {1, 13, 14, 19, 20, 21, 1000, -5}) {
@@ -225,7 +216,7 @@ TEST(LyricPageEdges, MissingLyricSurfaceRaisesTheError) {
   ASSERT_EQ(display.OpenWindowed(nullptr, 800, 600), S_OK);
   TLyricPage page([] { return Look(4); });
   page.SetLyrics({"ab"});
-  page.SetTiming({0, 0, 0, 0, 13, 0, 0, 0});
+  page.SetTiming({{0, 13}});
   EXPECT_THROW(page.DrawLyrics(display, 5), Error);
 }
 

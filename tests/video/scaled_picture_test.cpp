@@ -38,16 +38,8 @@ QImage Compose(QSize size, double fraction) {
   TVideoComposer composer([] { return Look(); });
   EXPECT_EQ(composer.Open(nullptr, size.width(), size.height()), S_OK);
   composer.SetLyrics({"HHHH IIII HHHH", "Мне малым-мало спалось, ой да во сне привиделось"});
-  std::vector<std::uint8_t> pairs;
-  auto put = [&](std::int32_t v) {
-    for (int b = 0; b < 4; ++b) pairs.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
-  };
-  put(1);
-  put(1300);
-  for (int i = 0; i < 100; ++i) {
-    put(1301 + 100 * i);
-    put(100);
-  }
+  TimingPairs pairs{{1, 1300}};
+  for (int i = 0; i < 100; ++i) pairs.push_back({1301 + 100 * i, 100});
   composer.SetTiming(pairs);
   // 12 characters in the first line, then the tenth of the second.
   composer.Tick(1301 + 100 * (12 + 9) + static_cast<int>(std::lround(100 * fraction)));

@@ -37,9 +37,8 @@ TEST(TitleCard, DrawnInTheUpperPartOnlyDuringTheIntroduction) {
   ASSERT_EQ(composer.Open(nullptr, 1280, 720), S_OK);
   composer.SetTitle({7, "Ой, то не вечер", "Казачья песня"});
   composer.SetLyrics({"la la"});
-  // Introduction 1..1301, then four letters of 100 units each.
-  composer.SetTiming({1, 0, 0, 0, 0x14, 5, 0, 0, 0x15, 5, 0, 0, 100, 0, 0, 0, 0x79, 5, 0, 0, 100,
-                      0, 0, 0});
+  // Introduction 1..1301, then two letters of 100 units each.
+  composer.SetTiming({{1, 1300}, {1301, 100}, {1401, 100}});
   const int upper = 720 * 280 / 600;  // above the lyric area
   composer.Tick(600);
   const QImage intro = composer.Display().LastFrame();

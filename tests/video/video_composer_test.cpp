@@ -29,7 +29,7 @@ class VideoComposerTest : public testing::Test {
     ASSERT_EQ(composer_.Open([this] { ++presented_; }), S_OK);
     composer_.SetLyrics({"la la la"});
     // introduction 0..130, then six letters of 10 units each
-    composer_.SetTiming({0, 0, 0, 0, 130, 0, 0, 0, 130, 0, 0, 0, 10, 0, 0, 0});
+    composer_.SetTiming({{0, 130}, {130, 10}});
   }
 
   TVideoComposer composer_{[] { return Look(); }};

@@ -84,7 +84,7 @@ class VideoFormScreensTest : public QObject {
     form.SetLyrics({"Ой, то не вечер, то не вечер,",
                     "Мне малым-мало спалось, мне малым-мало спалось, ой,",
                     "Ой, да во сне привиделось."});
-    std::vector<std::uint8_t> pairs{1, 0, 0, 0, 0x10, 0x27, 0, 0};  // introduction 1..10001
+    const TimingPairs pairs{{1, 10000}};  // introduction 1..10001
     form.SetTiming(pairs);
     std::thread clock([&] {
       for (int i = 0; i < 3; ++i) form.WMTimer(5000);

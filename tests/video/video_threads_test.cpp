@@ -12,18 +12,10 @@
 namespace lyrova {
 namespace {
 
-std::vector<std::uint8_t> Timing(int characters) {
-  std::vector<std::uint8_t> bytes;
-  auto put = [&](std::int32_t v) {
-    for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * b)));
-  };
-  put(1);
-  put(130);
-  for (int i = 0; i < characters; ++i) {
-    put(131 + 10 * i);
-    put(10);
-  }
-  return bytes;
+TimingPairs Timing(int characters) {
+  TimingPairs timing{{1, 130}};
+  for (int i = 0; i < characters; ++i) timing.push_back({131 + 10 * i, 10});
+  return timing;
 }
 
 // The clock ticks without pause while the main thread starts songs and films:
