@@ -14,10 +14,6 @@ namespace {
 
 constexpr int kDivision = 96;
 
-void Put(std::vector<std::uint8_t>& pairs, std::int32_t v) {
-  for (int b = 0; b < 4; ++b) pairs.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> 8 * b));
-}
-
 }  // namespace
 
 TSongData ExportSong(bool withChords) {
@@ -26,13 +22,12 @@ TSongData ExportSong(bool withChords) {
   TSongData song;
   song.lines = {"La la la la", "la la la la"};
   // Two bars of introduction, then a syllable every dotted eighth.
-  Put(song.pairs, 0);
-  Put(song.pairs, static_cast<std::int32_t>(TicksToMusicTime(8 * kDivision, kDivision)));
+  song.timing.push_back({0, static_cast<std::int32_t>(TicksToMusicTime(8 * kDivision, kDivision))});
   for (int i = 0; i < 16; ++i) {
     const int tick = 8 * kDivision + i * 72;
     smf.Note(tick, 0, 67 + (i % 5), 60);
-    Put(song.pairs, static_cast<std::int32_t>(TicksToMusicTime(tick, kDivision)));
-    Put(song.pairs, static_cast<std::int32_t>(TicksToMusicTime(60, kDivision)));
+    song.timing.push_back({static_cast<std::int32_t>(TicksToMusicTime(tick, kDivision)),
+                           static_cast<std::int32_t>(TicksToMusicTime(60, kDivision))});
   }
   if (withChords) {
     for (int beat = 0; beat < 16; ++beat) smf.Note(beat * kDivision, 4, 48, kDivision).Note(beat * kDivision, 4, 55, kDivision);

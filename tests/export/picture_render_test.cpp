@@ -85,7 +85,7 @@ TEST(RenderPicture, LyricDelayShowsTheSongTimeOfOtherSound) {
   const auto still = [&](std::int64_t ms, int delayMs) {
     TPictureRender render("");
     render.Lyrics().SetLyrics({"la la"});
-    render.Lyrics().SetTiming({1, 0, 0, 0, 130, 0, 0, 0});
+    render.Lyrics().SetTiming({{1, 130}});
     render.SetLyricDelay(delayMs);
     render.Begin(1000);
     render.SaveStillAt(ms, png);
