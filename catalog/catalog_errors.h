@@ -8,15 +8,13 @@
 
 namespace lyrova {
 
-// "rmidi.img не найден по указанному пути" (CP1251): the image cannot be opened.
-inline constexpr char kImageNotFoundText[] =
-    "rmidi.img \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED \xEF\xEE \xF3\xEA\xE0\xE7\xE0\xED\xED\xEE\xEC\xF3 "
-    "\xEF\xF3\xF2\xE8";
+// The image cannot be opened.
+inline constexpr char kImageNotFoundText[] = QT_TRANSLATE_NOOP("lyrova::UserText", "rmidi.img not found at the given path");
 
 Error ListIndexError(long long index);
 Error ReadBeyondEndError();
 Error IoError(int errnum);
-// path is a file-system path (UTF-8); the message carries it in CP1251.
+// path is a file-system path (UTF-8).
 Error CannotCreateFileError(std::string_view path, int errnum);
 
 }  // namespace lyrova

@@ -79,12 +79,10 @@ DiscCatalogResult LoadDiscCatalog(TSongsCatalog& catalog, const std::string& fol
   return result;
 }
 
-std::string MissingTableText(const std::string& folder) {
-  // "В папке " ... " нет файла rmidi_of.img: каталог этого диска не построен, список песен пуст."
-  return "\xC2 \xEF\xE0\xEF\xEA\xE5 " + folder +
-         " \xED\xE5\xF2 \xF4\xE0\xE9\xEB\xE0 rmidi_of.img: \xEA\xE0\xF2\xE0\xEB\xEE\xE3 \xFD\xF2\xEE\xE3\xEE "
-         "\xE4\xE8\xF1\xEA\xE0 \xED\xE5 \xEF\xEE\xF1\xF2\xF0\xEE\xE5\xED, \xF1\xEF\xE8\xF1\xEE\xEA "
-         "\xEF\xE5\xF1\xE5\xED \xEF\xF3\xF1\xF2.";
+UserText MissingTableText(const std::string& folder) {
+  return UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The folder %1 has no file rmidi_of.img: the catalogue of "
+                                                        "this disc is not built, the song list is empty."),
+                  {UserText::Plain(folder)});
 }
 
 }  // namespace lyrova

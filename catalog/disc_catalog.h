@@ -8,6 +8,7 @@
 
 #include "catalog/catalog_resources.h"
 #include "catalog/songs_catalog.h"
+#include "catalog/user_text.h"
 
 namespace lyrova {
 
@@ -29,8 +30,7 @@ struct DiscCatalogResult {
 DiscCatalogResult LoadDiscCatalog(TSongsCatalog& catalog, const std::string& folder,
                                   const CatalogResources& builtIn, const std::string& cacheFolder);
 
-// "В папке %s нет файла rmidi_of.img: ..." for the user (CP1251; the folder
-// keeps its file-system bytes).
-std::string MissingTableText(const std::string& folder);
+// For the user: the folder has no offset table, so the list stays empty.
+UserText MissingTableText(const std::string& folder);
 
 }  // namespace lyrova

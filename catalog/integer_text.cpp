@@ -43,7 +43,8 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
 }
 
 Error NotAnIntegerError(std::string_view text) {
-  return Error("'" + std::string(text) + "' is not a valid integer value");
+  return Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "'%1' is not a valid integer value"),
+                        {UserText::Plain(std::string(text))}));
 }
 
 }  // namespace lyrova

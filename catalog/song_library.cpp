@@ -22,14 +22,14 @@ std::string_view BaseName(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-constexpr char kTooLarge[] = "the file is too large for a song";
+constexpr char kTooLarge[] = QT_TRANSLATE_NOOP("lyrova::UserText", "the file is too large for a song");
 
 // The size is checked on the open file, so one that grew since the folder
 // was read costs no more memory than the limit.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   std::string bytes;
   const int error = ReadRegularFile(path, bytes, kMaxSongFileSize);
-  if (error == EFBIG) throw Error(kTooLarge);
+  if (error == EFBIG) throw Error(UserText(kTooLarge));
   if (error != 0) throw IoError(error);
   return {bytes.begin(), bytes.end()};
 }

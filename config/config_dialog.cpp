@@ -24,6 +24,7 @@
 #include "config/party_settings.h"
 #include "config/qt_config_dialogs.h"
 #include "translations/interface_language.h"
+#include "translations/user_text_qt.h"
 
 namespace lyrova {
 namespace {
@@ -130,7 +131,7 @@ void TForm2::done(int result) {
 namespace {
 
 void NoteFailure(QStringList& failures, const Error& e) {
-  const QString text = QString::fromUtf8(Cp1251ToUtf8(e.what()));
+  const QString text = Translated(e);
   if (!failures.contains(text)) failures << text;
 }
 

@@ -68,7 +68,8 @@ double TIniFile::ReadFloat(std::string_view section, std::string_view key, doubl
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   if (!IniDocument::ValidSectionName(section) || !IniDocument::ValidKeyName(key) ||
       !IniDocument::ValidValue(value)) {
-    throw Error(WriteErrorText(path_, Utf8ToCp1251("Текст не умещается в одной строке файла.")));
+    throw Error(WriteErrorText(path_, UserText(QT_TRANSLATE_NOOP("lyrova::UserText",
+                                                                  "the text does not fit on one line of the file"))));
   }
   // Unlike a read, a write must not take an unreadable file for an empty one.
   const auto bytes = ReadWholeFile(path_);

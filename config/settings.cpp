@@ -90,14 +90,14 @@ void TSettingsFile::SetMelodyPercent(int percent) { ini_.WriteInteger(keys::kSou
 
 void TSettingsFile::SetLyricOffsetMs(int ms) { ini_.WriteInteger(keys::kSound, keys::kLyricOffset, ms); }
 
-std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values, bool writeMissing) {
-  std::optional<std::string> firstError;
+std::optional<Error> ReadLookSettings(TIniFile& ini, SettingsValues& values, bool writeMissing) {
+  std::optional<Error> firstError;
   const auto write = [&](const char* section, const char* key, const std::string& value) {
     if (firstError || !writeMissing) return;
     try {
       ini.WriteString(section, key, value);
     } catch (const Error& e) {
-      firstError = e.what();
+      firstError = e;
     }
   };
   // Each number key: read when present, else written from memory.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "catalog/errors.h"
 #include "config/ini_file.h"
 #include "config/settings_values.h"
 
@@ -106,10 +107,10 @@ class TSettingsFile {
 // The look at start-up: Font Name, Height, Color1, Color2, Shadow and
 // Strings Count, in that order. A key in the file replaces the value in
 // memory; a missing key is written with the value in memory. After the first
-// failed write no further key is written, but all are still read. Returns the
-// text of that first failure, so that it is reported once and start-up goes on.
+// failed write no further key is written, but all are still read. Returns
+// that first failure, so that it is reported once and start-up goes on.
 // A tool that only borrows the player's look passes `writeMissing` false:
 // then the file is never written and missing keys keep the values in memory.
-std::optional<std::string> ReadLookSettings(TIniFile& ini, SettingsValues& values, bool writeMissing = true);
+std::optional<Error> ReadLookSettings(TIniFile& ini, SettingsValues& values, bool writeMissing = true);
 
 }  // namespace lyrova

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/song_image.h"
 
@@ -53,7 +52,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 [[noreturn]] void ThrowWriteError(const std::string& path, int error) {
-  throw Error(WriteErrorText(path, std::strerror(error)));
+  throw Error(WriteErrorText(path, ReasonOfErrno(error)));
 }
 
 // The file a write really lands in: the target of a symbolic link.
@@ -133,15 +132,18 @@ void RewriteInPlace(const std::string& path, const std::string& target, std::str
 
 }  // namespace
 
-std::string WriteErrorText(const std::string& path, const std::string& reason) {
-  return Utf8ToCp1251("Не удалось записать файл \"" + path + "\". ") + reason;
+UserText WriteErrorText(const std::string& path, UserText reason) {
+  return UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not write the file \"%1\": %2."),
+                  {UserText::Plain(path), std::move(reason)});
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::string bytes;
   const int error = ReadRegularFile(path, bytes);
   if (error == ENOENT || error == ENOTDIR) return std::nullopt;
-  if (error != 0) throw Error(Utf8ToCp1251("Не удалось прочитать файл \"" + path + "\". ") + std::strerror(error));
+  if (error != 0)
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not read the file \"%1\": %2."),
+                         {UserText::Plain(path), ReasonOfErrno(error)}));
   return bytes;
 }
 

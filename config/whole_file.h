@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/user_text.h"
+
 namespace lyrova {
 
 // The file's bytes; nullopt when it does not exist. Throws lyrova::Error
@@ -25,7 +27,7 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes);
 // leaves the old content. Throws lyrova::Error naming the file.
 void RewriteWholeFileInPlace(const std::string& path, std::string_view bytes);
 
-// The text of a failed write: "Не удалось записать файл "<path>". <reason>" (CP1251).
-std::string WriteErrorText(const std::string& path, const std::string& reason);
+// The text of a failed write, naming the file and why.
+UserText WriteErrorText(const std::string& path, UserText reason);
 
 }  // namespace lyrova

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <utility>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/midi_repair.h"
 
@@ -16,10 +15,10 @@ constexpr std::size_t kHeaderSize = 14;
 
 std::shared_ptr<const TSegment> MakeSegment(std::vector<std::uint8_t> midi) {
   if (midi.size() < kHeaderSize || std::memcmp(midi.data(), "MThd", 4) != 0)
-    throw Error(Utf8ToCp1251("Данные MIDI этой песни повреждены: нет заголовка файла."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The MIDI data of this song are damaged: there is no file header.")));
   const int division = midi[12] << 8 | midi[13];
   if (division == 0 || (division & 0x8000) != 0)
-    throw Error(Utf8ToCp1251("Данные MIDI этой песни повреждены: неверное разрешение времени."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The MIDI data of this song are damaged: the time division is wrong.")));
   RepairFirstTrackLength(midi);
   auto segment = std::make_shared<TSegment>();
   segment->midi = std::move(midi);

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <vector>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 
 namespace lyrova {
@@ -49,7 +48,7 @@ TRenderResult TOfflineRender::RenderSong(std::uint32_t code, const StepFn& onSte
   bool seenEnd = false;
   bool quiet = false;
   while (!seenEnd || (!quiet && pos < result.endSample + tailFrames)) {
-    if (pos > kMaxSeconds * rate) throw Error(Utf8ToCp1251("Песня не заканчивается: данные MIDI повреждены."));
+    if (pos > kMaxSeconds * rate) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The song does not end: its MIDI data are damaged.")));
     engine_.RenderBlock(left.data(), right.data(), step);
     pos += step;
     if (ended_ && !seenEnd) {

@@ -6,7 +6,6 @@
 #include <chrono>
 #include <vector>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "playback/fluid_log.h"
 #include "playback/master_settings.h"
@@ -19,10 +18,11 @@ namespace {
 // to a block when we render in the same steps.
 constexpr int kBlock = 64;
 
-std::string WithFluidError(std::string text) {
+// FluidSynth's own words, which no translation knows, follow in brackets.
+Error WithFluidError(UserText text) {
   const std::string detail = TakeFluidError();
-  if (!detail.empty()) text += " (" + detail + ")";
-  return text;
+  if (detail.empty()) return Error(std::move(text));
+  return Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "%1 (%2)"), {std::move(text), UserText::Plain(detail)}));
 }
 
 }  // namespace
@@ -31,22 +31,23 @@ TPerformance::TPerformance(const std::string& soundFontPath) {
   InstallFluidLog();
   std::unique_ptr<fluid_settings_t, decltype(&delete_fluid_settings)> settings(
       new_fluid_settings(), delete_fluid_settings);
-  if (!settings) throw Error(Utf8ToCp1251("Не удалось создать настройки синтезатора FluidSynth."));
+  if (!settings) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not create the settings of the FluidSynth synthesizer.")));
   // Each is a built-in setting of FluidSynth 2.3; a failure means another library.
   if (fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate) != FLUID_OK ||
       fluid_settings_setint(settings.get(), "synth.cpu-cores", 1) != FLUID_OK)
-    throw Error(WithFluidError(Utf8ToCp1251("Библиотека FluidSynth не принимает настройки проигрывателя.")));
+    throw WithFluidError(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The FluidSynth library does not take the player's settings.")));
 
   std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)> synth(new_fluid_synth(settings.get()),
                                                                         delete_fluid_synth);
-  if (!synth) throw Error(WithFluidError(Utf8ToCp1251("Не удалось создать программный синтезатор FluidSynth.")));
+  if (!synth) throw WithFluidError(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not create the FluidSynth software synthesizer.")));
   if (soundFontPath.empty())
-    throw Error(Utf8ToCp1251(
-        "Не найден звуковой банк General MIDI (файл SoundFont .sf2): без него музыку играть нечем. "
-        "Установите, например, пакет timgm6mb-soundfont или fluid-soundfont-gm."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", 
+        "No General MIDI sound bank (a SoundFont .sf2 file) was found: without one there is nothing to play the "
+        "music with. Install, for example, the package timgm6mb-soundfont or fluid-soundfont-gm.")));
   if (fluid_synth_sfload(synth.get(), soundFontPath.c_str(), 1) == FLUID_FAILED)
-    throw Error(WithFluidError(Utf8ToCp1251("Не удалось загрузить звуковой банк (SoundFont) «" + soundFontPath +
-                                            "»: без него музыку играть нечем.")));
+    throw WithFluidError(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not load the sound bank (SoundFont) \"%1\": without it there "
+                                                    "is nothing to play the music with."),
+                                  {UserText::Plain(soundFontPath)}));
   settings_ = settings.release();
   synth_ = synth.release();
   tool_ = TLyrovaDMTool(synth_);

@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <thread>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/song_source.h"
 #include "playback/audio_output.h"
@@ -119,7 +118,7 @@ void TPlaybackEngine::WaitStopped() {
   auto moved = Clock::now();
   while (SongPlaying()) {
     const auto now = Clock::now();
-    if (now > deadline) throw Error(Utf8ToCp1251("Предыдущая песня не остановилась: звуковой вывод не отвечает."));
+    if (now > deadline) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The previous song did not stop: the sound output does not answer.")));
     if (performance.RenderedFrames() != rendered) {
       rendered = performance.RenderedFrames();
       moved = now;
@@ -141,7 +140,7 @@ std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   if (!song) {
     char text[96];
     std::snprintf(text, sizeof text, "%.4u", code);
-    throw Error(Utf8ToCp1251("Песни с кодом " + std::string(text) + " нет в каталоге."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "There is no song with the code %1 in the catalogue."), {UserText::Plain(std::string(text))}));
   }
 
   // Made before the lyrics go out, so a damaged song shows no lyrics.
@@ -150,14 +149,14 @@ std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
   lyrics_.SetTiming(song->timing);
   melodyChannel_ = FindMelodyChannel(*segment, song->timing);
   const std::uint32_t serial = performance.Play(segment, melodyChannel_);
-  if (serial == 0) throw Error(Utf8ToCp1251("Не удалось запустить песню: синтезатор не принял её."));
+  if (serial == 0) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not start the song: the synthesizer did not take it.")));
   current_ = segment;
   return serial;
 }
 
 void TPlaybackEngine::WMStopSong() {
   if (!Performance().Stop())
-    throw Error(Utf8ToCp1251("Не удалось остановить песню: синтезатор не принял команду."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not stop the song: the synthesizer did not take the command.")));
   paused_ = false;
   SettleOffline();
 }
@@ -173,7 +172,7 @@ void TPlaybackEngine::SetLyricOffsetMs(int ms) { Performance().SetLyricOffsetMs(
 
 void TPlaybackEngine::SetMelodyLevel(int percent) {
   if (!Performance().SetMelodyScale(static_cast<float>(percent) / 100.0f))
-    throw Error(Utf8ToCp1251("Не удалось изменить мелодию: синтезатор не принял команду."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not change the melody: the synthesizer did not take the command.")));
 }
 
 std::optional<TPlaybackEngine::TProgress> TPlaybackEngine::Progress() const {
@@ -195,7 +194,7 @@ void TPlaybackEngine::WMTempo(int a) {
 
 void TPlaybackEngine::WMPitch(int n) {
   if (!Performance().SetTranspose(n))
-    throw Error(Utf8ToCp1251("Не удалось изменить тональность: синтезатор не принял команду."));
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not change the key: the synthesizer did not take the command.")));
 }
 
 void TPlaybackEngine::WMVolume(int p) { Performance().SetMasterVolume(VolumeHundredthsDb(p)); }

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TForm1</name>
+    <message>
+        <source>Invalid or unknown version rmidi.img</source>
+        <translation>Invalid or unknown version rmidi.img</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::TForm2</name>
     <message>
         <source>As the system</source>
@@ -140,6 +147,17 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TSongExportJob</name>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Could not save &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::UserText</name>
     <message>
         <source>no such file or folder</source>
@@ -184,6 +202,178 @@
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Cannot write the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: &quot;%2&quot; is not a song code.</source>
+        <translation>Error in the playlist &quot;%1&quot;: &quot;%2&quot; is not a song code.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: there is no song with the code %2 in the catalogue.</source>
+        <translation>Error in the playlist &quot;%1&quot;: there is no song with the code %2 in the catalogue.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: the song library has no file %2. The playlist&apos;s other songs are loaded.</source>
+        <translation>Error in the playlist &quot;%1&quot;: the song library has no file %2. The playlist&apos;s other songs are loaded.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: the song library has no files %2. The playlist&apos;s other songs are loaded.</source>
+        <translation>Error in the playlist &quot;%1&quot;: the song library has no files %2. The playlist&apos;s other songs are loaded.</translation>
+    </message>
+    <message>
+        <source>Cannot read the song file &quot;%1&quot;: %2</source>
+        <translation>Cannot read the song file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The song file &quot;%1&quot; can no longer be read: %2.</source>
+        <translation>The song file &quot;%1&quot; can no longer be read: %2.</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>List index out of bounds (%1)</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Read beyond end of file</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>I/O error %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Cannot create file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>rmidi.img not found at the given path</source>
+        <translation>rmidi.img not found at the given path</translation>
+    </message>
+    <message>
+        <source>The folder %1 has no file rmidi_of.img: the catalogue of this disc is not built, the song list is empty.</source>
+        <translation>The folder %1 has no file rmidi_of.img: the catalogue of this disc is not built, the song list is empty.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>the file is too large for a song</source>
+        <translation>the file is too large for a song</translation>
+    </message>
+    <message>
+        <source>the text does not fit on one line of the file</source>
+        <translation>the text does not fit on one line of the file</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Could not write the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Could not read the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The MIDI data of this song are damaged: there is no file header.</source>
+        <translation>The MIDI data of this song are damaged: there is no file header.</translation>
+    </message>
+    <message>
+        <source>The MIDI data of this song are damaged: the time division is wrong.</source>
+        <translation>The MIDI data of this song are damaged: the time division is wrong.</translation>
+    </message>
+    <message>
+        <source>The song does not end: its MIDI data are damaged.</source>
+        <translation>The song does not end: its MIDI data are damaged.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Could not create the settings of the FluidSynth synthesizer.</source>
+        <translation>Could not create the settings of the FluidSynth synthesizer.</translation>
+    </message>
+    <message>
+        <source>The FluidSynth library does not take the player&apos;s settings.</source>
+        <translation>The FluidSynth library does not take the player&apos;s settings.</translation>
+    </message>
+    <message>
+        <source>Could not create the FluidSynth software synthesizer.</source>
+        <translation>Could not create the FluidSynth software synthesizer.</translation>
+    </message>
+    <message>
+        <source>No General MIDI sound bank (a SoundFont .sf2 file) was found: without one there is nothing to play the music with. Install, for example, the package timgm6mb-soundfont or fluid-soundfont-gm.</source>
+        <translation>No General MIDI sound bank (a SoundFont .sf2 file) was found: without one there is nothing to play the music with. Install, for example, the package timgm6mb-soundfont or fluid-soundfont-gm.</translation>
+    </message>
+    <message>
+        <source>Could not load the sound bank (SoundFont) &quot;%1&quot;: without it there is nothing to play the music with.</source>
+        <translation>Could not load the sound bank (SoundFont) &quot;%1&quot;: without it there is nothing to play the music with.</translation>
+    </message>
+    <message>
+        <source>The previous song did not stop: the sound output does not answer.</source>
+        <translation>The previous song did not stop: the sound output does not answer.</translation>
+    </message>
+    <message>
+        <source>There is no song with the code %1 in the catalogue.</source>
+        <translation>There is no song with the code %1 in the catalogue.</translation>
+    </message>
+    <message>
+        <source>Could not start the song: the synthesizer did not take it.</source>
+        <translation>Could not start the song: the synthesizer did not take it.</translation>
+    </message>
+    <message>
+        <source>Could not stop the song: the synthesizer did not take the command.</source>
+        <translation>Could not stop the song: the synthesizer did not take the command.</translation>
+    </message>
+    <message>
+        <source>Could not change the melody: the synthesizer did not take the command.</source>
+        <translation>Could not change the melody: the synthesizer did not take the command.</translation>
+    </message>
+    <message>
+        <source>Could not change the key: the synthesizer did not take the command.</source>
+        <translation>Could not change the key: the synthesizer did not take the command.</translation>
+    </message>
+    <message>
+        <source>Cannot play the video file
+%1
+(%2).</source>
+        <translation>Cannot play the video file
+%1
+(%2).</translation>
+    </message>
+    <message>
+        <source>no video file is chosen</source>
+        <translation>no video file is chosen</translation>
+    </message>
+    <message>
+        <source>the file is not found</source>
+        <translation>the file is not found</translation>
+    </message>
+    <message>
+        <source>the file does not open as a video</source>
+        <translation>the file does not open as a video</translation>
+    </message>
+    <message>
+        <source>the video in the file cannot be read</source>
+        <translation>the video in the file cannot be read</translation>
+    </message>
+    <message>
+        <source>the file holds no video</source>
+        <translation>the file holds no video</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the video</source>
+        <translation>there is not enough memory for the video</translation>
+    </message>
+    <message>
+        <source>the video of this file cannot be decoded</source>
+        <translation>the video of this file cannot be decoded</translation>
+    </message>
+    <message>
+        <source>the file holds no frames that can be shown</source>
+        <translation>the file holds no frames that can be shown</translation>
+    </message>
+    <message>
+        <source>a frame of the video cannot be shown</source>
+        <translation>a frame of the video cannot be shown</translation>
     </message>
 </context>
 </TS>

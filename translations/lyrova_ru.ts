@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TForm1</name>
+    <message>
+        <source>Invalid or unknown version rmidi.img</source>
+        <translation>Invalid or unknown version rmidi.img</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::TForm2</name>
     <message>
         <source>As the system</source>
@@ -140,6 +147,17 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TSongExportJob</name>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Не удалось сохранить «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::UserText</name>
     <message>
         <source>no such file or folder</source>
@@ -184,6 +202,178 @@
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Не удаётся записать файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: &quot;%2&quot; is not a song code.</source>
+        <translation>Ошибка в плейлисте &quot;%1&quot;: &quot;%2&quot; не является кодом песни.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: there is no song with the code %2 in the catalogue.</source>
+        <translation>Ошибка в плейлисте &quot;%1&quot;: песни с кодом %2 нет в каталоге.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: the song library has no file %2. The playlist&apos;s other songs are loaded.</source>
+        <translation>Ошибка в плейлисте &quot;%1&quot;: в библиотеке песен нет файла %2. Остальные песни плейлиста загружены.</translation>
+    </message>
+    <message>
+        <source>Error in the playlist &quot;%1&quot;: the song library has no files %2. The playlist&apos;s other songs are loaded.</source>
+        <translation>Ошибка в плейлисте &quot;%1&quot;: в библиотеке песен нет файлов %2. Остальные песни плейлиста загружены.</translation>
+    </message>
+    <message>
+        <source>Cannot read the song file &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать файл песни &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The song file &quot;%1&quot; can no longer be read: %2.</source>
+        <translation>Файл песни &quot;%1&quot; больше не читается: %2.</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>List index out of bounds (%1)</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Read beyond end of file</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>I/O error %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Cannot create file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>rmidi.img not found at the given path</source>
+        <translation>rmidi.img не найден по указанному пути</translation>
+    </message>
+    <message>
+        <source>The folder %1 has no file rmidi_of.img: the catalogue of this disc is not built, the song list is empty.</source>
+        <translation>В папке %1 нет файла rmidi_of.img: каталог этого диска не построен, список песен пуст.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>the file is too large for a song</source>
+        <translation>файл слишком велик для песни</translation>
+    </message>
+    <message>
+        <source>the text does not fit on one line of the file</source>
+        <translation>текст не умещается в одной строке файла</translation>
+    </message>
+    <message>
+        <source>Could not write the file &quot;%1&quot;: %2.</source>
+        <translation>Не удалось записать файл &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the file &quot;%1&quot;: %2.</source>
+        <translation>Не удалось прочитать файл &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The MIDI data of this song are damaged: there is no file header.</source>
+        <translation>Данные MIDI этой песни повреждены: нет заголовка файла.</translation>
+    </message>
+    <message>
+        <source>The MIDI data of this song are damaged: the time division is wrong.</source>
+        <translation>Данные MIDI этой песни повреждены: неверное разрешение времени.</translation>
+    </message>
+    <message>
+        <source>The song does not end: its MIDI data are damaged.</source>
+        <translation>Песня не заканчивается: данные MIDI повреждены.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Could not create the settings of the FluidSynth synthesizer.</source>
+        <translation>Не удалось создать настройки синтезатора FluidSynth.</translation>
+    </message>
+    <message>
+        <source>The FluidSynth library does not take the player&apos;s settings.</source>
+        <translation>Библиотека FluidSynth не принимает настройки проигрывателя.</translation>
+    </message>
+    <message>
+        <source>Could not create the FluidSynth software synthesizer.</source>
+        <translation>Не удалось создать программный синтезатор FluidSynth.</translation>
+    </message>
+    <message>
+        <source>No General MIDI sound bank (a SoundFont .sf2 file) was found: without one there is nothing to play the music with. Install, for example, the package timgm6mb-soundfont or fluid-soundfont-gm.</source>
+        <translation>Не найден звуковой банк General MIDI (файл SoundFont .sf2): без него музыку играть нечем. Установите, например, пакет timgm6mb-soundfont или fluid-soundfont-gm.</translation>
+    </message>
+    <message>
+        <source>Could not load the sound bank (SoundFont) &quot;%1&quot;: without it there is nothing to play the music with.</source>
+        <translation>Не удалось загрузить звуковой банк (SoundFont) «%1»: без него музыку играть нечем.</translation>
+    </message>
+    <message>
+        <source>The previous song did not stop: the sound output does not answer.</source>
+        <translation>Предыдущая песня не остановилась: звуковой вывод не отвечает.</translation>
+    </message>
+    <message>
+        <source>There is no song with the code %1 in the catalogue.</source>
+        <translation>Песни с кодом %1 нет в каталоге.</translation>
+    </message>
+    <message>
+        <source>Could not start the song: the synthesizer did not take it.</source>
+        <translation>Не удалось запустить песню: синтезатор не принял её.</translation>
+    </message>
+    <message>
+        <source>Could not stop the song: the synthesizer did not take the command.</source>
+        <translation>Не удалось остановить песню: синтезатор не принял команду.</translation>
+    </message>
+    <message>
+        <source>Could not change the melody: the synthesizer did not take the command.</source>
+        <translation>Не удалось изменить мелодию: синтезатор не принял команду.</translation>
+    </message>
+    <message>
+        <source>Could not change the key: the synthesizer did not take the command.</source>
+        <translation>Не удалось изменить тональность: синтезатор не принял команду.</translation>
+    </message>
+    <message>
+        <source>Cannot play the video file
+%1
+(%2).</source>
+        <translation>Не удаётся воспроизвести видеофайл
+%1
+(%2).</translation>
+    </message>
+    <message>
+        <source>no video file is chosen</source>
+        <translation>видеофайл не выбран</translation>
+    </message>
+    <message>
+        <source>the file is not found</source>
+        <translation>файл не найден</translation>
+    </message>
+    <message>
+        <source>the file does not open as a video</source>
+        <translation>файл не открывается как видео</translation>
+    </message>
+    <message>
+        <source>the video in the file cannot be read</source>
+        <translation>видео в файле не читается</translation>
+    </message>
+    <message>
+        <source>the file holds no video</source>
+        <translation>в файле нет видео</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the video</source>
+        <translation>не хватает памяти для видео</translation>
+    </message>
+    <message>
+        <source>the video of this file cannot be decoded</source>
+        <translation>видео этого файла не декодируется</translation>
+    </message>
+    <message>
+        <source>the file holds no frames that can be shown</source>
+        <translation>в файле нет кадров, которые можно показать</translation>
+    </message>
+    <message>
+        <source>a frame of the video cannot be shown</source>
+        <translation>кадр видео не удаётся показать</translation>
     </message>
 </context>
 </TS>

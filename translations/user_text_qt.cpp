@@ -14,4 +14,9 @@ QString Translated(const UserText& text) {
   return QString::fromStdString(FillArguments(pattern.toStdString(), args));
 }
 
+QString ErrorText(const std::exception& error) {
+  if (const auto* own = dynamic_cast<const Error*>(&error)) return Translated(*own);
+  return QString::fromUtf8(error.what());
+}
+
 }  // namespace lyrova

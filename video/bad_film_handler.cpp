@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "config/film_choice.h"
+#include "translations/user_text_qt.h"
 
 namespace lyrova {
 namespace {
@@ -57,8 +57,9 @@ void TBadFilmHandler::WMBadVidFile(const std::string& failedFile, const std::str
     // would loop, so say why and ask for another.
     bool ask = !failedFile.empty() && failedFile == path;
     if (ask) {
-      chooser_.ShowMessage(Utf8ToCp1251("Не удаётся воспроизвести видеофайл\n") +
-                           Utf8ToCp1251(failedFile) + "\n(" + reason + ").");
+      chooser_.ShowMessage(Translated(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Cannot play the video file\n%1\n(%2)."),
+                                               {UserText::Plain(failedFile), UserText::Plain(reason)}))
+                               .toStdString());
     }
     while (ask || !actions_.fileExists(path)) {
       ask = false;
@@ -77,7 +78,7 @@ void TBadFilmHandler::WMBadVidFile(const std::string& failedFile, const std::str
         actions_.writeVideoFile(path);
       } catch (const Error& e) {
         // The film still plays; only the next start will not remember it.
-        chooser_.ShowMessage(e.what());
+        chooser_.ShowMessage(Translated(e).toStdString());
       }
       actions_.postPlayVideo();
     }

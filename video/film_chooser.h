@@ -17,7 +17,7 @@ class IFilmChooser {
   // user cancelled.
   virtual std::optional<std::string> AskFilmFile(const std::string& title, const std::string& filter,
                                                  const std::string& folder) = 0;
-  // A modal message (CP1251).
+  // A modal message (UTF-8).
   virtual void ShowMessage(const std::string& text) = 0;
 };
 

@@ -6,7 +6,6 @@
 #include <mutex>
 #include <vector>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 
 namespace lyrova {
@@ -24,10 +23,9 @@ bool HasImgExtension(const std::string& path) {
   return ext == ".img";
 }
 
-std::string Text(const char* utf8) { return Utf8ToCp1251(utf8); }
-
-std::string Text(const char* utf8, int code) {
-  return Utf8ToCp1251(std::string(utf8) + " (" + ffmpeg::ErrorText(code) + ")");
+// FFmpeg's own words, which no translation knows, follow in brackets.
+UserText WithCode(const char* source, int code) {
+  return UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "%1 (%2)"), {UserText(source), UserText::Plain(ffmpeg::ErrorText(code))});
 }
 
 }  // namespace
@@ -38,9 +36,9 @@ TFilmDecoder::TFilmDecoder(const std::string& path, QSize outputSize)
   // warnings about it would only fill the console.
   static std::once_flag quiet;
   std::call_once(quiet, [] { av_log_set_level(AV_LOG_ERROR); });
-  if (path.empty()) throw Error(Text("видеофайл не выбран"));
+  if (path.empty()) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "no video file is chosen")));
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw Error(Text("файл не найден"));
+  if (!std::filesystem::is_regular_file(path, ec)) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "the file is not found")));
   // The disc's film is an MPEG stream behind an image file's extension, which
   // probing by name would take for a picture.
   std::vector<const AVInputFormat*> formats;
@@ -50,19 +48,19 @@ TFilmDecoder::TFilmDecoder(const std::string& path, QSize outputSize)
     }
   }
   formats.push_back(nullptr);
-  std::string firstReason;
+  std::optional<UserText> firstReason;
   for (const AVInputFormat* format : formats) {
-    std::string reason;
+    std::optional<UserText> reason;
     if (TryOpen(path, format, &reason)) return;
-    if (firstReason.empty()) firstReason = reason;
+    if (!firstReason) firstReason = std::move(reason);
   }
-  throw Error(firstReason);
+  throw Error(std::move(*firstReason));
 }
 
 TFilmDecoder::~TFilmDecoder() = default;
 
 bool TFilmDecoder::TryOpen(const std::string& path, const AVInputFormat* format,
-                           std::string* why) {
+                           std::optional<UserText>* why) {
   codec_.reset();
   format_.reset();
   pending_ = false;
@@ -73,19 +71,19 @@ bool TFilmDecoder::TryOpen(const std::string& path, const AVInputFormat* format,
   AVFormatContext* raw = nullptr;
   int ret = avformat_open_input(&raw, path.c_str(), format, nullptr);
   if (ret < 0) {
-    *why = Text("файл не открывается как видео", ret);
+    *why = WithCode(QT_TRANSLATE_NOOP("lyrova::UserText", "the file does not open as a video"), ret);
     return false;
   }
   format_.reset(raw);
   ret = avformat_find_stream_info(raw, nullptr);
   if (ret < 0) {
-    *why = Text("видео в файле не читается", ret);
+    *why = WithCode(QT_TRANSLATE_NOOP("lyrova::UserText", "the video in the file cannot be read"), ret);
     return false;
   }
   const AVCodec* decoder = nullptr;
   stream_ = av_find_best_stream(raw, AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
   if (stream_ < 0 || decoder == nullptr) {
-    *why = Text("в файле нет видео");
+    *why = UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "the file holds no video"));
     return false;
   }
   for (unsigned i = 0; i < raw->nb_streams; ++i) {
@@ -97,7 +95,7 @@ bool TFilmDecoder::TryOpen(const std::string& path, const AVInputFormat* format,
   frame_.reset(av_frame_alloc());
   packet_.reset(av_packet_alloc());
   if (!codec_ || !frame_ || !packet_) {
-    *why = Text("не хватает памяти для видео");
+    *why = UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "there is not enough memory for the video"));
     return false;
   }
   ret = avcodec_parameters_to_context(codec_.get(), stream->codecpar);
@@ -106,7 +104,7 @@ bool TFilmDecoder::TryOpen(const std::string& path, const AVInputFormat* format,
     ret = avcodec_open2(codec_.get(), decoder, nullptr);
   }
   if (ret < 0) {
-    *why = Text("видео этого файла не декодируется", ret);
+    *why = WithCode(QT_TRANSLATE_NOOP("lyrova::UserText", "the video of this file cannot be decoded"), ret);
     return false;
   }
   timeBase_ = stream->time_base;
@@ -116,7 +114,7 @@ bool TFilmDecoder::TryOpen(const std::string& path, const AVInputFormat* format,
   if (frameDurationUs_ <= 0) frameDurationUs_ = 40000;
 
   if (!Receive()) {
-    *why = Text("в файле нет кадров, которые можно показать");
+    *why = UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "the file holds no frames that can be shown"));
     return false;
   }
   filmSize_ = QSize(frame_->width, frame_->height);

@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QSize>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "catalog/user_text.h"
 #include "media/ffmpeg_handles.h"
 
 namespace lyrova {
@@ -41,7 +43,7 @@ class TFilmDecoder {
   bool Next(TFilmFrame& frame);
 
  private:
-  bool TryOpen(const std::string& path, const AVInputFormat* format, std::string* why);
+  bool TryOpen(const std::string& path, const AVInputFormat* format, std::optional<UserText>* why);
   bool Receive();  // decodes the next picture into frame_
   bool Rewind();
   bool Convert(TFilmFrame& out);

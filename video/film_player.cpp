@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 
 namespace lyrova {
@@ -19,7 +18,7 @@ TFilmPlayer::TFilmPlayer(const std::string& path, QSize outputSize, int queueFra
     : decoder_(std::make_unique<TFilmDecoder>(path, outputSize)),
       filmSize_(decoder_->FilmSize()),
       capacity_(static_cast<std::size_t>(std::max(1, queueFrames))) {
-  if (!decoder_->Next(current_)) throw Error(Utf8ToCp1251("кадр видео не удаётся показать"));
+  if (!decoder_->Next(current_)) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "a frame of the video cannot be shown")));
   thread_ = std::thread([this] { Decode(); });
 }
 

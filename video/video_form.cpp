@@ -15,6 +15,7 @@
 #include "video/settings_look.h"
 #include "video/video_composer.h"
 #include "video/video_messages.h"
+#include "translations/user_text_qt.h"
 #include "video/video_placement.h"
 
 namespace lyrova {
@@ -129,7 +130,7 @@ void TVideoForm::WMPlayVideo() {
     composer_->StartFilm(file);
   } catch (const Error& e) {
     if (mainWindow_ != nullptr) {
-      QCoreApplication::postEvent(mainWindow_, new TBadVidFileEvent(file, e.what()));
+      QCoreApplication::postEvent(mainWindow_, new TBadVidFileEvent(file, Translated(e).toStdString()));
     }
   }
 }

@@ -20,7 +20,7 @@ inline const QEvent::Type kWMBadVidFile = static_cast<QEvent::Type>(1028);
 class TBadVidFileEvent : public QEvent {
  public:
   // `file` as the file system spells it, empty when no film was set yet;
-  // `reason` CP1251.
+  // `reason` in the interface's language, UTF-8.
   TBadVidFileEvent(std::string file, std::string reason)
       : QEvent(kWMBadVidFile), file_(std::move(file)), reason_(std::move(reason)) {}
 

@@ -107,23 +107,26 @@ PlaylistLoad LoadPlaylistFile(const std::string& path, TSongCollection& songs,
     }
     const auto code = DecimalCode(fields[0]);
     if (!code) {
-      throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": \"") + fields[0] +
-                  Utf8ToCp1251("\" не является кодом песни."));
+      throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Error in the playlist \"%1\": \"%2\" is not a song code."),
+                           {UserText::Plain(path), UserText::Plain(Cp1251ToUtf8(fields[0]))}));
     }
     std::optional<PlaylistRow> row;
     if (*code >= 0) row = songs.FindCode(static_cast<std::uint32_t>(*code));
     if (!row) {
-      throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": песни с кодом " + fields[0] +
-                               " нет в каталоге."));
+      throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Error in the playlist \"%1\": there is no song with the code %2 in the catalogue."),
+                           {UserText::Plain(path), UserText::Plain(Cp1251ToUtf8(fields[0]))}));
     }
     rows.push_back(std::move(*row));
   }
   if (!missingFiles.empty()) {
     std::string names;
     for (const std::string& file : missingFiles) names += (names.empty() ? "\"" : ", \"") + file + "\"";
-    throw Error(Utf8ToCp1251("Ошибка в плейлисте \"" + path + "\": в библиотеке песен нет " +
-                             (missingFiles.size() == 1 ? "файла " : "файлов ") + names +
-                             ". Остальные песни плейлиста загружены."));
+    throw Error(UserText(missingFiles.size() == 1
+                             ? QT_TRANSLATE_NOOP("lyrova::UserText", "Error in the playlist \"%1\": the song library has no file %2. "
+                                                 "The playlist's other songs are loaded.")
+                             : QT_TRANSLATE_NOOP("lyrova::UserText", "Error in the playlist \"%1\": the song library has no files %2. "
+                                                 "The playlist's other songs are loaded."),
+                         {UserText::Plain(path), UserText::Plain(names)}));
   }
   return PlaylistLoad::kLoaded;
 }

@@ -1,5 +1,6 @@
 #include "app/core/search_dispatch.h"
 
+#include "catalog/cp1251.h"
 #include "catalog/integer_text.h"
 #include "catalog/songs_catalog.h"
 
@@ -10,7 +11,7 @@ bool RunSearch(TSongsCatalog& catalog, int item, const std::string& query) {
   switch (static_cast<TSearchMode>(item)) {
     case TSearchMode::Code: {
       const auto code = ParseInteger(query);
-      if (!code) throw NotAnIntegerError(query);
+      if (!code) throw NotAnIntegerError(Cp1251ToUtf8(query));
       catalog.SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
       break;
     }

@@ -110,10 +110,12 @@ std::optional<TSongData> TSongCollection::Read(int disc, int library) {
   try {
     bytes = LibrarySongBytes(library_, song);
   } catch (const Error& e) {
-    throw Error(Utf8ToCp1251("Не удаётся прочитать файл песни \"" + path + "\": ") + e.what());
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Cannot read the song file \"%1\": %2"), {UserText::Plain(path), e.Text()}));
   }
   KaraokeReadResult read = ReadKaraokeFile(bytes, std::filesystem::path(song.file.path).filename().string());
-  if (!read.ok) throw Error(Utf8ToCp1251("Файл песни \"" + path + "\" больше не читается: " + read.reason + "."));
+  if (!read.ok)
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The song file \"%1\" can no longer be read: %2."),
+                         {UserText::Plain(path), UserText::Plain(read.reason)}));
   return LibrarySongData(std::move(bytes), read.song);
 }
 

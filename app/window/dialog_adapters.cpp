@@ -19,7 +19,7 @@ std::optional<std::string> TFormFilmChooser::AskFilmFile(const std::string& titl
 }
 
 void TFormFilmChooser::ShowMessage(const std::string& text) {
-  dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(text)));
+  dialogs_.ShowMessage(QString::fromStdString(text));
 }
 
 }  // namespace lyrova

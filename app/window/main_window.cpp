@@ -17,6 +17,7 @@
 #include "app/window/window_messages.h"
 #include "catalog/cp1251.h"
 #include "program/version.h"
+#include "translations/user_text_qt.h"
 #include "resources/images/pictures.h"
 #include "video/video_form.h"
 #include "video/video_messages.h"
@@ -73,7 +74,7 @@ std::string TForm1::ProgramFolder() const {
   return slash == std::string::npos ? std::string("./") : setup_.programPath.substr(0, slash + 1);
 }
 
-void TForm1::ShowText(const std::string& cp1251) { dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(cp1251))); }
+void TForm1::ShowError(const std::exception& e) { dialogs_.ShowMessage(ErrorText(e)); }
 
 void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

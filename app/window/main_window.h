@@ -205,7 +205,8 @@ class TForm1 : public QWidget {
   // The general error report: the error's text in a message box, then on.
   template <class Action>
   void Guarded(Action&& action);
-  void ShowText(const std::string& cp1251);
+  // The general error report: the error's text in the interface's language.
+  void ShowError(const std::exception& e);
 
   TForm1Setup setup_;
   TUserDialogs& dialogs_;
@@ -263,7 +264,7 @@ void TForm1::Guarded(Action&& action) {
   try {
     action();
   } catch (const std::exception& e) {
-    ShowText(e.what());
+    ShowError(e);
   }
 }
 

@@ -45,7 +45,7 @@ void TForm1::LoadPlaylist() {
   } catch (const std::exception& e) {
     // The rows read before the faulty entry stay, as the file had them.
     showRows();
-    ShowText(e.what());
+    ShowError(e);
   }
 }
 

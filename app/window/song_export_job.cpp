@@ -1,9 +1,10 @@
 #include "app/window/song_export_job.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 
-#include "catalog/cp1251.h"
 #include "export/freed_memory.h"
+#include "translations/user_text_qt.h"
 
 namespace lyrova {
 namespace {
@@ -38,10 +39,10 @@ TSongExportJob::TSongExportJob(TExportRequest request, QWidget* parent, std::fun
     try {
       const bool written = ExportSong(
           request, [this](double done) { permille_.store(static_cast<int>(done * 1000)); }, cancel_);
-      if (written) text = QStringLiteral("Сохранено: ") + target;
+      if (written) text = QCoreApplication::translate("lyrova::TSongExportJob", "Saved: %1").arg(target);
     } catch (const std::exception& e) {
-      // The player's own errors are CP1251, the libraries' plain ASCII.
-      text = QStringLiteral("Не удалось сохранить «%1»: %2").arg(target, QString::fromUtf8(Cp1251ToUtf8(e.what())));
+      text = QCoreApplication::translate("lyrova::TSongExportJob", "Could not save \"%1\": %2")
+                 .arg(target, ErrorText(e));
     }
     QMetaObject::invokeMethod(this, [this, text] { Finish(text); }, Qt::QueuedConnection);
   });

@@ -14,6 +14,7 @@
 #include "catalog/cache_folder.h"
 #include "catalog/catalog_errors.h"
 #include "catalog/cp1251.h"
+#include "translations/user_text_qt.h"
 #include "catalog/disc_catalog.h"
 #include "catalog/file_path.h"
 #include "config/config_dialog.h"
@@ -29,7 +30,7 @@ constexpr std::int64_t kImageSize = 111'945'728;
 constexpr std::int64_t kVersionMarkOffset = kImageSize - 2;
 constexpr unsigned kVersionMark = 59966;
 constexpr char kImageName[] = "rmidi.img";
-constexpr char kBadImageText[] = "Invalid or unknown version rmidi.img";
+constexpr char kBadImageText[] = QT_TRANSLATE_NOOP("lyrova::TForm1", "Invalid or unknown version rmidi.img");
 constexpr char kFolderPrompt[] =
     "Укажите путь к файлам с диска Караоке (версия 3)\r\nили выберите Отмена чтобы завершить программу.";
 constexpr char kGiveUpQuestion[] = "Файлы необходимые для работы приложения не найдены! Завершить программу?";
@@ -65,7 +66,7 @@ void TForm1::FormShow() {
     started = AppInit();
   } catch (const std::exception& e) {
     // An unreadable settings file: the program cannot know its disc.
-    ShowText(e.what());
+    ShowError(e);
   }
   if (!started) {
     emit programEnded();
@@ -73,7 +74,7 @@ void TForm1::FormShow() {
   }
   Guarded([&] {
     for (const std::string& port : engine_->EnumPorts()) {
-      if (config_) config_->AddPortName(QString::fromUtf8(Cp1251ToUtf8(port)));
+      if (config_) config_->AddPortName(QString::fromStdString(port));
     }
     video_->show();
     engine_->StartThreads(*video_);
@@ -93,7 +94,7 @@ TForm1::TImageCheck TForm1::AcceptImage(std::string& folder) {
         const bool marked = image && (mark[0] | mark[1] << 8) == kVersionMark;
         return marked ? TImageCheck::Accepted : TImageCheck::WrongVersion;
       }
-      ShowText(kBadImageText);
+      dialogs_.ShowMessage(tr(kBadImageText));
       // The current folder is tried next, once: a wrong image there would
       // otherwise bring the same message back without end.
       if (folder != CurrentFolder()) {
@@ -120,17 +121,16 @@ bool TForm1::AppInit() {
     Guarded([&] {
       const DiscCatalogResult loaded = LoadDiscCatalog(catalog_, folder, setup_.catalog, UserCacheFolder());
       if (loaded.source == DiscCatalogSource::NoImage) {
-        ShowText(kImageNotFoundText);
+        dialogs_.ShowMessage(QCoreApplication::translate(UserText::kContext, kImageNotFoundText));
         emit programEnded();
       } else if (loaded.source == DiscCatalogSource::MissingTable) {
         // The folder as the file system spells it, whatever the code page holds.
-        dialogs_.ShowMessage(QString::fromUtf8(Cp1251ToUtf8(MissingTableText("%1")))
-                                 .arg(QFile::decodeName(QByteArray::fromStdString(folder))));
+        dialogs_.ShowMessage(Translated(MissingTableText(folder)));
       }
     });
     Guarded([&] { settings.SetDiscFolder(folder); });
   } else {
-    ShowText(kBadImageText);
+    dialogs_.ShowMessage(tr(kBadImageText));
   }
 
   sortColumn_ = 0;
@@ -151,11 +151,11 @@ bool TForm1::AppInit() {
     engine_->SetLyricOffsetMs(settings.LyricOffsetMs());
     ApplyMelodyLevel(settings.MelodyPercent());
   } catch (const std::exception& e) {
-    ShowText(e.what());
+    ShowError(e);
     return false;
   }
 
-  if (auto failure = ReadLookSettings(settings.Ini(), Settings())) ShowText(*failure);
+  if (auto failure = ReadLookSettings(settings.Ini(), Settings())) ShowError(*failure);
   listView1_->setFocus(Qt::OtherFocusReason);
   return true;
 }

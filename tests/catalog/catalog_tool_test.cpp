@@ -118,9 +118,9 @@ TEST_F(CatalogToolTest, FailuresExitWithOne) {
       {{"search", "--catalog", catalog_, "--by", "code", "25a"}, "'25a' is not a valid integer value\n"},
       {{"words", "--catalog", catalog_, "--disc", disc_, "3"}, "song 3 is not in the catalogue\n"},
       {{"timing", "--catalog", catalog_, "--disc", disc_, "7002"}, "song 7002 is not in the catalogue\n"},
-      {{"words", "--catalog", catalog_, "--disc", dir_.path(), "1"}, "rmidi.img не найден по указанному пути\n"},
+      {{"words", "--catalog", catalog_, "--disc", dir_.path(), "1"}, "rmidi.img not found at the given path\n"},
       {{"midi", "--catalog", catalog_, "--disc", disc_, "1", dir_.path() + "/none/x.mid"},
-       "Cannot create file \"" + dir_.path() + "/none/x.mid\". No such file or directory\n"},
+       "Cannot create file \"" + dir_.path() + "/none/x.mid\". no such file or folder\n"},
   };
   for (const Case& c : cases) {
     const Result r = Run(c.args);

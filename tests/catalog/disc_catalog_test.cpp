@@ -74,7 +74,7 @@ TEST_F(DiscCatalogTest, WithoutTheTableTheCatalogueIsEmptyAndTheFileNamed) {
   EXPECT_EQ(r.source, DiscCatalogSource::MissingTable);
   EXPECT_EQ(r.missingFile, disc_ + "/rmidi_of.img");
   EXPECT_EQ(c.Count(), 0);
-  EXPECT_NE(MissingTableText(disc_).find(disc_ + " "), std::string::npos);
+  EXPECT_NE(MissingTableText(disc_).English().find(disc_ + " "), std::string::npos);
 }
 
 TEST_F(DiscCatalogTest, AnImageThatCannotBeOpenedKeepsTheBuiltInRecords) {

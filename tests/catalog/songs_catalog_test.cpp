@@ -102,7 +102,7 @@ TEST_F(CatalogOnDisc, SaveCatalogWritesBothDumps) {
 
   const std::string folder = dir_.path() + "/no such folder";
   EXPECT_EQ(ErrorText([&] { catalog_.SaveCatalog(folder); }),
-            "Cannot create file \"" + folder + "/catdata.bin\". No such file or directory");
+            "Cannot create file \"" + folder + "/catdata.bin\". no such file or folder");
 }
 
 TEST_F(CatalogOnDisc, BadIndexIsAListErrorAndReadsNothing) {
@@ -147,7 +147,6 @@ TEST(CatalogFiles, MissingImageStillLoadsTheRecords) {
   ASSERT_EQ(catalog.Count(), 1);
   EXPECT_EQ(catalog.Record(0).Code, 7u);
   EXPECT_EQ(ErrorText([&] { catalog.GetWodrs(0); }), "I/O error 9");
-  EXPECT_EQ(Cp1251ToUtf8(kImageNotFoundText), "rmidi.img не найден по указанному пути");
 }
 
 TEST(CatalogFiles, APipeNamedLikeTheImageIsRefusedAtOnce) {

@@ -17,7 +17,7 @@ using testing::WriteFile;
 
 class LookSettingsTest : public ::testing::Test {
  protected:
-  std::optional<std::string> ReadWith(const std::string& fileText) {
+  std::optional<Error> ReadWith(const std::string& fileText) {
     WriteFile(path_, fileText);
     return ReadLookSettings(ini_, values_);
   }
@@ -105,7 +105,7 @@ TEST(LookSettingsFailureTest, UnwritableFileIsReportedOnceAndReadingGoesOn) {
   values.SetStringsCount(5);
   const auto error = ReadLookSettings(ini, values);
   ASSERT_TRUE(error.has_value());
-  EXPECT_NE(error->find(ini.FileName()), std::string::npos) << *error;
+  EXPECT_NE(std::string(error->what()).find(ini.FileName()), std::string::npos) << error->what();
   EXPECT_EQ(values.StringsCount(), 5);
   EXPECT_EQ(values.FontName(), "Arial");
 }

@@ -4,7 +4,10 @@
 
 #include <cerrno>
 
+#include "catalog/catalog_errors.h"
 #include "catalog/errors.h"
+#include "catalog/integer_text.h"
+#include "config/ini_file.h"
 #include "translations/interface_language.h"
 #include "translations/user_text_qt.h"
 
@@ -40,6 +43,41 @@ TEST(UserText, TranslatesTheMessageAndItsReasonButNeverTheName) {
   InstallInterfaceLanguage(QLocale::English);
   EXPECT_EQ(Translated(error).toStdString(), error.what());
   EXPECT_EQ(InterfaceLanguage(), QLocale::English);
+}
+
+// The catalogue's messages the player has always shown, word for word in
+// Russian, its English ones included.
+TEST(UserText, TheCataloguesMessagesKeepTheirRussianWording) {
+  InstallInterfaceLanguage(QLocale::Russian);
+  const struct {
+    UserText text;
+    const char* russian;
+  } cases[] = {
+      {UserText(kImageNotFoundText), "rmidi.img не найден по указанному пути"},
+      {ReadBeyondEndError().Text(), "Read beyond end of file"},
+      {IoError(5).Text(), "I/O error 5"},
+      {ListIndexError(-1).Text(), "List index out of bounds (-1)"},
+      {NotAnIntegerError("25a").Text(), "'25a' is not a valid integer value"},
+      {CannotCreateFileError("/d/catdata.bin", ENOSPC).Text(), "Cannot create file \"/d/catdata.bin\". диск заполнен"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Translated(c.text).toStdString(), c.russian);
+  InstallInterfaceLanguage(QLocale::English);
+  EXPECT_EQ(Translated(UserText(kImageNotFoundText)).toStdString(), "rmidi.img not found at the given path");
+}
+
+// A file the code page cannot spell keeps its name, and the reason follows
+// the interface, never the C library's English.
+TEST(UserText, AFailedWriteNamesTheFileInFullInRussian) {
+  const std::string path = "/nonexistent/Песни/Café.ini";
+  TIniFile ini(path);
+  InstallInterfaceLanguage(QLocale::Russian);
+  try {
+    ini.WriteString("Paths", "rMidiPath", "x");
+    ADD_FAILURE() << "the write succeeded";
+  } catch (const Error& e) {
+    EXPECT_EQ(Translated(e).toStdString(), "Не удалось записать файл \"" + path + "\": нет такого файла или папки.");
+  }
+  InstallInterfaceLanguage(QLocale::English);
 }
 
 TEST(UserText, UnlistedSystemReasonsKeepTheSystemsWords) {

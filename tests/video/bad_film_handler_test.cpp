@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "config/film_choice.h"
 #include "video/bad_film_handler.h"
@@ -29,7 +28,7 @@ class Script : public IFilmChooser {
   }
   void ShowMessage(const std::string& text) override {
     log.push_back("message");
-    messages.push_back(Cp1251ToUtf8(text));
+    messages.push_back(text);
   }
 
   TBadFilmActions Actions() {
@@ -71,7 +70,7 @@ TEST(BadFilmHandler, StoredFilmIsUsedWithoutAsking) {
   Script s;
   s.stored = "/films/good.mpg";
   TBadFilmHandler handler(s, s.Actions());
-  handler.WMBadVidFile("", Utf8ToCp1251("видеофайл не выбран"));
+  handler.WMBadVidFile("", "видеофайл не выбран");
   EXPECT_EQ(s.log, (Log{"suspend", "set /films/good.mpg", "write /films/good.mpg", "play",
                         "resume"}));
 }
@@ -104,12 +103,12 @@ TEST(BadFilmHandler, AStoredFilmThatFailedIsNotTriedAgain) {
   s.stored = "/films/bad.avi";
   s.answers = {"/films/good.mpg"};
   TBadFilmHandler handler(s, s.Actions());
-  handler.WMBadVidFile("/films/bad.avi", Utf8ToCp1251("в файле нет видео"));
+  handler.WMBadVidFile("/films/bad.avi", "в файле нет видео");
   EXPECT_EQ(s.log, (Log{"suspend", "message", "ask", "set /films/good.mpg",
                         "write /films/good.mpg", "play", "resume"}));
   ASSERT_EQ(s.messages.size(), 1u);
   EXPECT_NE(s.messages[0].find("/films/bad.avi"), std::string::npos);
-  EXPECT_NE(s.messages[0].find("в файле нет видео"), std::string::npos);
+  EXPECT_EQ(s.messages[0], "Не удаётся воспроизвести видеофайл\n/films/bad.avi\n(в файле нет видео).");
 }
 
 TEST(BadFilmHandler, ABadFileChosenAgainAsksAgainUntilCancel) {

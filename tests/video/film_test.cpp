@@ -8,6 +8,7 @@
 
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
+#include "translations/user_text_qt.h"
 #include "tests/video/test_film.h"
 #include "video/film_decoder.h"
 #include "video/film_player.h"
@@ -107,7 +108,7 @@ TEST(FilmDecoder, FilesThatAreNoFilmSayWhy) {
       TFilmDecoder decoder(c.path, QSize());
       ADD_FAILURE() << c.path << " opened";
     } catch (const Error& e) {
-      const std::string reason = Cp1251ToUtf8(e.what());
+      const std::string reason = Translated(e).toStdString();
       EXPECT_FALSE(reason.empty()) << c.path;
       if (*c.reason != '\0') {
         EXPECT_EQ(reason, c.reason) << c.path;

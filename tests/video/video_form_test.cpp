@@ -21,7 +21,7 @@ class MainWindowStub : public QObject {
   bool event(QEvent* e) override {
     if (e->type() == kWMBadVidFile) {
       const auto* bad = static_cast<TBadVidFileEvent*>(e);
-      badFilms.emplace_back(bad->File(), Cp1251ToUtf8(bad->Reason()));
+      badFilms.emplace_back(bad->File(), bad->Reason());
       return true;
     }
     return QObject::event(e);

@@ -125,7 +125,7 @@ class Tool {
     if (mode == "code") {
       const std::string cp1251 = Utf8ToCp1251(query);
       const std::optional<std::int32_t> code = ParseInteger(cp1251);
-      if (!code) throw NotAnIntegerError(cp1251);
+      if (!code) throw NotAnIntegerError(query);
       songs_.Disc().SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
       if (library) SearchLibraryCode(*library, static_cast<std::uint32_t>(*code), true);
     } else {
@@ -143,7 +143,7 @@ class Tool {
     songs_.Load(songs_.HasDiscSongs());
     const std::string& operand = line_.operands[0];
     const std::optional<std::int32_t> code = ParseInteger(Utf8ToCp1251(operand));
-    if (!code) throw NotAnIntegerError(Utf8ToCp1251(operand));
+    if (!code) throw NotAnIntegerError(operand);
     SongRef song;
     song.discIndex = songs_.Disc().SearchByOstrelCode(static_cast<std::uint32_t>(*code), true);
     if (song.discIndex < 0 && songs_.Library()) {
@@ -219,8 +219,6 @@ int RunCatalogTool(const std::vector<std::string>& args, const CatalogResources*
     return 2;
   } catch (const Failure& e) {
     err << e.message << '\n';
-  } catch (const Error& e) {
-    err << Cp1251ToUtf8(e.what()) << '\n';
   } catch (const std::exception& e) {
     err << e.what() << '\n';
   }

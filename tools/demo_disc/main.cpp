@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     std::cout << "wrote " << summary.songs << " songs in " << summary.sectors << " sectors to "
               << folder.string() << "\n";
   } catch (const std::exception& e) {
-    std::cerr << "lyrova-demo-disc: " << lyrova::Cp1251ToUtf8(e.what()) << "\n";
+    std::cerr << "lyrova-demo-disc: " << e.what() << "\n";
     return 1;
   }
   return 0;

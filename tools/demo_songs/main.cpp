@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     const int n = lyrova::demo::WriteDemoSongs(argv[1]);
     std::cout << "wrote " << n << " songs to " << argv[1] << "\n";
   } catch (const std::exception& e) {
-    std::cerr << "lyrova-demo-songs: " << lyrova::Cp1251ToUtf8(e.what()) << "\n";
+    std::cerr << "lyrova-demo-songs: " << e.what() << "\n";
     return 1;
   }
   return 0;

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
                 took > 0 ? seconds / took : 0.0);
     return 0;
   } catch (const Error& e) {
-    std::fprintf(stderr, "lyrova-render: %s\n%s", Cp1251ToUtf8(e.what()).c_str(),
+    std::fprintf(stderr, "lyrova-render: %s\n%s", e.what(),
                  std::string(e.what()).find("--") != std::string::npos ? kRenderUsage : "");
     return 1;
   }
