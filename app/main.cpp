@@ -20,8 +20,9 @@ namespace {
 constexpr char kUsage[] =
     "usage: lyrova [--help] [--version]\n"
     "Starts the karaoke player. It asks for the disc folder at its first start and\n"
-    "keeps its settings in $XDG_CONFIG_HOME/lyrova/lyrova.ini; the link \"Помощь\"\n"
-    "in its window opens the help page.\n";
+    "keeps its settings in $XDG_CONFIG_HOME/lyrova/lyrova.ini; the link \"Help\" in\n"
+    "its window opens the help page. It speaks the desktop's language (Russian or\n"
+    "English) unless [Interface] Language in the settings names one.\n";
 
 }  // namespace
 
