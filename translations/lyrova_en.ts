@@ -147,6 +147,48 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TLinkActions</name>
+    <message>
+        <source>Lyrova %1 Error report</source>
+        <translation>Lyrova %1 Error report</translation>
+    </message>
+    <message>
+        <source>Could not open the file %1: this computer has no program for files of this type.</source>
+        <translation>Could not open the file %1: this computer has no program for files of this type.</translation>
+    </message>
+    <message>
+        <source>The file %1 is missing</source>
+        <translation>The file %1 is missing</translation>
+    </message>
+    <message>
+        <source>Could not open the home page: no browser starts on this computer.
+The page&apos;s address: %1</source>
+        <translation>Could not open the home page: no browser starts on this computer.
+The page&apos;s address: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the mail program.
+Please write to %1 with the subject: %2.</source>
+        <translation>Could not open the mail program.
+Please write to %1 with the subject: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>lyrova::TLinkStrip</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>Report an error</source>
+        <translation>Report an error</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::TSongExportJob</name>
     <message>
         <source>Saved: %1</source>

@@ -147,6 +147,48 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TLinkActions</name>
+    <message>
+        <source>Lyrova %1 Error report</source>
+        <translation>Lyrova %1 Сообщение об ошибке</translation>
+    </message>
+    <message>
+        <source>Could not open the file %1: this computer has no program for files of this type.</source>
+        <translation>Не удалось открыть файл %1: на этом компьютере нет программы для файлов этого типа.</translation>
+    </message>
+    <message>
+        <source>The file %1 is missing</source>
+        <translation>Отсутствует файл %1</translation>
+    </message>
+    <message>
+        <source>Could not open the home page: no browser starts on this computer.
+The page&apos;s address: %1</source>
+        <translation>Не удалось открыть домашнюю страницу: на этом компьютере не запускается браузер.
+Адрес страницы: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the mail program.
+Please write to %1 with the subject: %2.</source>
+        <translation>Не удалось открыть почтовую программу.
+Напишите, пожалуйста, по адресу %1, тема письма: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>lyrova::TLinkStrip</name>
+    <message>
+        <source>Help</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Домашняя страница</translation>
+    </message>
+    <message>
+        <source>Report an error</source>
+        <translation>Сообщить об ошибке</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::TSongExportJob</name>
     <message>
         <source>Saved: %1</source>

@@ -1,5 +1,6 @@
 #include "app/widgets/link_actions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +12,8 @@ namespace {
 
 // The version is the build's, as the window's title shows it.
 QString BugReportSubject() {
-  return QStringLiteral("Lyrova ") + QString::fromUtf8(PackageVersion()) + QStringLiteral(" Сообщение об ошибке");
+  return QCoreApplication::translate("lyrova::TLinkActions", "Lyrova %1 Error report")
+      .arg(QString::fromUtf8(PackageVersion()));
 }
 
 }  // namespace
@@ -44,10 +46,13 @@ void TLinkActions::OpenHelp() {
     if (QFileInfo(page).isFile()) {
       shell.OpenFile(page, [&shell, page] { shell.ShowPage(page); });
     } else if (chm) {
-      shell.ShowMessage(QStringLiteral("Не удалось открыть файл ") + file +
-                        QStringLiteral(": на этом компьютере нет программы для файлов этого типа."));
+      shell.ShowMessage(QCoreApplication::translate(
+                            "lyrova::TLinkActions",
+                            "Could not open the file %1: this computer has no program for files of this type.")
+                            .arg(file));
     } else {
-      shell.ShowMessage(QStringLiteral("Отсутствует файл ") + file);
+      shell.ShowMessage(QCoreApplication::translate("lyrova::TLinkActions", "The file %1 is missing")
+                            .arg(file));
     }
   };
   // A help.chm that no program of this desktop reads gives way to our own page.
@@ -62,17 +67,19 @@ void TLinkActions::OpenHomePage() {
   const QString url = QLatin1String(kHomePageUrl);
   TShell& shell = shell_;
   shell.OpenUrl(QUrl(url), [&shell, url] {
-    shell.ShowMessage(QStringLiteral("Не удалось открыть домашнюю страницу: на этом компьютере не "
-                                     "запускается браузер.\nАдрес страницы: ") +
-                      url);
+    shell.ShowMessage(QCoreApplication::translate("lyrova::TLinkActions",
+                                                  "Could not open the home page: no browser starts on this "
+                                                  "computer.\nThe page's address: %1")
+                          .arg(url));
   });
 }
 
 void TLinkActions::ReportError() {
   TShell& shell = shell_;
   shell.OpenUrl(ErrorReportUrl(), [&shell] {
-    shell.ShowMessage(QStringLiteral("Не удалось открыть почтовую программу.\nНапишите, пожалуйста, "
-                                     "по адресу %1, тема письма: %2.")
+    shell.ShowMessage(QCoreApplication::translate("lyrova::TLinkActions",
+                                                  "Could not open the mail program.\nPlease write to %1 "
+                                                  "with the subject: %2.")
                           .arg(QLatin1String(kBugReportAddress), BugReportSubject()));
   });
 }

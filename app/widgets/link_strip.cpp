@@ -9,9 +9,9 @@ namespace lyrova {
 TLinkStrip::TLinkStrip(TShell& shell, const QString& programDir, QWidget* parent)
     : QWidget(parent),
       actions_(shell, programDir),
-      help_(new TLinkLabel(QStringLiteral("Помощь"), this)),
-      homePage_(new TLinkLabel(QStringLiteral("Домашняя страница"), this)),
-      errorReport_(new TLinkLabel(QStringLiteral("Сообщить об ошибке"), this)) {
+      help_(new TLinkLabel(tr("Help"), this)),
+      homePage_(new TLinkLabel(tr("Home page"), this)),
+      errorReport_(new TLinkLabel(tr("Report an error"), this)) {
   setFixedHeight(kHeight);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);

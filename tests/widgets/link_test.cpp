@@ -11,6 +11,8 @@
 #include "app/widgets/link_actions.h"
 #include "app/widgets/link_label.h"
 #include "app/widgets/link_strip.h"
+#include "tests/support/widget_texts.h"
+#include "translations/interface_language.h"
 
 namespace lyrova {
 namespace {
@@ -198,6 +200,22 @@ class LinkTest : public QObject {
     QVERIFY2(shell.messages[1].contains(QLatin1String(kBugReportAddress)) &&
                  shell.messages[1].contains(kSubject.mid(1, kSubject.size() - 2)),
              qPrintable(shell.messages[1]));
+  }
+
+  // In English the links and every message they may give hold no Russian word.
+  void speakEnglishInEnglish() {
+    InstallInterfaceLanguage(QLocale::English);
+    TLinkStrip strip(shell_, programDir_.path());
+    QCOMPARE(testing::CyrillicTexts(&strip), QStringList());
+    RecordingShell shell;
+    shell.opens = false;
+    TLinkActions actions(shell, programDir_.path());
+    actions.OpenHelp();
+    actions.OpenHomePage();
+    actions.ReportError();
+    InstallInterfaceLanguage(QLocale::Russian);
+    QCOMPARE(shell.messages.size(), 3);
+    for (const QString& message : shell.messages) QVERIFY2(!testing::HasCyrillic(message), qPrintable(message));
   }
 
   // Whether or not the folder ends in a separator, one joins it to the name.
