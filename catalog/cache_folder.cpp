@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,7 +32,9 @@ std::string CacheKey(std::string_view bytes) {
 bool WriteCacheFile(const std::string& path, std::string_view bytes) {
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+  // Unique within the process too: two threads may write the same index.
+  static std::atomic<unsigned> written{0};
+  const std::string temporary = path + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(++written);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

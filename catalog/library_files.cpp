@@ -29,7 +29,7 @@ struct DirCloser {
 };
 
 void Walk(int dirFd, const std::string& prefix, std::vector<LibraryFile>& files,
-          std::vector<BrokenFile>& unreadable) {
+          std::vector<BrokenFile>& unreadable, const ScanProgress& progress) {
   DIR* raw = ::fdopendir(dirFd);
   if (raw == nullptr) {
     unreadable.push_back({prefix, std::string("the folder cannot be read: ") + std::strerror(errno)});
@@ -37,6 +37,8 @@ void Walk(int dirFd, const std::string& prefix, std::vector<LibraryFile>& files,
     return;
   }
   const std::unique_ptr<DIR, DirCloser> dir(raw);
+  // A folder of many thousand files can take long to list on a slow disk.
+  if (progress) progress(files.size(), 0);
   errno = 0;
   while (const dirent* e = ::readdir(dir.get())) {
     const std::string_view name = e->d_name;
@@ -50,7 +52,7 @@ void Walk(int dirFd, const std::string& prefix, std::vector<LibraryFile>& files,
         unreadable.push_back({path, std::string("the folder cannot be read: ") + std::strerror(errno)});
         continue;
       }
-      Walk(sub, path, files, unreadable);
+      Walk(sub, path, files, unreadable, progress);
     } else if (S_ISREG(st.st_mode) && IsSongName(name)) {
       files.push_back({path, static_cast<std::uint64_t>(st.st_size),
                        std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec});
@@ -60,14 +62,15 @@ void Walk(int dirFd, const std::string& prefix, std::vector<LibraryFile>& files,
 
 }  // namespace
 
-std::vector<LibraryFile> ListLibraryFiles(const std::string& folder, std::vector<BrokenFile>& unreadable) {
+std::vector<LibraryFile> ListLibraryFiles(const std::string& folder, std::vector<BrokenFile>& unreadable,
+                                          const ScanProgress& progress) {
   std::vector<LibraryFile> files;
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
     unreadable.push_back({"", "the library folder " + folder + " cannot be read: " + std::strerror(errno)});
     return files;
   }
-  Walk(fd, "", files, unreadable);
+  Walk(fd, "", files, unreadable, progress);
   std::sort(files.begin(), files.end(),
             [](const LibraryFile& a, const LibraryFile& b) { return a.path < b.path; });
   return files;

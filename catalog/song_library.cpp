@@ -76,7 +76,7 @@ SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile,
                         const ScanProgress& progress) {
   SongLibrary library;
   library.folder = folder;
-  const std::vector<LibraryFile> files = ListLibraryFiles(folder, library.broken);
+  const std::vector<LibraryFile> files = ListLibraryFiles(folder, library.broken, progress);
 
   std::vector<IndexEntry> cached = CachedEntries(folder, cacheFile);
   std::unordered_map<std::string_view, std::size_t> byPath;

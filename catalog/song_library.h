@@ -41,11 +41,16 @@ struct SongLibrary {
   std::vector<BrokenFile> broken;  // files that are not songs and folders that cannot be read
 };
 
+// Called with the files read so far and their number; while the folders are
+// still being listed, with the files found so far and a total of 0. It may
+// throw to end the reading early.
+using ScanProgress = std::function<void(std::size_t done, std::size_t total)>;
+
 // Files named *.kar, *.mid or *.midi in any letter case, under the folder and
 // its subfolders; symbolic links are never followed. Sorted by path.
-std::vector<LibraryFile> ListLibraryFiles(const std::string& folder, std::vector<BrokenFile>& unreadable);
-
-using ScanProgress = std::function<void(std::size_t done, std::size_t total)>;
+// `progress` hears of every folder entered.
+std::vector<LibraryFile> ListLibraryFiles(const std::string& folder, std::vector<BrokenFile>& unreadable,
+                                          const ScanProgress& progress = {});
 
 // Reads the library, taking every file whose size and modification time match
 // the index in cacheFile from there, and rewrites the index when anything

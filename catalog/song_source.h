@@ -24,7 +24,6 @@ struct TSongData {
 class ISongSource {
  public:
   virtual ~ISongSource() = default;
-  // Marks the song found and every other not found, as a code search does.
   // Nothing when no song has the code; throws lyrova::Error when the song
   // cannot be read.
   virtual std::optional<TSongData> LoadSong(std::uint32_t code) = 0;

@@ -132,22 +132,32 @@ void TPlaybackEngine::WaitStopped() {
 }
 
 std::uint32_t TPlaybackEngine::WMPlaySong(std::uint32_t code) {
-  TPerformance& performance = Performance();
+  Performance();
   WMStopSong();
   WaitStopped();
-
   std::optional<TSongData> song = songs_.LoadSong(code);
   if (!song) {
     char text[96];
     std::snprintf(text, sizeof text, "%.4u", code);
     throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "There is no song with the code %1 in the catalogue."), {UserText::Plain(std::string(text))}));
   }
+  return Start(std::move(*song));
+}
 
+std::uint32_t TPlaybackEngine::PlaySong(TSongData song) {
+  Performance();
+  WMStopSong();
+  WaitStopped();
+  return Start(std::move(song));
+}
+
+std::uint32_t TPlaybackEngine::Start(TSongData song) {
+  TPerformance& performance = Performance();
   // Made before the lyrics go out, so a damaged song shows no lyrics.
-  const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(song->midi));
-  lyrics_.SetLyrics(song->lines);
-  lyrics_.SetTiming(song->timing);
-  melodyChannel_ = FindMelodyChannel(*segment, song->timing);
+  const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(song.midi));
+  lyrics_.SetLyrics(song.lines);
+  lyrics_.SetTiming(song.timing);
+  melodyChannel_ = FindMelodyChannel(*segment, song.timing);
   const std::uint32_t serial = performance.Play(segment, melodyChannel_);
   if (serial == 0) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not start the song: the synthesizer did not take it.")));
   current_ = segment;

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "catalog/song_source.h"
 #include "playback/song_targets.h"
 
 namespace lyrova {
 
-class ISongSource;
 class TSongsCatalog;
 class TOutputKeeper;
 class TPerformance;
@@ -81,6 +81,8 @@ class TPlaybackEngine {
   // read, or the previous song does not stop. Gives the song's serial, which
   // its end will carry.
   std::uint32_t WMPlaySong(std::uint32_t code);
+  // The same for a song already read.
+  std::uint32_t PlaySong(TSongData song);
   // Aborts the current song; an abort never calls WMSongEnd.
   void WMStopSong();
   // a = the negated tempo track-bar position, -40..40 (40 = twice as fast).
@@ -134,6 +136,8 @@ class TPlaybackEngine {
 
  private:
   TPerformance& Performance() const;
+  // Starts a song once the one before has stopped.
+  std::uint32_t Start(TSongData song);
   // Offline nothing renders between calls: apply a stop and its abort now.
   void SettleOffline();
   // Waits for the stopped song's abort; applies the stop here when the

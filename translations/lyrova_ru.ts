@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>lyrova::TExportJob</name>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Не удалось сохранить «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>lyrova::TForm1</name>
     <message>
         <source>Invalid or unknown version rmidi.img</source>
@@ -186,17 +197,6 @@ Please write to %1 with the subject: %2.</source>
     <message>
         <source>Report an error</source>
         <translation>Сообщить об ошибке</translation>
-    </message>
-</context>
-<context>
-    <name>lyrova::TSongExportJob</name>
-    <message>
-        <source>Saved: %1</source>
-        <translation>Сохранено: %1</translation>
-    </message>
-    <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Не удалось сохранить «%1»: %2</translation>
     </message>
 </context>
 <context>

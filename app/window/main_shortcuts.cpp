@@ -1,5 +1,5 @@
-// The main window's keyboard shortcuts: one for every control, each also
-// written into that control's hint.
+// The keyboard shortcuts: one for every control, each also written into that
+// control's hint, answered in the main window and in the singer's window.
 
 #include <QComboBox>
 #include <QKeySequence>
@@ -29,7 +29,7 @@ void AddHint(QWidget* control, const QString& hint) {
 
 }  // namespace
 
-void TForm1::BindShortcuts() {
+void TForm1::BindShortcuts(QWidget* window) {
   const auto keys = [](std::initializer_list<const char*> texts) {
     QList<QKeySequence> list;
     for (const char* text : texts) list.push_back(QKeySequence(QString::fromLatin1(text)));
@@ -45,10 +45,9 @@ void TForm1::BindShortcuts() {
       {keys({"Alt+PgUp"}), [this] { Step(trackBar3_, true); }},
       {keys({"Alt+PgDown"}), [this] { Step(trackBar3_, false); }},
       {keys({"F12"}), [this] { Button7Click(); }},
-      {keys({"F11", "Alt+Return", "Alt+Enter"}), [this] {
-         if (video_) video_->ToggleFullScreen();
-       }},
+      {keys({"F11", "Alt+Return", "Alt+Enter"}), [this] { ToggleFullScreen(); }},
       {keys({"Ctrl+F"}), [this] {
+         activateWindow();
          edit1_->setFocus(Qt::ShortcutFocusReason);
          edit1_->selectAll();
        }},
@@ -60,9 +59,11 @@ void TForm1::BindShortcuts() {
   };
   for (const TBinding& binding : bindings) {
     for (const QKeySequence& sequence : binding.keys)
-      connect(new QShortcut(sequence, this), &QShortcut::activated, this, binding.action);
+      connect(new QShortcut(sequence, window), &QShortcut::activated, this, binding.action);
   }
+}
 
+void TForm1::AddShortcutHints() {
   AddHint(listView1_, QStringLiteral("Enter - спеть."));
   AddHint(listView2_, QStringLiteral("Ctrl+N - следующая песня плейлиста."));
   AddHint(edit1_, QStringLiteral("Ctrl+F - к поиску."));
@@ -73,14 +74,6 @@ void TForm1::BindShortcuts() {
   AddHint(trackBar2_, QStringLiteral("Alt+↑ выше, Alt+↓ ниже"));
   AddHint(trackBar3_, QStringLiteral("Alt+PgUp громче, Alt+PgDn тише"));
   AddHint(melody_, QStringLiteral("Ctrl+M - полная, вполовину, выключена"));
-}
-
-void TForm1::PlayNextPlaylistRow() {
-  // After the playlist song playing or last played, else from the top.
-  const int next = origin_.PlayedFrom == kPlaylistView ? origin_.PlayedIndex + 1 : 0;
-  if (next >= listView2_->RowCount()) return;
-  listView2_->SetCurrentRow(next);
-  ListView2DblClick();
 }
 
 }  // namespace lyrova

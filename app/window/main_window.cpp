@@ -1,5 +1,6 @@
 #include "app/window/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -10,15 +11,16 @@
 
 #include "app/widgets/link_actions.h"
 #include "app/window/dialog_adapters.h"
-#include "app/window/library_scan.h"
+#include "app/window/library_bar.h"
 #include "app/window/song_export_job.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
-#include "app/window/window_messages.h"
 #include "catalog/cp1251.h"
+#include "config/settings_path.h"
 #include "program/version.h"
 #include "translations/user_text_qt.h"
 #include "resources/images/pictures.h"
+#include "session/song_player.h"
 #include "video/video_form.h"
 #include "video/video_messages.h"
 
@@ -32,8 +34,8 @@ const QColor kFormColor(0xD4, 0xD0, 0xC8);
 }  // namespace
 
 TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
-    : QWidget(parent), setup_(setup), dialogs_(*setup.dialogs), songEnd_(this) {
-  RegisterWindowMessages();
+    : QWidget(parent), setup_(setup), dialogs_(*setup.dialogs) {
+  session_ = std::make_unique<TKaraokeSession>(TSessionSetup{SettingsPath(), ProgramFolder()});
   shell_ = std::make_unique<TFormShell>(dialogs_);
   setWindowTitle(QString::fromUtf8(ProgramTitle()) + QLatin1Char(' ') + QString::fromLatin1(kHomePageHost));
   setWindowIcon(ProgramIcon());
@@ -45,10 +47,12 @@ TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
   // playlist columns fit the narrow right column with it.
   setFont(QFont(QStringLiteral("Arial"), 8));
   BuildWindow();
-  BindShortcuts();
+  BindShortcuts(this);
+  AddShortcutHints();
   resize(kClientWidth, kClientHeight);
   // The outer 800 x 600 of the window less its frame.
   setMinimumSize(kClientWidth, kClientHeight);
+  ConnectSession();
 
   connect(listView1_, &TSongView::dblClick, this, &TForm1::ListView1DblClick);
   connect(listView2_, &TSongView::dblClick, this, &TForm1::ListView2DblClick);
@@ -65,6 +69,31 @@ TForm1::TForm1(const TForm1Setup& setup, QWidget* parent)
 
 TForm1::~TForm1() { FormClose(); }
 
+void TForm1::ConnectSession() {
+  TKaraokeSession& s = *session_;
+  listView1_->SetSongs(&s.Catalog());
+  listView2_->SetSongs(&s.Playlist());
+  connect(&s, &TKaraokeSession::failed, this, [this](const UserText& text) { Report(Translated(text)); });
+  connect(&s, &TKaraokeSession::controlsChanged, this, &TForm1::ShowControls);
+  connect(&s, &TKaraokeSession::playlistRowChosen, listView2_, &TSongView::SetCurrentRow);
+  connect(&s, &TKaraokeSession::songStarting, this, [this](const TNowPlaying& song) {
+    if (video_) video_->SongStarting(TSongTitle{song.code, song.title, song.singer});
+  });
+  // The film stands still while the song does, and goes on with a new one.
+  connect(&s, &TKaraokeSession::playingChanged, this, [this] {
+    if (video_) video_->SetFilmPaused(session_->Paused());
+  });
+  connect(&s, &TKaraokeSession::libraryProgress, libraryBar_, &TLibraryBar::ShowProgress);
+  connect(&s, &TKaraokeSession::songsAboutToChange, this, [this] {
+    catalogRowBefore_ = listView1_->CurrentRow();
+    playlistRowBefore_ = listView2_->CurrentRow();
+  });
+  connect(&s, &TKaraokeSession::libraryRead, this, &TForm1::ShowLibraryRead);
+  connect(&s, &TKaraokeSession::exportFinished, this, [this](const QString& text) {
+    if (!text.isEmpty()) dialogs_.ShowMessage(text);
+  });
+}
+
 QWidget* TForm1::PictureButton(int number) const {
   return number >= 1 && number <= 9 ? images_[number] : nullptr;
 }
@@ -74,7 +103,14 @@ std::string TForm1::ProgramFolder() const {
   return slash == std::string::npos ? std::string("./") : setup_.programPath.substr(0, slash + 1);
 }
 
-void TForm1::ShowError(const std::exception& e) { dialogs_.ShowMessage(ErrorText(e)); }
+std::string TForm1::SettingsPath() const { return SettingsFilePath(setup_.programPath); }
+
+void TForm1::ShowError(const std::exception& e) { Report(ErrorText(e)); }
+
+void TForm1::Report(const QString& text) {
+  dialogs_.ShowMessage(text);
+  ReturnFocus();
+}
 
 void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -98,16 +134,12 @@ bool TForm1::event(QEvent* event) {
     return true;
   }
   // Back in the player, perhaps after copying songs: the library looks again.
-  if (event->type() == QEvent::WindowActivate && started_) LibraryFolderMayHaveChanged();
-  const int type = event->type();
-  if (type >= static_cast<int>(TMessage::PlaySong) && type <= static_cast<int>(TMessage::Volume)) {
-    Dispatch(*static_cast<const TMessageEvent*>(event));
-    return true;
-  }
+  if (event->type() == QEvent::WindowActivate && started_) session_->LibraryFolderMayHaveChanged();
   return QWidget::event(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (video_ && watched == video_.get()) return VideoFormEvent(event) || QWidget::eventFilter(watched, event);
   if (watched == edit1_) {
     if (event->type() == QEvent::FocusOut) focusReturn_.Exited(edit1_);
     if (event->type() == QEvent::KeyPress) {
@@ -115,9 +147,23 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       Edit1KeyDown(static_cast<QKeyEvent*>(event), consumed);
       if (consumed) return true;
     }
-  } else if (event->type() == QEvent::FocusIn &&
-             (watched == trackBar1_ || watched == trackBar2_ || watched == trackBar3_)) {
-    RetFocusEnter();
+  } else if (watched == trackBar1_ || watched == trackBar2_ || watched == trackBar3_) {
+    // A slider keeps the focus a click gave it, so the arrows move it; the
+    // focus coming any other way goes back to the list.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+      RetFocusEnter();
+    // Enter and Delete act on the list left last, as they did before the click.
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete || key == Qt::Key_Escape) {
+        RetFocusEnter();
+        if (key != Qt::Key_Escape) {
+          if (QWidget* list = QApplication::focusWidget(); list && list != watched)
+            QCoreApplication::sendEvent(list, event);
+        }
+        return true;
+      }
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

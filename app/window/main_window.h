@@ -1,27 +1,21 @@
 #pragma once
-// TForm1, the main window: the catalogue and playlist views, the search box,
-// the three sliders and the picture buttons. It owns the catalogue, the
-// singer's window and the playback engine, brings them up when first shown
-// and takes them down in a fixed order when closed.
+// TForm1, the main window: a view of the karaoke session. It lays out the
+// catalogue and playlist views, the search box, the three sliders and the
+// picture buttons, shows what the session holds and hands it the user's
+// intent. It owns the session, the singer's window and the playback engine,
+// brings them up when first shown and takes them down in a fixed order
+// when closed.
 
 #include <QWidget>
 #include <array>
-#include <chrono>
-#include <exception>
 #include <memory>
-#include <optional>
 #include <string>
 
-#include "app/core/focus_return.h"
-#include "app/core/now_playing.h"
-#include "app/core/playlist_advance.h"
-#include "app/core/slider_rules.h"
-#include "app/core/song_collection.h"
-#include "app/core/song_order.h"
-#include "app/window/song_end_bridge.h"
-#include "catalog/songs_catalog.h"
+#include "app/window/focus_return.h"
 #include "playback/playback_engine.h"
 #include "export/song_export.h"
+#include "session/karaoke_session.h"
+#include "session/slider_rules.h"
 
 class QBoxLayout;
 class QButtonGroup;
@@ -33,18 +27,17 @@ class QSlider;
 
 namespace lyrova {
 
+class ISongPlayer;
 class TForm2;
 class TFormShell;
 class TLibraryBar;
 class TNowPlayingLine;
 class TSongExportJob;
-class TLibraryScan;
 class TSettingsFile;
 class TSongView;
 class TSoundLine;
 class TUserDialogs;
 class TVideoForm;
-class TMessageEvent;
 
 // What the program entry hands the main window.
 struct TForm1Setup {
@@ -81,19 +74,14 @@ class TForm1 : public QWidget {
   QWidget* PictureButton(int number) const;  // Image1 .. Image9, or null
   QWidget* PauseButton() const { return pause_; }
   TNowPlayingLine* NowPlayingLine() const { return nowPlayingLine_; }
-
-  TSongsCatalog& SongsCatalog() { return catalog_; }
-  // The disc's songs and the song library's, as the views show them.
-  TSongCollection& Songs() { return songs_; }
   TLibraryBar* LibraryBar() const { return libraryBar_; }
-  // Whether the song library's folder is being read.
-  bool LibraryScanning() const;
+  // Free room beside the playlist, at the right edge, for a panel of the
+  // evening (the singers' queue); empty and hidden until one is put there.
+  QBoxLayout* SidePanel() const { return sidePanel_; }
+
+  TKaraokeSession& Session() { return *session_; }
   TVideoForm* VideoForm() const { return video_.get(); }
   TPlaybackEngine* Engine() const { return engine_.get(); }
-  const TPlayOrigin& PlayOrigin() const { return origin_; }
-  // The engine took the song the origin names under `serial`: only that
-  // song's natural end advances the playlist.
-  void SongHandedOver(std::uint32_t serial) { origin_.serial = serial; }
   int SortColumn() const { return sortColumn_; }
   // Start-up ran and the program is running; false also after it gave up.
   bool Started() const { return started_; }
@@ -111,9 +99,7 @@ class TForm1 : public QWidget {
   QMenu* SongMenu(TSongView* view, int row);
   // Saves song `code` on a worker thread with a progress dialog; one at a time.
   void SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target, QSize videoSize = {1280, 720});
-  TSongExportJob* SongExport() const { return export_.get(); }
-  // What plays now and how far it is; nothing when no song plays.
-  std::optional<TNowPlaying> NowPlaying() const;
+  TSongExportJob* SongExport() const { return exportView_.get(); }
   void Button7Click();  // bring the singer's window to the front
   void Button8Click();  // the configuration dialog
   void SavePlaylist();
@@ -138,8 +124,12 @@ class TForm1 : public QWidget {
   QWidget* BuildRightColumn();
   // A slider with its value over it and its name under it, added to `row`.
   QSlider* NewTrackBar(TSliderKind kind, QBoxLayout* row);
-  // A shortcut for every control, written into its hint too.
-  void BindShortcuts();
+  // What the session says, shown: the lists, the controls, the library.
+  void ConnectSession();
+  // A shortcut for every control, in `window` (this one and the singer's),
+  // written into the controls' hints once.
+  void BindShortcuts(QWidget* window);
+  void AddShortcutHints();
 
   // Start-up and shutdown.
   enum class TImageCheck { Accepted, WrongVersion, GaveUp };
@@ -150,56 +140,35 @@ class TForm1 : public QWidget {
   // Finds an image of the right size, asking for its folder, and checks its
   // version mark; GaveUp when the user chose to end the program.
   TImageCheck AcceptImage(std::string& folder);
+  void CreateVideoForm();
   std::string SoundFontPath(const TSettingsFile& settings) const;
   void FormClose();
 
-  // The song library: read in the background at start and whenever the
-  // configured folder changes; the views follow when it arrives.
-  // A quiet scan (a second look at the same folder) shows no progress bar
-  // unless it takes long.
-  void StartLibraryScan(const std::string& folder, bool quiet = false);
-  // The folder being read, else the one the library's songs came from.
-  const std::string& LibraryFolder() const;
-  // Reads the library's folder again in the background, at most every few
-  // seconds; the views change only when its files did.
-  void LibraryFolderMayHaveChanged();
-  void LibraryScanned(SongLibrary library);
-  void ShowUnreadFiles();
-
   // Song lists.
-  void FillCatalogView();
-  void RestoreCatalogView();
-  void ShowFoundSongs();
+  void FitCatalogColumns();
+  void ShowLibraryRead(bool songsChanged);
+  void ShowUnreadFiles();
   void ListView1ColumnClick(TSongView* view, int column);
   void ListView1KeyDown(int key);
   void ListView2KeyDown(int key);
-  void RetFocusEnter();
   void Edit1KeyDown(QKeyEvent* key, bool& consumed);
   void Image9Click();
-  void PostPlaySong(const SongRowTexts& row);
-  void TrackBar1Change(int position);
-  void TrackBar2Change(int position);
-  void TrackBar3Change(int position);
-  // The guide melody's choice: stored, and heard at once.
-  void MelodyChange();
-  void ApplyMelodyLevel(int percent);
-  // Key and tempo per song, when the user asked for them: the sliders take
-  // the song's own before it starts, and every change of them is kept.
-  void RecallSongChoice();
-  void RememberSongChoice();
   void ShowSongMenu(TSongView* view, const QPoint& at);
   // What the title card shows for song `code`: its title, singer and code.
   TSongTitle TitleOf(std::uint32_t code);
   void SaveSong(TSongView* view, int row, TExportKind kind);
+  void ShowControls();
+  void MelodyChange();
 
-  // Message handlers.
-  void Dispatch(const TMessageEvent& message);
-  void WMPlaySong(std::uint32_t code);
-  void WMStopSong();
-  void WMSongEnd(std::uint32_t serial);
-  void WMTempo(int a);
-  void WMPitch(int n);
-  void WMVolume(int p);
+  // The keyboard focus: the sliders and the search-mode group hand it back
+  // to the list or search box left last; after the singer's window or a
+  // dialog it comes back to where it was.
+  void RetFocusEnter();
+  void ReturnFocus();
+  void ToggleFullScreen();
+  // The singer's window's events: back from full screen, and the list's keys.
+  bool VideoFormEvent(QEvent* event);
+
   void WMBadVidFile(const std::string& failedFile, const std::string& reason);
 
   // The general error report: the error's text in a message box, then on.
@@ -207,42 +176,34 @@ class TForm1 : public QWidget {
   void Guarded(Action&& action);
   // The general error report: the error's text in the interface's language.
   void ShowError(const std::exception& e);
+  // A message box, and the keyboard back where it was.
+  void Report(const QString& text);
 
   TForm1Setup setup_;
   TUserDialogs& dialogs_;
-  TSongsCatalog catalog_;
-  TSongCollection songs_{catalog_};
-  std::unique_ptr<TLibraryScan> libraryScan_;
-  TLibraryBar* libraryBar_ = nullptr;
-  std::chrono::steady_clock::time_point libraryRead_;
-  std::chrono::steady_clock::time_point libraryScanStarted_;
-  bool quietScan_ = false;
-  // The search the catalogue view shows, run again when the library changes.
-  struct TShownSearch {
-    int item = -1;
-    std::string query;  // UTF-8
-  };
-  std::optional<TShownSearch> shownSearch_;
-  struct TCatalogSnapshot {
-    std::vector<SongRowTexts> rows;
-    std::array<int, 5> widths{};
-  } catalogSnapshot_;
+  std::unique_ptr<TKaraokeSession> session_;
   std::unique_ptr<TFormShell> shell_;
-  TSongEndBridge songEnd_;
   std::unique_ptr<TVideoForm> video_;
   std::unique_ptr<TPlaybackEngine> engine_;
+  std::unique_ptr<ISongPlayer> player_;
   TForm2* config_ = nullptr;
+  TLibraryBar* libraryBar_ = nullptr;
   TSoundLine* soundLine_ = nullptr;
 
-  TPlayOrigin origin_;
+  // The column widths of the first fill, which a restore brings back.
+  std::array<int, 5> catalogWidths_{};
+  int catalogRowBefore_ = -1;   // the current rows while the library's songs change
+  int playlistRowBefore_ = -1;
   TFocusReturn<QWidget*> focusReturn_;
   int sortColumn_ = 0;
   bool shown_ = false;
   bool started_ = false;
   bool closed_ = false;
+  bool showingControls_ = false;
 
   TSongView* listView1_ = nullptr;
   TSongView* listView2_ = nullptr;
+  QBoxLayout* sidePanel_ = nullptr;
   QLineEdit* edit1_ = nullptr;
   QGroupBox* radioBox_ = nullptr;
   QButtonGroup* radioGroup1_ = nullptr;
@@ -250,13 +211,10 @@ class TForm1 : public QWidget {
   QSlider* trackBar2_ = nullptr;
   QSlider* trackBar3_ = nullptr;
   QComboBox* melody_ = nullptr;
-  bool recallingChoice_ = false;
-  std::unique_ptr<TSongExportJob> export_;
+  std::unique_ptr<TSongExportJob> exportView_;
   QWidget* images_[10] = {};
   QWidget* pause_ = nullptr;
   TNowPlayingLine* nowPlayingLine_ = nullptr;
-  TNowPlaying playingSong_;  // the song last started: code, title, singer
-  std::string playingKey_;   // what that song's key and tempo are kept under
 };
 
 template <class Action>

@@ -13,7 +13,7 @@
 
 #include "app/widgets/link_strip.h"
 #include "app/widgets/picture_button.h"
-#include "app/core/search_dispatch.h"
+#include "session/search_dispatch.h"
 #include "app/window/dialog_adapters.h"
 #include "app/window/library_bar.h"
 #include "app/window/main_window.h"
@@ -63,12 +63,14 @@ void TForm1::BuildWindow() {
   left->addWidget(listView1_, 1);
   libraryBar_ = new TLibraryBar([this] { ShowUnreadFiles(); }, this);
   left->addWidget(libraryBar_);
-  nowPlayingLine_ = new TNowPlayingLine([this] { return NowPlaying(); }, this);
+  nowPlayingLine_ = new TNowPlayingLine([this] { return session_->NowPlaying(); }, this);
   left->addWidget(nowPlayingLine_);
   left->addWidget(BuildPlayerBar());
   body->addLayout(left, 1);
   body->addWidget(BuildMiddleColumn());
   body->addWidget(BuildRightColumn());
+  sidePanel_ = Bare(new QVBoxLayout);
+  body->addLayout(sidePanel_);
   root->addLayout(body, 1);
 
   // Tab goes round the two lists, the search box and the search mode; the
@@ -177,9 +179,11 @@ QWidget* TForm1::BuildMiddleColumn() {
   trackBar1_ = NewTrackBar(TSliderKind::Tempo, bars);
   trackBar2_ = NewTrackBar(TSliderKind::Key, bars);
   trackBar3_ = NewTrackBar(TSliderKind::Volume, bars);
-  connect(trackBar1_, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
-  connect(trackBar2_, &QSlider::valueChanged, this, &TForm1::TrackBar2Change);
-  connect(trackBar3_, &QSlider::valueChanged, this, &TForm1::TrackBar3Change);
+  // TrackBar1Change, TrackBar2Change, TrackBar3Change: the session posts the
+  // change, and keeps the key and tempo for the song.
+  connect(trackBar1_, &QSlider::valueChanged, this, [this](int p) { Guarded([&] { session_->SetTempoPosition(p); }); });
+  connect(trackBar2_, &QSlider::valueChanged, this, [this](int p) { Guarded([&] { session_->SetKeyPosition(p); }); });
+  connect(trackBar3_, &QSlider::valueChanged, this, [this](int p) { Guarded([&] { session_->SetVolumePosition(p); }); });
   stack->addLayout(bars);
   return column;
 }

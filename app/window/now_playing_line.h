@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/core/now_playing.h"
+#include "session/now_playing.h"
 
 namespace lyrova {
 

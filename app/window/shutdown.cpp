@@ -1,7 +1,8 @@
 // Shutdown: both threads have ended before anything they use is released.
 
-#include "app/window/library_scan.h"
 #include "app/window/main_window.h"
+#include "app/window/song_export_job.h"
+#include "session/song_player.h"
 #include "video/video_form.h"
 
 namespace lyrova {
@@ -9,10 +10,12 @@ namespace lyrova {
 void TForm1::FormClose() {
   if (closed_) return;
   closed_ = true;
-  // A library still being read is left; its thread ends first.
-  libraryScan_.reset();
-  // An end-of-song thread waiting for this window must not hold up the stop.
-  songEnd_.Close();
+  // The library's reading and a song being saved end first, and an
+  // end-of-song thread waiting for the session must not hold up the stop.
+  exportView_.reset();
+  session_->Close();
+  session_->AttachPlayer(nullptr);
+  player_.reset();
   if (engine_) {
     engine_->StopThreads();
     engine_->Shutdown();

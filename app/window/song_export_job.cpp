@@ -1,10 +1,9 @@
 #include "app/window/song_export_job.h"
 
-#include <QCoreApplication>
 #include <QProgressDialog>
 
 #include "export/freed_memory.h"
-#include "translations/user_text_qt.h"
+#include "session/export_job.h"
 
 namespace lyrova {
 namespace {
@@ -13,9 +12,9 @@ constexpr int kRefreshMs = 100;
 
 }  // namespace
 
-TSongExportJob::TSongExportJob(TExportRequest request, QWidget* parent, std::function<void(const QString&)> finished)
-    : dialog_(new QProgressDialog(QStringLiteral("Сохранение песни…"), QStringLiteral("Отмена"), 0, 1000, parent)),
-      finished_(std::move(finished)) {
+TSongExportJob::TSongExportJob(TExportJob& job, QWidget* parent)
+    : job_(job),
+      dialog_(new QProgressDialog(QStringLiteral("Сохранение песни…"), QStringLiteral("Отмена"), 0, 1000, parent)) {
   // Not modal: the singer may go on using the player meanwhile.
   dialog_->setWindowModality(Qt::NonModal);
   dialog_->setAutoClose(false);
@@ -23,44 +22,22 @@ TSongExportJob::TSongExportJob(TExportRequest request, QWidget* parent, std::fun
   dialog_->setMinimumDuration(0);
   dialog_->setValue(0);
   dialog_->show();
-  connect(dialog_, &QProgressDialog::canceled, this, [this] { Cancel(); });
+  connect(dialog_, &QProgressDialog::canceled, this, [this] { job_.Cancel(); });
   connect(&timer_, &QTimer::timeout, this, [this] {
     // Cancelled by its button, by Esc or by closing the dialog.
-    if (dialog_->wasCanceled()) {
-      Cancel();
-      return;
-    }
-    dialog_->setValue(permille_.load());
+    if (dialog_->wasCanceled()) job_.Cancel();
+    dialog_->setValue(static_cast<int>(job_.Done() * 1000));
+  });
+  connect(&job_, &TExportJob::finished, this, [this] {
+    timer_.stop();
+    dialog_->hide();
+    ReturnFreedMemory();
   });
   timer_.start(kRefreshMs);
-  const QString target = QString::fromStdString(request.target);
-  thread_ = std::thread([this, request = std::move(request), target] {
-    QString text;
-    try {
-      const bool written = ExportSong(
-          request, [this](double done) { permille_.store(static_cast<int>(done * 1000)); }, cancel_);
-      if (written) text = QCoreApplication::translate("lyrova::TSongExportJob", "Saved: %1").arg(target);
-    } catch (const std::exception& e) {
-      text = QCoreApplication::translate("lyrova::TSongExportJob", "Could not save \"%1\": %2")
-                 .arg(target, ErrorText(e));
-    }
-    QMetaObject::invokeMethod(this, [this, text] { Finish(text); }, Qt::QueuedConnection);
-  });
 }
 
-TSongExportJob::~TSongExportJob() {
-  Cancel();
-  if (thread_.joinable()) thread_.join();
-  delete dialog_;
-}
+TSongExportJob::~TSongExportJob() { delete dialog_; }
 
-void TSongExportJob::Finish(const QString& text) {
-  done_ = true;
-  timer_.stop();
-  dialog_->hide();
-  if (thread_.joinable()) thread_.join();
-  ReturnFreedMemory();
-  finished_(text);
-}
+bool TSongExportJob::Running() const { return job_.Running(); }
 
 }  // namespace lyrova

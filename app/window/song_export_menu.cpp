@@ -14,7 +14,6 @@
 #include "app/window/song_export_job.h"
 #include "app/window/song_view.h"
 #include "app/window/user_dialogs.h"
-#include "catalog/integer_text.h"
 #include "config/file_filter.h"
 #include "config/settings.h"
 #include "video/settings_look.h"
@@ -40,57 +39,60 @@ QMenu* TForm1::SongMenu(TSongView* view, int row) {
 }
 
 void TForm1::ShowSongMenu(TSongView* view, const QPoint& at) {
-  QTreeWidgetItem* item = view->itemAt(at);
-  if (!item) return;
-  const int row = view->indexOfTopLevelItem(item);
-  view->setCurrentItem(item);
-  SongMenu(view, row)->popup(view->viewport()->mapToGlobal(at));
+  const QModelIndex index = view->indexAt(at);
+  if (!index.isValid()) return;
+  view->setCurrentIndex(index);
+  SongMenu(view, index.row())->popup(view->viewport()->mapToGlobal(at));
 }
 
 void TForm1::SaveSong(TSongView* view, int row, TExportKind kind) {
-  if (export_ && export_->Running()) {
+  if (session_->Export() && session_->Export()->Running()) {
     dialogs_.ShowMessage(QStringLiteral("Песня уже сохраняется: дождитесь конца или отмените."));
     return;
   }
-  const auto code = ParseInteger(view->RowTexts(row)[0]);
-  if (!code) return;
+  const std::uint32_t code = view->Entry(row).code;
   const bool video = kind == TExportKind::Video;
   int filter = 0;
   const auto target =
       dialogs_.SaveFileName(QString(), QtFileFilter(QString::fromUtf8(video ? kVideoFilter : kSoundFilter)),
                             QString::fromLatin1(video ? "mp4" : "wav"), &filter);
-  if (!target) return;
-  if (QFileInfo::exists(*target) &&
-      !dialogs_.Confirm(QStringLiteral("Файл \"%1\" уже есть. Заменить его?").arg(QDir::toNativeSeparators(*target))))
-    return;
+  const bool replace = target && (!QFileInfo::exists(*target) ||
+                                  dialogs_.Confirm(QStringLiteral("Файл \"%1\" уже есть. Заменить его?")
+                                                       .arg(QDir::toNativeSeparators(*target))));
+  ReturnFocus();
+  if (!replace) return;
   const QSize size = kVideoSizes[std::clamp(filter, 0, static_cast<int>(std::size(kVideoSizes)) - 1)];
-  SaveSongTo(static_cast<std::uint32_t>(*code), kind, *target, size);
+  SaveSongTo(code, kind, *target, size);
 }
 
 void TForm1::SaveSongTo(std::uint32_t code, TExportKind kind, const QString& target, QSize videoSize) {
   const TSettingsFile settings(SettingsPath(), ProgramFolder());
   // Read here, where the songs are: the worker needs no catalogue or folder.
-  std::optional<TSongData> song = songs_.SongData(code);
+  const TSongCollection& songs = session_->Songs();
+  const std::optional<TSongRef> song = songs.Find(code);
   if (!song) return;
+  const TSongEntry entry = songs.EntryOf(*song);
   TExportRequest request;
-  request.song = std::move(*song);
+  request.song = songs.Load(*song);
   request.kind = kind;
   request.target = QFile::encodeName(target).toStdString();
   request.videoSize = videoSize;
   request.film = settings.VideoFile();
+  // Played as the player plays it now.
   TPlaySettings& play = request.play;
   play.soundFont = SoundFontPath(settings);
-  play.tempo = trackBar1_->value();
-  play.pitch = trackBar2_->value();
-  play.volume = trackBar3_->value();
-  play.melodyPercent = melody_->currentData().toInt();
+  play.tempo = session_->TempoPosition();
+  play.pitch = session_->KeyPosition();
+  play.volume = session_->VolumePosition();
+  play.melodyPercent = session_->MelodyPercent();
   request.lyricOffsetMs = settings.LyricOffsetMs();
   request.look = LookFromSettings();
-  request.title = TitleOf(code);
-  export_.reset();
-  export_ = std::make_unique<TSongExportJob>(std::move(request), this, [this](const QString& text) {
-    if (!text.isEmpty()) dialogs_.ShowMessage(text);
+  request.title = {code, entry.texts[1], entry.texts[2]};
+  exportView_.reset();
+  const bool started = session_->StartExport(target, [request = std::move(request)](const auto& progress, const auto& cancel) {
+    return ExportSong(request, progress, cancel);
   });
+  if (started) exportView_ = std::make_unique<TSongExportJob>(*session_->Export(), this);
 }
 
 }  // namespace lyrova

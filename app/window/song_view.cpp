@@ -13,22 +13,13 @@
 
 namespace lyrova {
 
-namespace {
-
-constexpr int kBytesRole = Qt::UserRole;
-
-}  // namespace
-
-TSongView::TSongView(bool multiSelect, QWidget* parent) : QTreeWidget(parent) {
-  setColumnCount(kColumnCount);
-  setHeaderLabels({QStringLiteral("Код"), QStringLiteral("Название"), QStringLiteral("Исполнитель"),
-                   QStringLiteral("Музыка"), QStringLiteral("Слова")});
-  for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, kInitialColumnWidth);
+TSongView::TSongView(bool multiSelect, QWidget* parent) : QTreeView(parent) {
   // Turning sorting off also makes the headers unclickable, so it comes first.
   setSortingEnabled(false);
   header()->setStretchLastSection(false);
   header()->setSectionsClickable(true);
   header()->setSectionsMovable(false);
+  header()->setDefaultSectionSize(kInitialColumnWidth);
   setRootIsDecorated(false);
   setItemsExpandable(false);
   setUniformRowHeights(true);
@@ -39,70 +30,45 @@ TSongView::TSongView(bool multiSelect, QWidget* parent) : QTreeWidget(parent) {
   setToolTip(QStringLiteral("Двойной щелчок - спеть."));
 }
 
-void TSongView::AppendRow(const SongRowTexts& texts) {
-  auto* item = new QTreeWidgetItem;
-  for (int c = 0; c < kColumnCount; ++c) {
-    item->setText(c, QString::fromUtf8(texts[c]));
-    item->setData(c, kBytesRole, QByteArray::fromStdString(texts[c]));
-  }
-  addTopLevelItem(item);
+void TSongView::SetSongs(TSongTableModel* songs) {
+  songs_ = songs;
+  setModel(songs);
+  for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, kInitialColumnWidth);
 }
 
-SongRowTexts TSongView::RowTexts(int row) const {
-  SongRowTexts texts;
-  const QTreeWidgetItem* item = topLevelItem(row);
-  if (!item) return texts;
-  for (int c = 0; c < kColumnCount; ++c) texts[c] = item->data(c, kBytesRole).toByteArray().toStdString();
-  return texts;
-}
+int TSongView::RowCount() const { return songs_ ? songs_->Count() : 0; }
 
-void TSongView::RemoveRow(int row) { delete takeTopLevelItem(row); }
+QRect TSongView::RowRect(int row) const { return visualRect(model()->index(row, 0)); }
 
 int TSongView::CurrentRow() const {
-  const QList<QTreeWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
+  if (!selectionModel()) return -1;
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void TSongView::SetCurrentRow(int row) {
-  QTreeWidgetItem* item = topLevelItem(row);
-  if (!item) {
+  if (!songs_) return;
+  if (row < 0 || row >= RowCount()) {
     clearSelection();
-    setCurrentItem(nullptr);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     return;
   }
-  setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(songs_->index(row, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TSongView::SelectRow(int row, bool selected) {
+  selectionModel()->select(songs_->index(row, 0), (selected ? QItemSelectionModel::Select
+                                                             : QItemSelectionModel::Deselect) |
+                                                      QItemSelectionModel::Rows);
 }
 
 std::vector<int> TSongView::SelectedRows() const {
   std::vector<int> rows;
-  for (int r = 0; r < RowCount(); ++r) {
-    if (topLevelItem(r)->isSelected()) rows.push_back(r);
-  }
+  if (!selectionModel()) return rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
   return rows;
-}
-
-void TSongView::SortByColumn(int column) {
-  std::vector<SongRowTexts> rows;
-  rows.reserve(RowCount());
-  for (int r = 0; r < RowCount(); ++r) rows.push_back(RowTexts(r));
-  const std::vector<int> order = SortedRowOrder(rows, column);
-
-  QTreeWidgetItem* current = currentItem();
-  std::vector<QTreeWidgetItem*> items;
-  std::vector<bool> selected;
-  for (int r = 0; r < RowCount(); ++r) {
-    items.push_back(topLevelItem(r));
-    selected.push_back(topLevelItem(r)->isSelected());
-  }
-  const bool updates = updatesEnabled();
-  setUpdatesEnabled(false);
-  while (RowCount() > 0) takeTopLevelItem(RowCount() - 1);
-  QList<QTreeWidgetItem*> sorted;
-  for (int r : order) sorted.push_back(items[r]);
-  addTopLevelItems(sorted);
-  if (current) setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-  for (int r : order) items[r]->setSelected(selected[r]);
-  setUpdatesEnabled(updates);
 }
 
 int TSongView::CellWidth(const QString& text) const {
@@ -113,38 +79,35 @@ int TSongView::CellWidth(const QString& text) const {
   return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) + 2 * margin;
 }
 
-std::array<int, TSongView::kColumnCount> TSongView::Fill(const std::vector<SongRowTexts>& rows) {
-  clear();
+std::array<int, TSongView::kColumnCount> TSongView::FitColumns(const std::vector<TSongEntry>& songs) {
   std::array<int, kColumnCount> widths{};
-  for (int c = 0; c < kColumnCount; ++c) widths[c] = columnWidth(c);
-  setUpdatesEnabled(false);
-  // Measuring is most of the fill's time, and library songs share texts
+  widths.fill(kInitialColumnWidth);
+  // Measuring is most of a fill's time, and library songs share texts
   // ("нет данных" above all): each text is measured once per column.
   std::array<std::unordered_set<std::string_view>, kColumnCount> measured;
-  for (const SongRowTexts& row : rows) {
-    AppendRow(row);
+  for (const TSongEntry& song : songs) {
     for (int c = 1; c < kColumnCount; ++c) {
-      if (measured[c].insert(row[c]).second) widths[c] = std::max(widths[c], CellWidth(QString::fromUtf8(row[c])));
+      const std::string& text = song.texts[static_cast<std::size_t>(c)];
+      if (measured[c].insert(text).second) widths[c] = std::max(widths[c], CellWidth(QString::fromStdString(text)));
     }
   }
   for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, widths[c]);
-  setUpdatesEnabled(true);
   return widths;
 }
 
 void TSongView::mouseDoubleClickEvent(QMouseEvent* event) {
-  QTreeWidget::mouseDoubleClickEvent(event);
+  QTreeView::mouseDoubleClickEvent(event);
   // A right or middle double click is no wish to sing.
   if (event->button() == Qt::LeftButton) emit dblClick();
 }
 
 void TSongView::keyPressEvent(QKeyEvent* event) {
   emit keyDown(event->key());
-  QTreeWidget::keyPressEvent(event);
+  QTreeView::keyPressEvent(event);
 }
 
 void TSongView::focusOutEvent(QFocusEvent* event) {
-  QTreeWidget::focusOutEvent(event);
+  QTreeView::focusOutEvent(event);
   emit exited();
 }
 

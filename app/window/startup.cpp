@@ -19,7 +19,7 @@
 #include "catalog/file_path.h"
 #include "config/config_dialog.h"
 #include "config/settings.h"
-#include "config/settings_path.h"
+#include "session/engine_player.h"
 #include "video/video_form.h"
 
 namespace lyrova {
@@ -57,8 +57,6 @@ QString TForm1::DemoDiscFolder() const {
   }
   return {};
 }
-
-std::string TForm1::SettingsPath() const { return SettingsFilePath(setup_.programPath); }
 
 void TForm1::FormShow() {
   bool started = false;
@@ -119,7 +117,8 @@ bool TForm1::AppInit() {
   if (check == TImageCheck::GaveUp) return false;
   if (check == TImageCheck::Accepted) {
     Guarded([&] {
-      const DiscCatalogResult loaded = LoadDiscCatalog(catalog_, folder, setup_.catalog, UserCacheFolder());
+      const DiscCatalogResult loaded =
+          LoadDiscCatalog(session_->SongsCatalog(), folder, setup_.catalog, UserCacheFolder());
       if (loaded.source == DiscCatalogSource::NoImage) {
         dialogs_.ShowMessage(QCoreApplication::translate(UserText::kContext, kImageNotFoundText));
         emit programEnded();
@@ -134,22 +133,19 @@ bool TForm1::AppInit() {
   }
 
   sortColumn_ = 0;
-  FillCatalogView();
+  session_->ShowAllSongs();
+  FitCatalogColumns();
   listView1_->SetCurrentRow(0);
   // The library's songs join the view when read, while the rest starts.
-  StartLibraryScan(settings.SongsFolder());
+  session_->ReadLibrary(settings.SongsFolder());
 
-  video_ = std::make_unique<TVideoForm>(this, SettingsPath());
-  connect(video_.get(), &TVideoForm::MainWindowWanted, this, [this] {
-    raise();
-    activateWindow();
-  });
-
-  engine_ = std::make_unique<TPlaybackEngine>(songs_, *video_, songEnd_);
+  CreateVideoForm();
+  engine_ = std::make_unique<TPlaybackEngine>(session_->Songs(), *video_, session_->SongEndTarget());
   try {
     engine_->DMInit(SoundFontPath(settings), setup_.audio, settings.SoundLatencyMs());
     engine_->SetLyricOffsetMs(settings.LyricOffsetMs());
-    ApplyMelodyLevel(settings.MelodyPercent());
+    player_ = std::make_unique<TEnginePlayer>(*engine_);
+    session_->AttachPlayer(player_.get());
   } catch (const std::exception& e) {
     ShowError(e);
     return false;
@@ -158,6 +154,16 @@ bool TForm1::AppInit() {
   if (auto failure = ReadLookSettings(settings.Ini(), Settings())) ShowError(*failure);
   listView1_->setFocus(Qt::OtherFocusReason);
   return true;
+}
+
+void TForm1::CreateVideoForm() {
+  video_ = std::make_unique<TVideoForm>(this, SettingsPath());
+  connect(video_.get(), &TVideoForm::MainWindowWanted, this, [this] {
+    raise();
+    ReturnFocus();
+  });
+  video_->installEventFilter(this);
+  BindShortcuts(video_.get());
 }
 
 std::string TForm1::SoundFontPath(const TSettingsFile& settings) const {

@@ -6,7 +6,7 @@
 
 #include <QSlider>
 
-#include "app/core/slider_rules.h"
+#include "session/slider_rules.h"
 
 namespace lyrova {
 

@@ -14,7 +14,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/core/song_collection.h"
+#include "session/song_collection.h"
 #include "app/window/song_view.h"
 #include "catalog/disc_catalog.h"
 #include "catalog/library_search.h"
@@ -77,12 +77,16 @@ BENCHMARK(BM_DiscOwnCatalogue)->ArgName("cached")->Arg(0)->Arg(1)->Unit(benchmar
 void BM_StartupToFilledList(benchmark::State& state) {
   lyrova::ScanLibrary(world->library, world->index);  // the index is written
   lyrova::TSongView view(false);
+  lyrova::TSongTableModel rows;
+  view.SetSongs(&rows);
   for (auto _ : state) {
     lyrova::TSongsCatalog disc;
     lyrova::LoadDiscCatalog(disc, world->disc, {kNoRecords, {}}, world->cache);
     lyrova::TSongCollection songs(disc);
     if (state.range(0)) songs.SetLibrary(lyrova::ScanLibrary(world->library, world->index));
-    view.Fill(songs.Rows());
+    std::vector<lyrova::TSongEntry> entries = songs.Entries();
+    view.FitColumns(entries);
+    rows.SetEntries(std::move(entries));
     benchmark::DoNotOptimize(view.RowCount());
   }
 }

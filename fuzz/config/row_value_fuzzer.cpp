@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/playlist_row.h"
+#include "session/playlist_row.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

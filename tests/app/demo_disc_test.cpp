@@ -70,7 +70,7 @@ void DemoDiscTest::playlistSongEndsAndTheNextRowStarts() {
     const int row = CatalogueRowOf(catalogue, code);
     QVERIFY(row >= 0);
     catalogue->clearSelection();
-    catalogue->topLevelItem(row)->setSelected(true);
+    catalogue->SelectRow(row, true);
     form.Button1Click();
   }
   form.TrackBar1()->setValue(-40);  // twice the tempo keeps the test short
@@ -85,8 +85,8 @@ void DemoDiscTest::playlistSongEndsAndTheNextRowStarts() {
   // Both windows as the first start placed them.
   SaveShot(form.screen()->grabWindow(0).toImage(), "first-start.png");
 
-  QVERIFY(QTest::qWaitFor([&] { return form.PlayOrigin().PlayedIndex == 1; }, 120000));
-  QCOMPARE(form.PlayOrigin().PlayedFrom, std::string("ListView2"));
+  QVERIFY(QTest::qWaitFor([&] { return form.Session().PlayOrigin().PlayedIndex == 1; }, 120000));
+  QCOMPARE(form.Session().PlayOrigin().PlayedFrom, std::string("ListView2"));
   QCOMPARE(form.ListView2()->CurrentRow(), 1);
   QVERIFY(QTest::qWaitFor([&] { return engine.SongPlaying() && engine.SongTime() > 0; }, 5000));
   QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join('\n')));

@@ -86,8 +86,8 @@ void FirstStartTest::installedProgramOffersTheDemoDiscAndTheFilmChooserStartsThe
   // The program's own folder was looked in first, and the user is told so.
   QCOMPARE(dialogs.folderNotices, QStringList{NoDiscNotice(world.ProgramDir() + "/")});
   QCOMPARE(world.ReadSetting("Paths", "rMidiPath"), QFile::encodeName(demo).toStdString());
-  QVERIFY(form->SongsCatalog().Count() > 0);
-  QCOMPARE(form->ListView1()->RowCount(), form->SongsCatalog().Count());
+  QVERIFY(form->Session().SongsCatalog().Count() > 0);
+  QCOMPARE(form->ListView1()->RowCount(), form->Session().SongsCatalog().Count());
   // No film was set yet: the chooser opens where the disc's own film lies.
   QVERIFY(QTest::qWaitFor([&] { return !dialogs.openFolders.isEmpty(); }, 5000));
   QCOMPARE(dialogs.openFolders.first(), demo);

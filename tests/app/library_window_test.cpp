@@ -42,7 +42,7 @@ void WriteSong(const QString& path, const std::string& title, const std::string&
 
 QStringList Codes(const TSongView* view) {
   QStringList codes;
-  for (int r = 0; r < view->RowCount(); ++r) codes << view->topLevelItem(r)->text(0);
+  for (int r = 0; r < view->RowCount(); ++r) codes << view->Songs()->data(view->Songs()->index(r, 0)).toString();
   return codes;
 }
 
@@ -72,7 +72,7 @@ class LibraryWindowTest : public QObject {
  private:
   QString SongsDir() const { return world_->ProgramDir() + "/songs"; }
   bool WaitForLibrary(int rows) {
-    return QTest::qWaitFor([&] { return !form_->LibraryScanning() && form_->ListView1()->RowCount() == rows; },
+    return QTest::qWaitFor([&] { return !form_->Session().LibraryScanning() && form_->ListView1()->RowCount() == rows; },
                            10000);
   }
 
@@ -109,7 +109,7 @@ void LibraryWindowTest::cleanupTestCase() {
 void LibraryWindowTest::librarySongsFollowTheDiscsAndNameTheUnreadFiles() {
   TSongView* view = form_->ListView1();
   QCOMPARE(Codes(view), QStringList({"0001", "0002", "10001", "10002"}));
-  QCOMPARE(view->topLevelItem(3)->text(1), QString("Oh! Susanna"));
+  QCOMPARE(view->Songs()->data(view->Songs()->index(3, 1)).toString(), QString("Oh! Susanna"));
   TLibraryBar* bar = form_->LibraryBar();
   QVERIFY(bar->isVisible());
   QVERIFY(!bar->Progress()->isVisible());
@@ -144,8 +144,8 @@ void LibraryWindowTest::wordsSearchFindsALibrarySong() {
 void LibraryWindowTest::libraryRowsPlayThroughThePlaylistWithTheirWords() {
   TSongView* view = form_->ListView1();
   view->clearSelection();
-  view->topLevelItem(2)->setSelected(true);
-  view->topLevelItem(3)->setSelected(true);
+  view->SelectRow(2, true);
+  view->SelectRow(3, true);
   form_->Button1Click();
   QCOMPARE(Codes(form_->ListView2()), QStringList({"10001", "10002"}));
   const int messages = dialogs_.messages.size();
@@ -156,7 +156,7 @@ void LibraryWindowTest::libraryRowsPlayThroughThePlaylistWithTheirWords() {
   // The words are on the singer's picture while the song plays.
   QVERIFY(QTest::qWaitFor([&] { return LyricPixels(form_->VideoForm()->PresentedFrame()) > 50; }, 3000));
   // At its end the playlist goes on to the second library song.
-  QVERIFY(QTest::qWaitFor([&] { return form_->PlayOrigin().PlayedIndex == 1; }, 10000));
+  QVERIFY(QTest::qWaitFor([&] { return form_->Session().PlayOrigin().PlayedIndex == 1; }, 10000));
   QCOMPARE(dialogs_.messages.size(), messages);  // both songs read and started
   form_->Button5Click();
   form_->Button2Click();
@@ -172,7 +172,7 @@ void LibraryWindowTest::aNewFolderIsReadAndTheViewFollows() {
   form_->Button8Click();
   QVERIFY(WaitForLibrary(3));
   QCOMPARE(Codes(form_->ListView1()), QStringList({"0001", "0002", "10001"}));
-  QCOMPARE(form_->ListView1()->topLevelItem(2)->text(1), QString("Auld Lang Syne"));
+  QCOMPARE(form_->ListView1()->Songs()->data(form_->ListView1()->Songs()->index(2, 1)).toString(), QString("Auld Lang Syne"));
   QVERIFY(!form_->LibraryBar()->Unread()->isVisible());
 }
 
@@ -182,16 +182,16 @@ void LibraryWindowTest::comingBackToTheWindowReadsTheFolderAgain() {
     QEvent event(QEvent::WindowActivate);
     QCoreApplication::sendEvent(form_.get(), &event);
   };
-  view->SortByColumn(1);  // a refill would bring back the catalogue's order
+  view->Songs()->SortByColumn(1);  // a refill would bring back the catalogue's order
   const QStringList sorted = Codes(view);
   QCOMPARE(sorted, QStringList({"10001", "0001", "0002"}));
   view->SetCurrentRow(2);
   activate();  // just read: not again so soon
-  QVERIFY(!form_->LibraryScanning());
+  QVERIFY(!form_->Session().LibraryScanning());
   QTest::qWait(2100);
   activate();
-  QVERIFY(form_->LibraryScanning());
-  QVERIFY(QTest::qWaitFor([&] { return !form_->LibraryScanning(); }, 5000));
+  QVERIFY(form_->Session().LibraryScanning());
+  QVERIFY(QTest::qWaitFor([&] { return !form_->Session().LibraryScanning(); }, 5000));
   QTest::qWait(20);
   // Nothing changed: the view keeps its order and its selection, and shows no progress.
   QCOMPARE(Codes(view), sorted);
@@ -202,7 +202,7 @@ void LibraryWindowTest::comingBackToTheWindowReadsTheFolderAgain() {
   QTest::qWait(2100);
   activate();
   QVERIFY(WaitForLibrary(4));
-  QCOMPARE(view->topLevelItem(3)->text(1), QString("Scarborough Fair"));
+  QCOMPARE(view->Songs()->data(view->Songs()->index(3, 1)).toString(), QString("Scarborough Fair"));
 }
 
 }  // namespace lyrova::test

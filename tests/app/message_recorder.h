@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/window/window_messages.h"
+#include "session/window_messages.h"
 
 namespace lyrova::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/now_playing.h"
+#include "session/now_playing.h"
 
 namespace lyrova {
 namespace {

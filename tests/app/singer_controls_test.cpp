@@ -71,6 +71,7 @@ class SingerControlsTest : public QObject {
   void onlyTheLeftButtonsDoubleClickStartsASong();
   void pauseHoldsTheSongAndTheFilmAndResumesWhereTheyWere();
   void everyControlHasAShortcutNamedInItsHint();
+  void theKeysWorkFromBothWindowsAndTheFocusComesBack();
   void guideMelodyIsChosenKeptAndFoundOnTheLead();
   void keyAndTempoComeBackForEachSongWhenAskedFor();
   void songsAreSavedFromTheirRowsAndACancelLeavesNoFile();
@@ -176,10 +177,10 @@ void SingerControlsTest::tabGoesRoundTheListsAndTheSearchPastTheSliders() {
 }
 
 void SingerControlsTest::onlyTheLeftButtonsDoubleClickStartsASong() {
-  TMessageRecorder recorder(form_.get(), {TMessage::PlaySong});
+  TMessageRecorder recorder(&form_->Session(), {TMessage::PlaySong});
   TSongView* catalogue = form_->ListView1();
   catalogue->SetCurrentRow(1);
-  const QPoint onRow = catalogue->visualItemRect(catalogue->topLevelItem(1)).center();
+  const QPoint onRow = catalogue->RowRect(1).center();
   for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
     QTest::mouseDClick(catalogue->viewport(), button, {}, onRow);
   QTest::qWait(20);
@@ -261,7 +262,7 @@ void SingerControlsTest::everyControlHasAShortcutNamedInItsHint() {
   QTRY_VERIFY(form_->Edit1()->hasFocus());
 
   // Ctrl+N plays the playlist's next row, from the top when none played.
-  TMessageRecorder recorder(form_.get(), {TMessage::PlaySong});
+  TMessageRecorder recorder(&form_->Session(), {TMessage::PlaySong});
   form_->Button2Click();
   for (int row : {3, 4}) {
     form_->ListView1()->SetCurrentRow(row);
@@ -290,6 +291,44 @@ void SingerControlsTest::everyControlHasAShortcutNamedInItsHint() {
   QVERIFY(form_->PictureButton(7)->toolTip().contains("F11"));
 }
 
+void SingerControlsTest::theKeysWorkFromBothWindowsAndTheFocusComesBack() {
+  TVideoForm* singer = form_->VideoForm();
+  TSongView* catalogue = form_->ListView1();
+  TMessageRecorder recorder(&form_->Session(), {TMessage::PlaySong});
+  catalogue->setFocus();
+  catalogue->SetCurrentRow(2);
+  QTRY_VERIFY(catalogue->hasFocus());
+
+  // The singer's window answers the main window's shortcuts.
+  singer->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(singer));
+  QTest::keyClick(singer, Qt::Key_Up, Qt::AltModifier);
+  QTest::keyClick(singer, Qt::Key_Right, Qt::AltModifier);
+  QCOMPARE(form_->TrackBar2()->value(), -1);
+  QCOMPARE(form_->TrackBar1()->value(), -1);
+  // ... and Enter starts the song chosen in the list.
+  QTest::keyClick(singer, Qt::Key_Return);
+  QTRY_COMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(1));
+  QCOMPARE(static_cast<std::uint32_t>(recorder.WParams(TMessage::PlaySong).front()), catalogue->Entry(2).code);
+
+  // The Video button brings the singer's window forward and leaves the keys here.
+  Click(form_->PictureButton(7));
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  QTRY_VERIFY(catalogue->hasFocus());
+
+  // Full screen and back with Esc: the keys come back to the list.
+  QTest::keyClick(catalogue, Qt::Key_F11);
+  QTRY_VERIFY(singer->isFullScreen());
+  singer->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(singer));
+  QTest::keyClick(singer, Qt::Key_Escape);
+  QTRY_VERIFY(!singer->isFullScreen());
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  QTRY_VERIFY(catalogue->hasFocus());
+  QTest::keyClick(catalogue, Qt::Key_Return);
+  QTRY_COMPARE(recorder.WParams(TMessage::PlaySong).size(), std::size_t(2));
+}
+
 void SingerControlsTest::guideMelodyIsChosenKeptAndFoundOnTheLead() {
   QComboBox* melody = form_->MelodyBox();
   QCOMPARE(melody->currentData().toInt(), 100);  // full when the file says nothing
@@ -315,7 +354,7 @@ void SingerControlsTest::keyAndTempoComeBackForEachSongWhenAskedFor() {
   const auto play = [&](int row) {
     form_->ListView1()->SetCurrentRow(row);
     form_->ListView1DblClick();
-    QCoreApplication::sendPostedEvents(form_.get());  // the song starts now
+    QCoreApplication::sendPostedEvents(&form_->Session());  // the song starts now
     QVERIFY(QTest::qWaitFor([&] { return engine.SongPlaying(); }, 5000));
   };
   // Off by default: the sliders stay where the singer left them.
@@ -351,7 +390,7 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   QStringList texts;
   for (const QAction* action : menu->actions()) texts << action->text();
   QCOMPARE(texts, QStringList({"Сохранить видео…", "Сохранить звук…"}));
-  const QPoint at = catalogue->visualItemRect(catalogue->topLevelItem(0)).center();
+  const QPoint at = catalogue->RowRect(0).center();
   menu->popup(catalogue->viewport()->mapToGlobal(at));
   QImage shot = form_->grab().toImage();
   {

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "app/core/slider_rules.h"
+#include "session/slider_rules.h"
 #include "playback/master_settings.h"
 
 namespace lyrova {

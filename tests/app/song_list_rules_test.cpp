@@ -5,11 +5,11 @@
 
 #include <ostream>
 
-#include "app/core/focus_return.h"
-#include "app/core/playlist_advance.h"
-#include "app/core/search_dispatch.h"
-#include "app/core/song_order.h"
-#include "app/core/song_row.h"
+#include "app/window/focus_return.h"
+#include "session/playlist_advance.h"
+#include "session/search_dispatch.h"
+#include "session/song_order.h"
+#include "session/song_row.h"
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "tests/app/test_catalog.h"

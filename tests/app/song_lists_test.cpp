@@ -36,7 +36,7 @@ const TTestCatalog& Songs() {
 
 QStringList Column(const TSongView* view, int column) {
   QStringList texts;
-  for (int r = 0; r < view->RowCount(); ++r) texts << view->topLevelItem(r)->text(column);
+  for (int r = 0; r < view->RowCount(); ++r) texts << view->Songs()->data(view->Songs()->index(r, column)).toString();
   return texts;
 }
 
@@ -49,14 +49,14 @@ void ClickHeader(TSongView* view, int column) {
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 void DoubleClickRow(TSongView* view, int row) {
-  const QPoint inFirstColumn(10, view->visualItemRect(view->topLevelItem(row)).center().y());
+  const QPoint inFirstColumn(10, view->RowRect(row).center().y());
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, inFirstColumn);
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, inFirstColumn);
 }
 
 void SelectRows(TSongView* view, std::initializer_list<int> rows) {
   view->clearSelection();
-  for (int r : rows) view->topLevelItem(r)->setSelected(true);
+  for (int r : rows) view->SelectRow(r, true);
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ void SongListsTest::initTestCase() {
   world_->WriteSetting("Paths", "VideoFile", QFile::encodeName(TTestWorld::FilmPath()).toStdString());
   form_ = world_->MakeForm(dialogs_, Songs().Resources());
   recorder_ = std::make_unique<TMessageRecorder>(
-      form_.get(), std::set<TMessage>{TMessage::PlaySong, TMessage::Tempo, TMessage::Pitch, TMessage::Volume});
+      &form_->Session(), std::set<TMessage>{TMessage::PlaySong, TMessage::Tempo, TMessage::Pitch, TMessage::Volume});
   config_ = std::make_unique<TForm2>(
       TSettingsFile(world_->SettingsPath(), QFile::encodeName(world_->ProgramDir() + "/").toStdString()),
       Settings(), nullptr, form_.get());
@@ -213,8 +213,8 @@ void SongListsTest::catalogueStartsOnlyWithOneSelectedRow() {
   DoubleClickRow(catalogue_, 2);
   QTest::qWait(20);
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), std::vector<int>{25});
-  QCOMPARE(form_->PlayOrigin().PlayedFrom, std::string("ListView1"));
-  QCOMPARE(form_->PlayOrigin().PlayedIndex, 2);
+  QCOMPARE(form_->Session().PlayOrigin().PlayedFrom, std::string("ListView1"));
+  QCOMPARE(form_->Session().PlayOrigin().PlayedIndex, 2);
 
   SelectRows(catalogue_, {3});
   catalogue_->setFocus();
@@ -234,7 +234,7 @@ void SongListsTest::playlistGoesOnToItsLastRowOnly() {
   // Each song the window would play is taken under a new serial.
   std::uint32_t serial = 40;
   recorder_->onCaught = [&](TMessage message, int) {
-    if (message == TMessage::PlaySong) form_->SongHandedOver(++serial);
+    if (message == TMessage::PlaySong) form_->Session().SongHandedOver(++serial);
   };
   SelectRows(catalogue_, {0, 1, 2, 3});
   form_->Button1Click();
@@ -243,14 +243,14 @@ void SongListsTest::playlistGoesOnToItsLastRowOnly() {
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), std::vector<int>{2});
   for (int i = 0; i < 3; ++i) {
     // The end of the song now playing; an earlier song's end would not advance.
-    TMessageEvent stale(TMessage::SongEnd, static_cast<int>(form_->PlayOrigin().serial - 1));
-    QCoreApplication::sendEvent(form_.get(), &stale);
-    TMessageEvent end(TMessage::SongEnd, static_cast<int>(form_->PlayOrigin().serial));
-    QCoreApplication::sendEvent(form_.get(), &end);
+    TMessageEvent stale(TMessage::SongEnd, static_cast<int>(form_->Session().PlayOrigin().serial - 1));
+    QCoreApplication::sendEvent(&form_->Session(), &stale);
+    TMessageEvent end(TMessage::SongEnd, static_cast<int>(form_->Session().PlayOrigin().serial));
+    QCoreApplication::sendEvent(&form_->Session(), &end);
     QTest::qWait(20);
   }
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), (std::vector<int>{2, 25, 100}));
-  QCOMPARE(form_->PlayOrigin().PlayedIndex, 3);
+  QCOMPARE(form_->Session().PlayOrigin().PlayedIndex, 3);
   QCOMPARE(playlist_->CurrentRow(), 3);
   recorder_->onCaught = nullptr;
 }
@@ -260,9 +260,9 @@ void SongListsTest::catalogueSongNeverAdvances() {
   form_->Button1Click();
   SelectRows(catalogue_, {4});
   form_->ListView1DblClick();
-  form_->SongHandedOver(7);
+  form_->Session().SongHandedOver(7);
   TMessageEvent end(TMessage::SongEnd, 7);
-  QCoreApplication::sendEvent(form_.get(), &end);
+  QCoreApplication::sendEvent(&form_->Session(), &end);
   QTest::qWait(20);
   QCOMPARE(recorder_->WParams(TMessage::PlaySong), std::vector<int>{3001});
 }
@@ -317,9 +317,20 @@ void SongListsTest::focusGoesBackFromSlidersAndSearchModes() {
   playlist_->setFocus();
   QTRY_VERIFY(playlist_->hasFocus());
   for (QSlider* bar : {form_->TrackBar1(), form_->TrackBar2(), form_->TrackBar3()}) {
-    bar->setFocus(Qt::MouseFocusReason);
+    bar->setFocus(Qt::OtherFocusReason);
     QTRY_VERIFY(playlist_->hasFocus());
   }
+  // A click keeps it, so the arrows move that slider; Esc gives it back.
+  QSlider* key = form_->TrackBar2();
+  QTest::mouseClick(key, Qt::LeftButton, {}, QPoint(key->width() / 2, key->height() - 3));
+  QTRY_VERIFY(key->hasFocus());
+  const int clicked = key->value();
+  QTest::keyClick(key, Qt::Key_Up);
+  QCOMPARE(key->value(), clicked - 1);
+  QTest::keyClick(key, Qt::Key_Escape);
+  QTRY_VERIFY(playlist_->hasFocus());
+  key->setValue(0);
+  QCoreApplication::sendPostedEvents(&form_->Session());
   form_->Edit1()->setFocus();
   QTRY_VERIFY(form_->Edit1()->hasFocus());
   Click(form_->RadioGroup1()->button(3));
@@ -400,10 +411,10 @@ void SongListsTest::loadRefusesOtherFilesAndReportsUnknownCodes() {
 }
 
 void SongListsTest::handlerErrorsAreReportedAndTheProgramGoesOn() {
-  form_->removeEventFilter(recorder_.get());
-  QCoreApplication::postEvent(form_.get(), new TMessageEvent(TMessage::PlaySong, 9999));
+  form_->Session().removeEventFilter(recorder_.get());
+  QCoreApplication::postEvent(&form_->Session(), new TMessageEvent(TMessage::PlaySong, 9999));
   QTRY_COMPARE(dialogs_.messages.size(), 1);
-  form_->installEventFilter(recorder_.get());
+  form_->Session().installEventFilter(recorder_.get());
   QVERIFY(!form_->Engine()->SongPlaying());
   // The window still answers.
   form_->Edit1()->setText("Утро");
@@ -419,8 +430,12 @@ void SongListsTest::configurationButtonShowsTheDialogWithTheOutputPorts() {
     for (int i = 0; i < config_->ComboBox1()->count(); ++i) ports << config_->ComboBox1()->itemText(i);
     config_->reject();
   });
+  playlist_->setFocus();
+  QTRY_VERIFY(playlist_->hasFocus());
   Click(form_->PictureButton(8));
   QVERIFY(modal);
+  // Back where it was once the dialog has gone.
+  QTRY_VERIFY(playlist_->hasFocus());
   QCOMPARE(ports, QStringList{"FluidSynth software synthesizer"});
   QVERIFY(!config_->isVisible());
 }

@@ -213,7 +213,7 @@ void StartupTest::anotherDiscGetsItsOwnCatalogueAtStart() {
     QCOMPARE(view->RowTexts(0)[0], std::string("0001"));
     QCOMPARE(view->RowTexts(0)[1], std::string("Дорога"));
     QCOMPARE(view->RowTexts(1)[1], std::string("Река"));
-    QCOMPARE(form->SongsCatalog().Record(0).MidiSize, 5000u);
+    QCOMPARE(form->Session().SongsCatalog().Record(0).MidiSize, 5000u);
     form->close();
     QVERIFY(!QDir(world.CacheDir() + "/lyrova").entryList({"disc-*"}, QDir::Dirs).isEmpty());
   }

@@ -141,6 +141,23 @@ TEST_F(SongLibraryTest, UnreadableFoldersAreReportedAndTheRestIsRead) {
   }, {dir_.path()});
 }
 
+TEST_F(SongLibraryTest, ListingTellsOfEachFolderSoAReadingCanBeLeftThere) {
+  std::vector<std::size_t> listed;
+  std::vector<std::size_t> read;
+  ScanLibrary(root_, "", [&](std::size_t done, std::size_t total) { (total == 0 ? listed : read).push_back(done); });
+  // The folder, "a" and "a/deep" (the link to a folder is not entered); then each song file.
+  EXPECT_EQ(listed.size(), 3u);
+  EXPECT_EQ(read.back(), 5u);
+  struct Left {};
+  int calls = 0;
+  EXPECT_THROW(ScanLibrary(root_, cache_, [&](std::size_t, std::size_t) {
+                 if (++calls == 2) throw Left{};
+               }),
+               Left);
+  EXPECT_EQ(calls, 2);
+  EXPECT_FALSE(fs::exists(cache_));
+}
+
 TEST_F(SongLibraryTest, AMissingFolderIsReported) {
   const SongLibrary l = ScanLibrary(dir_.File("none"), "");
   EXPECT_TRUE(l.songs.empty());

@@ -1,11 +1,11 @@
-#include "app/core/playlist_file.h"
+#include "session/playlist_file.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 
-#include "app/core/song_collection.h"
+#include "session/song_collection.h"
 #include "catalog/catalog_resources.h"
 #include "catalog/cp1251.h"
 #include "catalog/errors.h"
@@ -18,7 +18,7 @@ namespace {
 using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
-using Rows = std::vector<PlaylistRow>;
+using Rows = std::vector<TSongEntry>;
 
 TSongHeader Song(std::uint32_t code, std::string name, std::string singer) {
   TSongHeader song;
@@ -32,11 +32,13 @@ TSongHeader Song(std::uint32_t code, std::string name, std::string singer) {
   return song;
 }
 
-PlaylistRow RowOf(const TSongHeader& s) {
+TSongEntry RowOf(const TSongHeader& s) {
   char caption[16];
   std::snprintf(caption, sizeof caption, "%.4d", static_cast<int>(s.Code));
-  return {caption, Cp1251ToUtf8(s.Name), Cp1251ToUtf8(s.Singer), Cp1251ToUtf8(s.MusicAuthor),
-          Cp1251ToUtf8(s.LyricAuthor)};
+  return {s.Code,
+          {caption, Cp1251ToUtf8(s.Name), Cp1251ToUtf8(s.Singer), Cp1251ToUtf8(s.MusicAuthor),
+           Cp1251ToUtf8(s.LyricAuthor)},
+          {}};
 }
 
 class PlaylistFileTest : public ::testing::Test {
@@ -62,7 +64,7 @@ class PlaylistFileTest : public ::testing::Test {
   TSongCollection all_{catalog_};
   TempDir dir_;
   std::string path_ = dir_.File("list.lpl");
-  Rows before_ = {{"9999", "old", "", "", ""}};
+  Rows before_ = {{9999, {"9999", "old", "", "", ""}, {}}};
 };
 
 TEST_F(PlaylistFileTest, SavedPlaylistHasTheFixedLayout) {
@@ -179,8 +181,8 @@ TEST_F(PlaylistFileTest, HugeItemsCountEndsWithTheLastKey) {
 }
 
 TEST_F(PlaylistFileTest, LineBreakInACatalogueTextCannotBreakTheFile) {
-  PlaylistRow row = RowOf(songs_[0]);
-  row[1] = "two\nlines";
+  TSongEntry row = RowOf(songs_[0]);
+  row.texts[1] = "two\nlines";
   SavePlaylistFile(path_, {row, RowOf(songs_[2])});
   Rows rows;
   EXPECT_EQ(LoadPlaylistFile(path_, all_, rows), PlaylistLoad::kLoaded);

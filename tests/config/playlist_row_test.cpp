@@ -1,4 +1,4 @@
-#include "app/core/playlist_row.h"
+#include "session/playlist_row.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/core/song_collection.h"
+#include "session/song_collection.h"
 #include "catalog/songs_catalog.h"
 #include "export/song_render.h"
 #include "tools/render/render_options.h"
