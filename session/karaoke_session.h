@@ -31,6 +31,7 @@
 #include "session/export_job.h"
 #include "session/now_playing.h"
 #include "session/playlist_advance.h"
+#include "session/slider_rules.h"
 #include "session/song_collection.h"
 #include "session/song_end_bridge.h"
 #include "session/song_table_model.h"
@@ -182,6 +183,8 @@ class TKaraokeSession : public QObject {
  private:
   void Dispatch(const TMessageEvent& message);
   void Post(TMessage message, std::int32_t wParam);
+  // Brings `to` into the slider's range and stores it; false when unchanged.
+  bool MovePosition(TSliderKind kind, int& position, int to);
   void RecallSongChoice();
   void RememberSongChoice();
   void LibraryScanned(SongLibrary library);

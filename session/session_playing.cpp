@@ -87,30 +87,28 @@ std::optional<TNowPlaying> TKaraokeSession::NowPlaying() const {
   return song;
 }
 
-void TKaraokeSession::SetTempoPosition(int position) {
-  position = Clamped(TSliderKind::Tempo, position);
-  if (position == tempo_) return;
-  tempo_ = position;
+bool TKaraokeSession::MovePosition(TSliderKind kind, int& position, int to) {
+  to = Clamped(kind, to);
+  if (to == position) return false;
+  position = to;
   emit controlsChanged();
-  Post(TMessage::Tempo, -position);
+  return true;
+}
+
+void TKaraokeSession::SetTempoPosition(int position) {
+  if (!MovePosition(TSliderKind::Tempo, tempo_, position)) return;
+  Post(TMessage::Tempo, -tempo_);
   RememberSongChoice();
 }
 
 void TKaraokeSession::SetKeyPosition(int position) {
-  position = Clamped(TSliderKind::Key, position);
-  if (position == key_) return;
-  key_ = position;
-  emit controlsChanged();
-  Post(TMessage::Pitch, -position);
+  if (!MovePosition(TSliderKind::Key, key_, position)) return;
+  Post(TMessage::Pitch, -key_);
   RememberSongChoice();
 }
 
 void TKaraokeSession::SetVolumePosition(int position) {
-  position = Clamped(TSliderKind::Volume, position);
-  if (position == volume_) return;
-  volume_ = position;
-  emit controlsChanged();
-  Post(TMessage::Volume, position);
+  if (MovePosition(TSliderKind::Volume, volume_, position)) Post(TMessage::Volume, volume_);
 }
 
 void TKaraokeSession::SetMelodyPercent(int percent) {

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/session/event_loop.h"
+
 namespace lyrova {
 namespace {
 
@@ -36,11 +38,7 @@ TEST(ExportJob, EndsWithTheMessageForHowTheWorkEnded) {
     TExportJob job(QStringLiteral("песня.wav"), c.work);
     std::vector<QString> texts;
     QObject::connect(&job, &TExportJob::finished, [&](const QString& text) { texts.push_back(text); });
-    for (int i = 0; i < 5000 && job.Running(); ++i) {
-      QCoreApplication::processEvents();
-      std::this_thread::sleep_for(1ms);
-    }
-    EXPECT_FALSE(job.Running()) << c.name;
+    EXPECT_TRUE(test::ProcessEventsUntil([&] { return !job.Running(); })) << c.name;
     EXPECT_EQ(texts, std::vector<QString>{c.text}) << c.name;
   }
 }

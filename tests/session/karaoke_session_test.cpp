@@ -7,17 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 #include "catalog/errors.h"
 #include "config/settings.h"
 #include "session/window_messages.h"
 #include "tests/app/test_catalog.h"
-#include "tests/catalog/smf_maker.h"
+#include "tests/session/event_loop.h"
 #include "tests/session/recording_player.h"
+#include "tests/session/words_song.h"
 #include "tests/support/temp_dir.h"
 
 namespace lyrova {
@@ -25,12 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
-
-std::vector<std::uint8_t> WordsSong(const std::string& title, const std::string& words) {
-  testing::SmfTrack track;
-  track.Text(0, "@T" + title).Lyric(0, words).NoteOn(0, 60).NoteOff(384, 60);
-  return testing::MakeSmf(384, {track});
-}
 
 void Drain() { QCoreApplication::processEvents(); }
 
@@ -55,19 +48,15 @@ class KaraokeSessionTest : public ::testing::Test {
   }
 
   void Put(const std::string& title) {
-    const auto bytes = WordsSong(title, title + " words");
+    const auto bytes = test::WordsSong(title, title + " words");
     testing::WriteFile(folder_ + title + ".kar", std::string(bytes.begin(), bytes.end()));
   }
   void ReadLibrary() {
     bool read = false;
     const auto c = QObject::connect(&session_, &TKaraokeSession::libraryRead, [&] { read = true; });
     session_.ReadLibrary(folder_);
-    for (int i = 0; i < 5000 && !read; ++i) {
-      QCoreApplication::processEvents();
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    ASSERT_TRUE(test::ProcessEventsUntil([&] { return read; }));
     QObject::disconnect(c);
-    ASSERT_TRUE(read);
   }
   std::vector<std::uint32_t> Codes(const TSongTableModel& list) const {
     std::vector<std::uint32_t> codes;

@@ -11,10 +11,13 @@
 #include <mutex>
 #include <thread>
 
+#include "tests/session/event_loop.h"
+
 namespace lyrova {
 namespace {
 
 using namespace std::chrono_literals;
+using test::ProcessEventsUntil;
 
 // A reader of the folder "slow" that stays inside its reading until let go,
 // then reads like one with many files; any other folder reads at once.
@@ -58,16 +61,6 @@ class TGate {
   std::condition_variable changed_;
   bool entered_ = false, open_ = false, timedOut_ = false;
 };
-
-template <class Done>
-bool ProcessEventsUntil(Done done) {
-  const auto end = std::chrono::steady_clock::now() + 10s;
-  while (!done() && std::chrono::steady_clock::now() < end) {
-    QCoreApplication::processEvents();
-    std::this_thread::sleep_for(1ms);
-  }
-  return done();
-}
 
 TEST(LibraryScan, ANewFolderLeavesTheReadingUnderWayWithoutWaitingForIt) {
   TGate gate;

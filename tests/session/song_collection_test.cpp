@@ -13,6 +13,7 @@
 #include "catalog/songs_catalog.h"
 #include "tests/app/test_catalog.h"
 #include "tests/catalog/smf_maker.h"
+#include "tests/session/words_song.h"
 #include "tests/support/temp_dir.h"
 
 namespace lyrova {
@@ -21,12 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Codes = std::vector<std::string>;
 
-std::vector<std::uint8_t> WordsSong(const std::string& title, const std::string& words) {
-  testing::SmfTrack track;
-  if (!title.empty()) track.Text(0, "@T" + title);
-  track.Lyric(0, words).NoteOn(0, 60).NoteOff(384, 60);
-  return testing::MakeSmf(384, {track});
-}
+using test::WordsSong;
 
 class SongCollectionTest : public ::testing::Test {
  protected:

@@ -10,11 +10,13 @@
 
 #include "session/song_end_bridge.h"
 #include "session/window_messages.h"
+#include "tests/session/event_loop.h"
 
 namespace lyrova {
 namespace {
 
 using namespace std::chrono_literals;
+using test::ProcessEventsUntil;
 
 class TEndReceiver : public QObject {
  public:
@@ -29,17 +31,6 @@ class TEndReceiver : public QObject {
     return true;
   }
 };
-
-// Runs the event loop until `done` holds or two seconds have passed.
-template <class Done>
-bool ProcessEventsUntil(Done done) {
-  const auto end = std::chrono::steady_clock::now() + 2s;
-  while (!done() && std::chrono::steady_clock::now() < end) {
-    QCoreApplication::processEvents();
-    std::this_thread::sleep_for(1ms);
-  }
-  return done();
-}
 
 TEST(SongEndBridge, ThreadWaitsUntilTheWindowHasHandledTheEnd) {
   TEndReceiver window;
