@@ -92,6 +92,11 @@ void TKaraokeSession::PlayPlaylistRow(int row) {
   Post(TMessage::PlaySong, static_cast<std::int32_t>(playlist_.Entry(row).code));
 }
 
+void TKaraokeSession::PlaySong(std::uint32_t code) {
+  origin_ = {};
+  Post(TMessage::PlaySong, static_cast<std::int32_t>(code));
+}
+
 void TKaraokeSession::PlayNext() {
   PlayPlaylistRow(origin_.PlayedFrom == kPlaylistView ? origin_.PlayedIndex + 1 : 0);
 }

@@ -13,7 +13,7 @@
 //   search that leaves the catalogue list alone, NowPlaying(), the positions;
 // - subscribe: playingChanged(), controlsChanged(), songEnded(),
 //   libraryRead() and Playlist().changed();
-// - command: PlayPlaylistRow(), PlayNext() (skip), Stop(), TogglePause(),
+// - command: PlaySong(), PlayPlaylistRow(), PlayNext() (skip), Stop(), TogglePause(),
 //   SetKeyPosition(), SetTempoPosition(), SetVolumePosition().
 // Commands throw lyrova::Error with the text for the user; what fails in
 // the session's own posted handlers comes out as failed().
@@ -104,6 +104,9 @@ class TKaraokeSession : public QObject {
   // current event has finished (a posted WMPlaySong).
   void PlayCatalogRow(int row);
   void PlayPlaylistRow(int row);
+  // A song from elsewhere (the singers' queue, a remote): no playlist row
+  // follows it; songEnded() says when it has ended by itself.
+  void PlaySong(std::uint32_t code);
   // The playlist row after the one playing or last played, else the first.
   void PlayNext();
   void Stop();  // posts WMStopSong

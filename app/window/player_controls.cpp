@@ -46,9 +46,10 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button7Click() {
-  // In front of the others, while the keyboard stays with this window.
+  // In front of the others, while the keyboard stays with this window (from
+  // the singer's window itself, F12 leaves it there).
   if (video_) video_->raise();
-  ReturnFocus();
+  if (isActiveWindow()) ReturnFocus();
 }
 
 }  // namespace lyrova

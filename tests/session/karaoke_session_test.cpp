@@ -118,6 +118,14 @@ TEST_F(KaraokeSessionTest, APlaylistPlaysThroughToItsLastRowOnly) {
   Drain();
   EXPECT_EQ(player_.log.back(), "play Charlie words");
   EXPECT_EQ(session_.PlayOrigin().PlayedIndex, 0);
+  // A song from the queue has no playlist row after it, and its end is told.
+  int ended = 0;
+  QObject::connect(&session_, &TKaraokeSession::songEnded, [&] { ++ended; });
+  session_.PlaySong(10002);
+  Drain();
+  EndSong();
+  EXPECT_EQ(player_.log.back(), "play Bravo words");
+  EXPECT_EQ(ended, 1);
   EXPECT_TRUE(failures_.empty());
 }
 
