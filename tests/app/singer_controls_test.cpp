@@ -312,8 +312,11 @@ void SingerControlsTest::theKeysWorkFromBothWindowsAndTheFocusComesBack() {
   QCOMPARE(static_cast<std::uint32_t>(recorder.WParams(TMessage::PlaySong).front()), catalogue->Entry(2).code);
 
   // The Video button brings the singer's window forward and leaves the keys here.
-  Click(form_->PictureButton(7));
+  form_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  Click(form_->PictureButton(7));
+  QTest::qWait(50);
+  QVERIFY(form_->isActiveWindow());
   QTRY_VERIFY(catalogue->hasFocus());
 
   // Full screen and back with Esc: the keys come back to the list.
