@@ -5,14 +5,15 @@
 
 #include "catalog/header_text.h"
 #include "catalog/karaoke_words.h"
+#include "catalog/line_breaks.h"
 #include "catalog/smf_reader.h"
 #include "catalog/text_encoding.h"
+#include "catalog/word_source.h"
 
 namespace lyrova {
 namespace {
 
 constexpr std::uint8_t kTextEvent = 0x01;
-constexpr std::uint8_t kLyricEvent = 0x05;
 constexpr std::int64_t kMusicTimePerQuarter = 768;
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
@@ -35,35 +36,14 @@ std::int32_t MusicTime(std::uint64_t tick, std::uint16_t division) {
   return static_cast<std::int32_t>(std::min(scaled, kMax));
 }
 
-// The texts that carry the words: the Soft Karaoke track, else the lyric events.
-std::vector<const SmfText*> WordEvents(const SmfContents& smf) {
-  std::vector<const SmfText*> events;
-  const bool softKaraoke = std::any_of(smf.texts.begin(), smf.texts.end(), [](const SmfText& t) {
-    return t.type == kTextEvent && StartsWith(t.text, "@K");
-  });
-  if (softKaraoke) {
-    std::vector<int> counts(static_cast<std::size_t>(smf.tracks), 0);
-    for (const SmfText& t : smf.texts) {
-      if (t.type == kTextEvent && !StartsWith(t.text, "@")) ++counts[static_cast<std::size_t>(t.track)];
-    }
-    const auto best = static_cast<int>(std::max_element(counts.begin(), counts.end()) - counts.begin());
-    for (const SmfText& t : smf.texts) {
-      if (t.type == kTextEvent && t.track == best && !StartsWith(t.text, "@")) events.push_back(&t);
-    }
-    return events;
-  }
-  for (const SmfText& t : smf.texts) {
-    if (t.type == kLyricEvent) events.push_back(&t);
-  }
-  return events;
-}
-
 }  // namespace
 
 KaraokeFields FieldsFromFileName(std::string_view fileName) {
   std::string name = DecodeName(fileName);
   const std::size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
+  // Names made for the web spell their spaces so: "A._Lavigne_-_Complicated".
+  std::replace(name.begin(), name.end(), '_', ' ');
   KaraokeFields f;
   const std::size_t dash = name.find(" - ");
   if (dash == std::string::npos) {
@@ -107,17 +87,19 @@ KaraokeReadResult ReadKaraokeFile(std::span<const std::uint8_t> bytes, std::stri
   }
 
   std::vector<KaraokeSyllable> syllables;
-  for (const SmfText* t : WordEvents(c)) {
+  for (const SmfText* t : ChooseWordEvents(c)) {
     KaraokeSyllable s;
     s.start = MusicTime(t->tick, c.division);
     std::string_view raw = t->text;
-    if (t->type == kTextEvent && !raw.empty() && (raw[0] == '\\' || raw[0] == '/')) {
+    // Soft Karaoke's marks, which files put in lyric events as well.
+    if (!raw.empty() && (raw[0] == '\\' || raw[0] == '/')) {
       (raw[0] == '\\' ? s.newParagraph : s.newLine) = true;
       raw.remove_prefix(1);
     }
     s.text = DecodeToUtf8(raw, encoding);
     syllables.push_back(std::move(s));
   }
+  if (!HasLineMarks(syllables)) BreakIntoLines(syllables);
   KaraokeWords words = BuildKaraokeWords(syllables, MusicTime(c.lastNoteOff, c.division));
   song.words = std::move(words.text);
   song.timing = std::move(words.timing);

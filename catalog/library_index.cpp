@@ -6,7 +6,9 @@
 namespace lyrova {
 namespace {
 
-constexpr char kMagic[] = "lyrova library index 1\n";
+// The number changes whenever reading a file gives something else, so that
+// an index written by an earlier version is read again.
+constexpr char kMagic[] = "lyrova library index 2\n";
 
 void PutNumber(std::string& out, std::uint64_t v) {
   for (int i = 0; i < 8; ++i) out += static_cast<char>(v >> (8 * i));
@@ -79,21 +81,15 @@ std::optional<std::vector<IndexEntry>> ReadLibraryIndex(const std::string& folde
     IndexEntry e;
     std::uint64_t mtime = 0;
     std::uint64_t song = 0;
-    if (!in.Text(e.file.path) || !in.Number(e.file.size) || !in.Number(mtime) || !in.Number(song)) {
+    // Only songs are written: anything else is a damaged index.
+    if (!in.Text(e.file.path) || !in.Number(e.file.size) || !in.Number(mtime) || !in.Number(song) || song != 1) {
       return std::nullopt;
     }
     e.file.mtimeNs = static_cast<std::int64_t>(mtime);
-    e.song = song == 1;
-    bool ok = true;
-    if (e.song) {
-      for (std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor,
-                             &e.fields.lyricAuthor, &e.words}) {
-        ok = ok && in.Text(*s);
-      }
-    } else {
-      ok = in.Text(e.reason);  // written by earlier versions; such a file is read again
+    e.song = true;
+    for (std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor, &e.fields.lyricAuthor, &e.words}) {
+      if (!in.Text(*s)) return std::nullopt;
     }
-    if (!ok) return std::nullopt;
     entries.push_back(std::move(e));
   }
   if (!in.Empty()) return std::nullopt;

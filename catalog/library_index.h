@@ -1,7 +1,7 @@
 #pragma once
-// The library's index file: for each file its path, size and modification
-// time, and what reading it gave (the song's texts and words, or why it is
-// not a song), so that unchanged files need not be read again.
+// The library's index file: for each song file its path, size and
+// modification time and what reading it gave (the song's texts and words),
+// so that unchanged files need not be read again.
 
 #include <optional>
 #include <string>

@@ -23,7 +23,7 @@ std::shared_ptr<const TSegment> MakeSegment(std::vector<std::uint8_t> midi) {
   auto segment = std::make_shared<TSegment>();
   segment->midi = std::move(midi);
   segment->division = division;
-  segment->sequence = TMidiSequence(segment->midi, division);
+  segment->sequence = TMidiSequence(segment->midi);
   return segment;
 }
 

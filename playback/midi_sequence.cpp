@@ -3,109 +3,59 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 
-#include "catalog/byte_order.h"
-#include "catalog/smf_bytes.h"
+#include "midi/smf_file.h"
+#include "midi/smf_track.h"
 
 namespace lyrova {
 namespace {
 
-constexpr std::size_t kHeaderChunk = 14;
-// Deltas add up in 64 bits and are kept below this, so that no song's ticks wrap.
 constexpr std::uint64_t kMaxTick = std::numeric_limits<std::uint32_t>::max() / 2;
 
 }  // namespace
 
-TMidiSequence::TMidiSequence(std::span<const std::uint8_t> smf, int division) : division_(division > 0 ? division : 1) {
+TMidiSequence::TMidiSequence(std::span<const std::uint8_t> smf) {
+  std::string reason;
+  const std::optional<SmfHeader> header = ReadSmfHeader(smf, reason);
+  if (!header) return;
+  division_ = header->division;
   std::vector<TTempoChange> tempos;
-  std::size_t pos = kHeaderChunk;
-  if (smf.size() >= 8 && std::memcmp(smf.data(), "MThd", 4) == 0) pos = 8 + std::size_t{ReadBe32(smf.data() + 4)};
-  const std::uint32_t tracks = smf.size() >= 12 ? (smf[10] << 8 | smf[11]) : 0;
-  for (std::uint32_t track = 0; track < tracks && pos + 8 <= smf.size(); ++track) {
-    const std::uint8_t* chunk = smf.data() + pos;
-    const std::size_t length = std::min<std::size_t>(ReadBe32(chunk + 4), smf.size() - pos - 8);
-    if (std::memcmp(chunk, "MTrk", 4) != 0) {
-      // Chunks of other kinds are skipped; they are not tracks.
-      pos += 8 + length;
-      --track;
-      continue;
-    }
-    const std::span<const std::uint8_t> body = smf.subspan(pos + 8, length);
-    ReadTrack(body, tempos);
-    std::size_t next = pos + 8 + length;
-    // A track whose length field reads too long ends at its end-of-track
-    // mark; the next track follows right after it.
-    const std::size_t afterEnd = pos + 8 + trackEnd_;
-    if (afterEnd + 4 <= smf.size() && afterEnd < next && std::memcmp(smf.data() + afterEnd, "MTrk", 4) == 0)
-      next = afterEnd;
-    pos = next;
-  }
+  ForEachSmfTrack(smf, *header, [&](int, std::span<const std::uint8_t> body) { return ReadTrack(body, tempos); });
   std::stable_sort(events_.begin(), events_.end(),
                    [](const TSequenceEvent& a, const TSequenceEvent& b) { return a.tick < b.tick; });
   TimeEvents(tempos);
 }
 
-void TMidiSequence::ReadTrack(std::span<const std::uint8_t> track, std::vector<TTempoChange>& tempos) {
-  std::size_t pos = 0;
-  std::uint64_t tick = 0;
-  std::uint8_t running = 0;
-  trackEnd_ = track.size();
-  while (pos < track.size()) {
-    std::uint32_t delta = 0;
-    if (!ReadSmfVarLength(track, pos, delta) || pos >= track.size()) break;
-    tick = std::min<std::uint64_t>(tick + delta, kMaxTick);
-    const auto at = static_cast<std::uint32_t>(tick);
-    endTick_ = std::max(endTick_, at);
-    std::uint8_t status = track[pos];
-    if (status == 0xFF) {
-      std::uint32_t length = 0;
-      ++pos;
-      if (pos >= track.size()) break;
-      const std::uint8_t type = track[pos++];
-      if (!ReadSmfVarLength(track, pos, length) || length > track.size() - pos) break;
-      if (type == 0x51 && length == 3) {
-        const std::uint32_t micros = track[pos] << 16 | track[pos + 1] << 8 | track[pos + 2];
+std::size_t TMidiSequence::ReadTrack(std::span<const std::uint8_t> track, std::vector<TTempoChange>& tempos) {
+  std::uint32_t lastTick = 0;
+  const std::size_t used = WalkSmfTrack(track, [&](const SmfEvent& e) {
+    // Deltas add up in 64 bits and are held below kMaxTick, so that no song's ticks wrap.
+    const auto at = static_cast<std::uint32_t>(std::min<std::uint64_t>(e.tick, kMaxTick));
+    lastTick = at;
+    if (e.status == 0xFF) {
+      if (e.metaType == 0x51 && e.body.size() == 3) {
+        const std::uint32_t micros = e.body[0] << 16 | e.body[1] << 8 | e.body[2];
         // A tempo of zero would stop time; such an event is ignored.
         if (micros > 0) tempos.push_back({at, 0, static_cast<double>(micros)});
       }
-      pos += length;
-      if (type == 0x2F) {
-        trackEnd_ = pos;
-        break;
+      return;
+    }
+    if (e.status == 0xF0 || e.status == 0xF7) {
+      std::size_t length = e.body.size();
+      if (length > 0 && e.body[length - 1] == 0xF7) --length;
+      if (e.status == 0xF0 && length > 0) {
+        events_.push_back({0, at, 0xF0, 0, 0, static_cast<std::uint32_t>(sysex_.size()),
+                           static_cast<std::uint32_t>(length)});
+        sysex_.insert(sysex_.end(), e.body.begin(), e.body.begin() + static_cast<std::ptrdiff_t>(length));
       }
-      continue;
+      return;
     }
-    if (status == 0xF0 || status == 0xF7) {
-      std::uint32_t length = 0;
-      ++pos;
-      if (!ReadSmfVarLength(track, pos, length) || length > track.size() - pos) break;
-      std::uint32_t used = length;
-      if (used > 0 && track[pos + used - 1] == 0xF7) --used;
-      if (status == 0xF0 && used > 0) {
-        events_.push_back({0, at, 0xF0, 0, 0, static_cast<std::uint32_t>(sysex_.size()), used});
-        sysex_.insert(sysex_.end(), track.begin() + static_cast<std::ptrdiff_t>(pos),
-                      track.begin() + static_cast<std::ptrdiff_t>(pos + used));
-      }
-      pos += length;
-      running = 0;
-      continue;
-    }
-    if (status & 0x80) {
-      // System common and real-time bytes have no place in a file.
-      if (status >= 0xF0) break;
-      running = status;
-      ++pos;
-    } else if (running == 0) {
-      break;  // data without any status before it
-    }
-    status = running;
-    const int count = SmfDataBytes(status);
-    if (pos + count > track.size()) break;
-    const std::uint8_t d1 = track[pos] & 0x7F;
-    const std::uint8_t d2 = count == 2 ? track[pos + 1] & 0x7F : 0;
-    pos += count;
-    events_.push_back({0, at, status, d1, d2, 0, 0});
-  }
+    events_.push_back({0, at, e.status, e.data1, e.data2, 0, 0});
+  });
+  endTick_ = std::max(endTick_, lastTick);
+  return used;
 }
 
 void TMidiSequence::TimeEvents(std::vector<TTempoChange>& tempos) {

@@ -2,8 +2,9 @@
 // A Standard MIDI File read once, when a song is made ready, into what the
 // audio thread needs: every event of every track in playing order with its
 // exact time on the file's own tempo map, and the song's end. Reading never
-// fails on damaged data: a track is read up to the first byte that makes no
-// sense, and what was read before it plays.
+// fails on damaged data: the tracks are read by the damage rule that every
+// MIDI reader of the program shares (midi/smf_file.h, midi/smf_track.h), and
+// what was read plays.
 
 #include <cstdint>
 #include <span>
@@ -32,8 +33,9 @@ class TMidiSequence {
   static constexpr std::uint32_t kDefaultMicrosPerQuarter = 500000;  // 120 bpm
 
   TMidiSequence() = default;
-  // division: ticks per quarter note, from the header (> 0).
-  TMidiSequence(std::span<const std::uint8_t> smf, int division);
+  // A file whose header gives no time (no MThd, a frame-based or zero
+  // division) has no events.
+  explicit TMidiSequence(std::span<const std::uint8_t> smf);
 
   const std::vector<TSequenceEvent>& Events() const { return events_; }
   const std::vector<std::uint8_t>& Sysex() const { return sysex_; }
@@ -49,8 +51,8 @@ class TMidiSequence {
   double TickAt(double micros, std::size_t& hint) const;
 
  private:
-  // Reads one track's events; leaves trackEnd_ just past its end-of-track mark.
-  void ReadTrack(std::span<const std::uint8_t> track, std::vector<TTempoChange>& tempos);
+  // Reads one track's events; returns the bytes it used, as WalkSmfTrack does.
+  std::size_t ReadTrack(std::span<const std::uint8_t> track, std::vector<TTempoChange>& tempos);
   void TimeEvents(std::vector<TTempoChange>& tempos);
 
   int division_ = 1;
@@ -59,7 +61,6 @@ class TMidiSequence {
   std::vector<std::uint8_t> sysex_;
   std::uint32_t endTick_ = 0;
   double endMicros_ = 0;
-  std::size_t trackEnd_ = 0;
 };
 
 }  // namespace lyrova

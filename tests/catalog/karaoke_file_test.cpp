@@ -63,14 +63,12 @@ TEST(KaraokeFileTest, WordsComeFromTheTrackWithMostTexts) {
   EXPECT_EQ(Read(MakeSmf(768, {first, second})).words, "abc");
 }
 
-TEST(KaraokeFileTest, TiesAtOneTickKeepTrackThenFileOrder) {
-  SmfTrack a;
-  a.Lyric(5, "b").Lyric(0, "c");
-  SmfTrack b;
-  b.Lyric(0, "a").Lyric(5, "d").Lyric(5, "e");
-  const KaraokeSong s = Read(MakeSmf(768, {b, a}));
-  EXPECT_EQ(s.words, "adbce");
-  const Pairs expected = {{0, 0}, {0, 5}, {5, 0}, {5, 0}, {5, 5}, {10, 384}};
+TEST(KaraokeFileTest, SyllablesAtOneTickKeepFileOrder) {
+  SmfTrack t;
+  t.Lyric(0, "a").Lyric(5, "b").Lyric(0, "c").Lyric(5, "d");
+  const KaraokeSong s = Read(MakeSmf(768, {t}));
+  EXPECT_EQ(s.words, "abcd");
+  const Pairs expected = {{0, 0}, {0, 5}, {5, 0}, {5, 5}, {10, 384}};
   EXPECT_EQ(s.timing, expected);
 }
 
@@ -148,6 +146,7 @@ TEST(KaraokeFileTest, FieldsFromTheFileName) {
       {"Singer - .kar", {kNoData, "Singer", kNoData, kNoData}},
       {"Singer-Title.kar", {"Singer-Title", kNoData, kNoData, kNoData}},
       {"\xC5\xEB\xEA\xE0 - \xC7\xE8\xEC\xE0.kar", {"Зима", "Елка", kNoData, kNoData}},
+      {"A._Lavigne_-_Complicated.kar", {"Complicated", "A. Lavigne", kNoData, kNoData}},
   };
   for (const auto& [name, fields] : cases) EXPECT_EQ(FieldsFromFileName(name), fields) << name;
   SmfTrack t;
@@ -157,23 +156,18 @@ TEST(KaraokeFileTest, FieldsFromTheFileName) {
 
 TEST(KaraokeFileTest, FilesThatAreNotSongs) {
   const std::vector<std::uint8_t> good = MakeSmf(384, {SmfTrack().Lyric(0, "la")});
-  std::vector<std::uint8_t> absurd = good;
-  absurd[18] = 0xFF;  // the track chunk claims almost 4 GB
   std::vector<std::uint8_t> smpte = good;
   smpte[12] = 0xE7;
   std::vector<std::uint8_t> noDivision = good;
   noDivision[12] = noDivision[13] = 0;
   std::vector<std::uint8_t> noTracks = good;
   noTracks[11] = 0;
-  std::vector<std::uint8_t> moreTracksThanThere = good;
-  moreTracksThanThere[11] = 2;
   const std::vector<std::vector<std::uint8_t>> cases = {
       {},
       {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'R', 'M', 'I', 'D', 0, 0},
       std::vector<std::uint8_t>(good.begin(), good.begin() + 13),
-      std::vector<std::uint8_t>(good.begin(), good.end() - 1),
       std::vector<std::uint8_t>(good.begin(), good.begin() + 20),
-      absurd, smpte, noDivision, noTracks, moreTracksThanThere};
+      smpte, noDivision, noTracks};
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const KaraokeReadResult r = ReadKaraokeFile(cases[i], "x.kar");
     EXPECT_FALSE(r.ok) << i;
@@ -182,14 +176,12 @@ TEST(KaraokeFileTest, FilesThatAreNotSongs) {
 }
 
 TEST(KaraokeFileTest, DamagedEventsKeepWhatCameBefore) {
-  SmfTrack noStatus;
-  noStatus.Lyric(0, "kept").Raw(0, {0xF0, 0x01, 0xF7}).Raw(0, {0x40, 0x40}).Lyric(0, "lost");
-  SmfTrack cut;
-  cut.Lyric(0, "a").Raw(1, {0xFF, 0x05, 0x7F, 'b'});
-  SmfTrack controls;
-  controls.Lyric(0, "\x01\x02").Raw(1, {0xF8});
-  const KaraokeSong s = Read(MakeSmf(768, {noStatus, cut, controls}));
-  EXPECT_EQ(s.words, "kepta\x01\x02");
+  const std::vector<std::pair<SmfTrack, std::string>> cases = {
+      {SmfTrack().Lyric(0, "kept").Raw(0, {0xF0, 0x01, 0xF7}).Raw(0, {0x40, 0x40}).Lyric(0, "lost"), "kept"},
+      {SmfTrack().Lyric(0, "a").Raw(1, {0xFF, 0x05, 0x7F, 'b'}), "a"},
+      {SmfTrack().Lyric(0, "\x01\x02").Raw(1, {0xF8}).Lyric(0, "lost"), "\x01\x02"},
+  };
+  for (const auto& [track, words] : cases) EXPECT_EQ(Read(MakeSmf(768, {track})).words, words);
 }
 
 TEST(KaraokeFileTest, AMillionEventsAreReadInOnePass) {

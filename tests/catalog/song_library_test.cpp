@@ -89,7 +89,7 @@ TEST_F(SongLibraryTest, TheIndexIsUsedForUnchangedFilesAndNoticesChangedOnes) {
                                                       "10004 broken.kar"}));
   EXPECT_TRUE(changed.broken.empty());
 
-  testing::WriteFile(cache_, "lyrova library index 1\ndamaged");
+  testing::WriteFile(cache_, "lyrova library index 2\ndamaged");
   EXPECT_EQ(Paths(ScanLibrary(root_, cache_)), Paths(changed));
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The two byte-level rules of a Standard MIDI File's tracks, shared by the
-// karaoke reader and the sequencer.
+// The two byte-level rules of a Standard MIDI File's tracks.
 
 #include <cstddef>
 #include <cstdint>
