@@ -1,10 +1,18 @@
 #pragma once
 // TQueueKeeper: the singer queue as every view shares it (the main window's
-// panel, the singer's screen, the web remote). Each change is saved at once
-// and then announced, so that no view shows a queue the disk does not hold.
+// panel, the singer's screen, the web remote). Each change is announced at
+// once and saved by a writer thread of its own: a save waits for the disk
+// (tens of milliseconds on a busy one), which neither the window nor the
+// phones should wait for. Changes that come while a save runs are saved
+// together right after it, the newest state winning; closing waits for the
+// last save.
 
 #include <QObject>
+#include <condition_variable>
 #include <ctime>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #include "session/queue_store.h"
 #include "session/singer_queue.h"
@@ -17,6 +25,7 @@ class TQueueKeeper : public QObject {
  public:
   // Restores the queue `store` holds, if any.
   explicit TQueueKeeper(TQueueStore store, QObject* parent = nullptr);
+  ~TQueueKeeper() override;
 
   const TSingerQueue& Queue() const { return queue_; }
   const TQueueStore& Store() const { return store_; }
@@ -30,6 +39,9 @@ class TQueueKeeper : public QObject {
     return result;
   }
 
+  // Waits until every change made so far is on disk.
+  void Flush();
+
   // Seconds since the epoch, for the history.
   static std::int64_t Now() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
@@ -41,9 +53,19 @@ class TQueueKeeper : public QObject {
 
  private:
   void Changed();
+  void Write();
 
   TQueueStore store_;
   TSingerQueue queue_;
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable written_;
+  std::optional<QByteArray> pending_;  // the newest state not yet taken by the writer
+  std::uint64_t asked_ = 0;            // saves asked for, and done
+  std::uint64_t done_ = 0;
+  bool closing_ = false;
+  std::thread writer_;
 };
 
 }  // namespace lyrova

@@ -150,10 +150,9 @@ std::optional<TSingerQueue::TState> TQueueStore::Load() const {
   return ReadState(CopyName());
 }
 
-bool TQueueStore::Save(const TSingerQueue::TState& state) const {
+bool TQueueStore::SaveJson(const QByteArray& json) const {
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) return false;
-  const QByteArray bytes = QueueJson(state);
-  return WriteWhole(FileName(), bytes) && WriteWhole(CopyName(), bytes);
+  return WriteWhole(FileName(), json) && WriteWhole(CopyName(), json);
 }
 
 QByteArray HistoryCsv(const std::vector<TSungSong>& history) {

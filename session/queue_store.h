@@ -14,6 +14,9 @@
 
 namespace lyrova {
 
+// The state as the file's text (readable JSON).
+QByteArray QueueJson(const TSingerQueue::TState& state);
+
 class TQueueStore {
  public:
   // `folder` without a final separator; created when first saved.
@@ -30,15 +33,16 @@ class TQueueStore {
   // read whole; nothing when neither can (or neither exists).
   std::optional<TSingerQueue::TState> Load() const;
   // False when the folder or the files cannot be written.
-  bool Save(const TSingerQueue::TState& state) const;
+  bool Save(const TSingerQueue::TState& state) const { return SaveJson(QueueJson(state)); }
+  // The same with the file's text made already (QueueJson).
+  bool SaveJson(const QByteArray& json) const;
 
  private:
   QString folder_;
 };
 
-// The state as the file's text, and back (nothing for a text that is not a
+// The state back from the file's text (nothing for a text that is not a
 // whole queue file).
-QByteArray QueueJson(const TSingerQueue::TState& state);
 std::optional<TSingerQueue::TState> ParseQueueJson(const QByteArray& text);
 
 // The history as CSV (UTF-8, RFC 4180 quoting): a header line, then time

@@ -105,6 +105,7 @@ TEST(RemoteApi, RefusedRequestsChangeNothing) {
     EXPECT_EQ(w.Error(reply), c.error) << c.what;
   }
   EXPECT_EQ(w.api.StateJson(), before);
+  w.keeper.Flush();
   EXPECT_EQ(QueueJson(*w.keeper.Store().Load()), file);
 }
 
@@ -138,6 +139,7 @@ TEST(RemoteApi, GuestsTakeBackOnlyTheirOwn) {
   for (int i = 0; i < 4; ++i) add(kGuestB, "Борис");
   EXPECT_EQ(w.Error(w.Ask(M::Post, "/api/queue", R"({"code":2,"singer":"Вика"})", kGuestB)), "too-many-songs");
   // Saved after every change.
+  w.keeper.Flush();
   EXPECT_EQ(w.keeper.Store().Load()->singers.size(), 2u);
 }
 

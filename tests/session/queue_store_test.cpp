@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "session/queue_keeper.h"
 #include "session/queue_store.h"
 
 namespace lyrova {
@@ -109,6 +110,23 @@ TEST(QueueStore, SaveInterruptedLeavesFormerFile) {
   ASSERT_TRUE(store.Save(q.State()));
   WriteFile(store.FileName() + ".aBc123", QueueJson(q.State()).left(40));
   EXPECT_EQ(store.Load(), q.State());
+}
+
+TEST(QueueStore, KeeperSavesEveryChangeBeforeItCloses) {
+  QTemporaryDir dir;
+  TSingerQueue::TState last;
+  {
+    TQueueKeeper keeper{TQueueStore(dir.path())};
+    // A burst faster than the disk: the newest state is what must be there.
+    for (int i = 0; i < 200; ++i) keeper.Edit([&](TSingerQueue& q) { return q.Add(Song("Гость " + std::to_string(i % 7), "x", 1)); });
+    keeper.Flush();
+    EXPECT_EQ(TQueueStore(dir.path()).Load(), keeper.Queue().State());
+    keeper.Edit([](TSingerQueue& q) { return q.RemoveSinger("Гость 3"); });
+    last = keeper.Queue().State();
+  }
+  EXPECT_EQ(TQueueStore(dir.path()).Load(), last);
+  TQueueKeeper again{TQueueStore(dir.path())};
+  EXPECT_EQ(again.Queue().State(), last);
 }
 
 TEST(QueueStore, HistoryAsCsv) {
