@@ -69,6 +69,11 @@ std::uint64_t TClockThread::TickErrors() const {
   return tickErrors_;
 }
 
+std::uint64_t TClockThread::LateCycles() const {
+  std::lock_guard lock(mutex_);
+  return lateCycles_;
+}
+
 std::string TClockThread::LastTickError() const {
   std::lock_guard lock(mutex_);
   return lastTickError_;
@@ -91,6 +96,7 @@ void TClockThread::Run() {
     Cycle();
     lock.lock();
     due += period_;
+    if (Clock::now() > due) ++lateCycles_;
     // A tick slower than the period starts the next cycle at once, without
     // piling up cycles to catch up.
     if (due < Clock::now()) due = Clock::now();

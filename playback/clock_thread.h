@@ -38,6 +38,8 @@ class TClockThread {
   void Cycle();
   std::uint64_t Cycles() const;
   std::uint64_t TickErrors() const;
+  // Cycles that ended after the next one was due: a picture shown late.
+  std::uint64_t LateCycles() const;
   std::string LastTickError() const;
 
  private:
@@ -53,6 +55,7 @@ class TClockThread {
   bool suspended_ = false;
   std::uint64_t cycles_ = 0;
   std::uint64_t tickErrors_ = 0;
+  std::uint64_t lateCycles_ = 0;
   std::string lastTickError_;
   std::thread thread_;
 };

@@ -220,6 +220,11 @@ std::int32_t TPlaybackEngine::SongTime(std::chrono::nanoseconds ahead) const {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(heard.musicTime) - playing.songStartTime);
 }
 
+TPlaybackEngine::TTickCount TPlaybackEngine::TickCount() const {
+  if (!clock_) return {};
+  return {clock_->Cycles(), clock_->LateCycles()};
+}
+
 float TPlaybackEngine::CurrentTempo() const { return currentTempo_.load(); }
 
 void TPlaybackEngine::RenderBlock(float* left, float* right, int frames) {

@@ -120,6 +120,12 @@ class TPlaybackEngine {
   // Music time (768 per quarter note) of the sound heard now (or `ahead`
   // from now) since the song started; 0 when no song plays.
   std::int32_t SongTime(std::chrono::nanoseconds ahead = {}) const;
+  // The lyric clock's cycles so far, and those that ended after the next was due.
+  struct TTickCount {
+    std::uint64_t cycles = 0;
+    std::uint64_t late = 0;
+  };
+  TTickCount TickCount() const;
   // The last master tempo factor accepted; 0 before the first WMTempo.
   float CurrentTempo() const;
 

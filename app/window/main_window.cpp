@@ -14,6 +14,7 @@
 #include "app/window/library_bar.h"
 #include "app/window/song_export_job.h"
 #include "app/window/song_view.h"
+#include "app/window/timing_log.h"
 #include "app/window/user_dialogs.h"
 #include "catalog/cp1251.h"
 #include "config/settings_path.h"
@@ -78,7 +79,9 @@ void TForm1::ConnectSession() {
   connect(&s, &TKaraokeSession::playlistRowChosen, listView2_, &TSongView::SetCurrentRow);
   connect(&s, &TKaraokeSession::songStarting, this, [this](const TNowPlaying& song) {
     if (video_) video_->SongStarting(TSongTitle{song.code, song.title, song.singer});
+    LogTicks("song-start");
   });
+  connect(&s, &TKaraokeSession::songEnded, this, [this] { LogTicks("song-end"); });
   // The film stands still while the song does, and goes on with a new one.
   connect(&s, &TKaraokeSession::playingChanged, this, [this] {
     if (video_) video_->SetFilmPaused(session_->Paused());
@@ -166,6 +169,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::LogTicks(const char* event) const {
+  if (!engine_) return;
+  const TPlaybackEngine::TTickCount ticks = engine_->TickCount();
+  LogTiming(event, "ticks " + std::to_string(ticks.cycles) + " late " + std::to_string(ticks.late));
 }
 
 }  // namespace lyrova

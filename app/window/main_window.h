@@ -154,8 +154,8 @@ class TForm1 : public QWidget {
   void Edit1KeyDown(QKeyEvent* key, bool& consumed);
   void Image9Click();
   void ShowSongMenu(TSongView* view, const QPoint& at);
-  // What the title card shows for song `code`: its title, singer and code.
-  TSongTitle TitleOf(std::uint32_t code);
+  // The lyric clock's ticks so far, and the late ones, to the timing log.
+  void LogTicks(const char* event) const;
   void SaveSong(TSongView* view, int row, TExportKind kind);
   void ShowControls();
   void MelodyChange();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSlider>
 #include <algorithm>
@@ -39,10 +40,13 @@ QMenu* TForm1::SongMenu(TSongView* view, int row) {
 }
 
 void TForm1::ShowSongMenu(TSongView* view, const QPoint& at) {
-  const QModelIndex index = view->indexAt(at);
+  // The menu key asks with no button held: the menu is the current row's.
+  const bool fromKeyboard = QGuiApplication::mouseButtons() == Qt::NoButton;
+  const QModelIndex index = fromKeyboard ? view->currentIndex() : view->indexAt(at);
   if (!index.isValid()) return;
   view->setCurrentIndex(index);
-  SongMenu(view, index.row())->popup(view->viewport()->mapToGlobal(at));
+  const QPoint place = fromKeyboard ? view->visualRect(index).center() : at;
+  SongMenu(view, index.row())->popup(view->viewport()->mapToGlobal(place));
 }
 
 void TForm1::SaveSong(TSongView* view, int row, TExportKind kind) {

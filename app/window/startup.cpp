@@ -10,6 +10,7 @@
 
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
+#include "app/window/timing_log.h"
 #include "app/window/user_dialogs.h"
 #include "catalog/cache_folder.h"
 #include "catalog/catalog_errors.h"
@@ -133,6 +134,7 @@ bool TForm1::AppInit() {
   }
 
   sortColumn_ = 0;
+  LogPaintedRows(listView1_->viewport(), [this] { return listView1_->RowCount(); });
   session_->ShowAllSongs();
   FitCatalogColumns();
   listView1_->SetCurrentRow(0);

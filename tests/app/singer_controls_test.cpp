@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -402,6 +403,14 @@ void SingerControlsTest::songsAreSavedFromTheirRowsAndACancelLeavesNoFile() {
   }
   SaveShot(shot, "main-window-song-menu.png");
   menu->close();
+  // The menu key opens the current row's menu, wherever the mouse is.
+  catalogue->SetCurrentRow(1);
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 5), catalogue->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(catalogue->viewport(), &key);
+  QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+  QCOMPARE(catalogue->CurrentRow(), 1);
+  QApplication::activePopupWidget()->close();
+  catalogue->SetCurrentRow(0);
 
   QTemporaryDir out;
   const QString wav = out.filePath("song.wav");

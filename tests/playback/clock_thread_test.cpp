@@ -42,6 +42,19 @@ TEST(ClockThread, PacesAtItsPeriodWithoutSpinning) {
   EXPECT_LE(tick.count.load(), 27);
 }
 
+// A tick slower than the period makes every cycle late: the count the
+// benchmark reports a song's late pictures by.
+TEST(ClockThread, CountsTheCyclesThatEndAfterTheNextWasDue) {
+  CountingTick tick;
+  tick.sleep = 30ms;
+  TClockThread clock([] { return 0; }, tick);
+  clock.Start();
+  std::this_thread::sleep_for(200ms);
+  clock.Stop();
+  EXPECT_GE(clock.Cycles(), 3u);
+  EXPECT_EQ(clock.LateCycles(), clock.Cycles());
+}
+
 TEST(ClockThread, HandsTheSongTimeToTheTick) {
   CountingTick tick;
   std::atomic<std::int32_t> time{1234};
