@@ -42,11 +42,9 @@ bool TKaraokeSession::Search(int item, const std::string& query) {
 TSongPage TKaraokeSession::FindSongs(int item, const std::string& query, int offset, int limit) {
   TSongPage page;
   if (!songs_.Search(item, query)) return page;
-  std::vector<TSongEntry> found = songs_.FoundEntries();
-  page.total = static_cast<int>(found.size());
-  const auto first = static_cast<std::size_t>(std::clamp(offset, 0, page.total));
-  const std::size_t end = std::min(found.size(), first + static_cast<std::size_t>(std::max(limit, 0)));
-  page.songs.assign(std::make_move_iterator(found.begin() + first), std::make_move_iterator(found.begin() + end));
+  page.total = static_cast<int>(songs_.FoundCount());
+  page.songs = songs_.FoundEntries(static_cast<std::size_t>(std::max(offset, 0)),
+                                   static_cast<std::size_t>(std::max(limit, 0)));
   return page;
 }
 

@@ -37,15 +37,28 @@ std::vector<TSongEntry> TSongCollection::Entries() const {
   return entries;
 }
 
-std::vector<TSongEntry> TSongCollection::FoundEntries() const {
+std::vector<TSongEntry> TSongCollection::FoundEntries(std::size_t first, std::size_t count) const {
   std::vector<TSongEntry> entries;
+  std::size_t index = 0;
+  // Only the songs of the page are made into entries: a page of a search
+  // that found every song costs no more than the search.
+  const auto take = [&](const auto& make) {
+    if (index++ >= first && entries.size() < count) entries.push_back(make());
+  };
   for (int i = 0; i < disc_.Count(); ++i) {
-    if (disc_.Record(i).Found) entries.push_back(DiscEntryOf(disc_.Record(i)));
+    if (disc_.Record(i).Found) take([&] { return DiscEntryOf(disc_.Record(i)); });
   }
   for (const LibrarySong& s : library_.songs) {
-    if (s.found) entries.push_back(LibraryEntryOf(s));
+    if (s.found) take([&] { return LibraryEntryOf(s); });
   }
   return entries;
+}
+
+std::size_t TSongCollection::FoundCount() const {
+  std::size_t count = 0;
+  for (int i = 0; i < disc_.Count(); ++i) count += disc_.Record(i).Found ? 1 : 0;
+  for (const LibrarySong& s : library_.songs) count += s.found ? 1 : 0;
+  return count;
 }
 
 bool TSongCollection::Search(int item, const std::string& query) {

@@ -3,6 +3,7 @@
 // in one list with one set of found flags. The song views, the searches, the
 // playlist files and playing all see the songs through it.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,8 +35,10 @@ class TSongCollection : public ISongSource {
 
   // Every song, the disc's first.
   std::vector<TSongEntry> Entries() const;
-  // The songs the last search found, in the same order.
-  std::vector<TSongEntry> FoundEntries() const;
+  // The songs the last search found, in the same order; `count` of them
+  // from the `first` on.
+  std::vector<TSongEntry> FoundEntries(std::size_t first = 0, std::size_t count = SIZE_MAX) const;
+  std::size_t FoundCount() const;
 
   // The search of item `item` of the search-mode group over both sources,
   // with a UTF-8 query; as RunSearch, false when no item is chosen, and a

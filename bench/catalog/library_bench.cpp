@@ -1,7 +1,7 @@
 // The song library beside a disc with all 2,345 codes: scanning 10,000
 // karaoke files without and with the index, a words search over both, the
 // disc's own catalogue built or taken from the cache, and a start-up to a
-// filled song list with and without the library.
+// filled song list with and without the library; a remote's paged search.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +14,7 @@
 #include <iostream>
 #include <string>
 
+#include "session/karaoke_session.h"
 #include "session/song_collection.h"
 #include "app/window/song_view.h"
 #include "catalog/disc_catalog.h"
@@ -91,6 +92,25 @@ void BM_StartupToFilledList(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartupToFilledList)->ArgName("library")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A remote's search: a page of 20 songs by title over both sources, for a
+// query most songs match (arg 0: "e") and one none matches (arg 1), beside
+// the same search that only marks the songs (the reference).
+void BM_SessionSearchPage(benchmark::State& state, bool page) {
+  lyrova::TKaraokeSession session({});
+  lyrova::LoadDiscCatalog(session.SongsCatalog(), world->disc, {kNoRecords, {}}, world->cache);
+  session.Songs().SetLibrary(lyrova::ScanLibrary(world->library, world->index));
+  const std::string query = state.range(0) ? "zzz" : "e";
+  for (auto _ : state) {
+    if (page) {
+      benchmark::DoNotOptimize(session.FindSongs(1, query, 0, 20).total);
+    } else {
+      benchmark::DoNotOptimize(session.Songs().Search(1, query));
+    }
+  }
+}
+BENCHMARK_CAPTURE(BM_SessionSearchPage, marking_only, false)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SessionSearchPage, page_of_20, true)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // 10,000 files in 100 folders, copies of the demo songs under names of their own.
 bool MakeLibrary(World& w) {
