@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <fstream>
 
 #include "app/window/main_window.h"
 #include "app/window/song_view.h"
@@ -20,6 +19,7 @@
 #include "catalog/file_path.h"
 #include "config/config_dialog.h"
 #include "config/settings.h"
+#include "session/disc_image.h"
 #include "session/engine_player.h"
 #include "video/video_form.h"
 
@@ -27,10 +27,6 @@ namespace lyrova {
 
 namespace {
 
-constexpr std::int64_t kImageSize = 111'945'728;
-constexpr std::int64_t kVersionMarkOffset = kImageSize - 2;
-constexpr unsigned kVersionMark = 59966;
-constexpr char kImageName[] = "rmidi.img";
 constexpr char kBadImageText[] = QT_TRANSLATE_NOOP("lyrova::TForm1", "Invalid or unknown version rmidi.img");
 constexpr char kFolderPrompt[] =
     "Укажите путь к файлам с диска Караоке (версия 3)\r\nили выберите Отмена чтобы завершить программу.";
@@ -54,7 +50,7 @@ QString TForm1::DemoDiscFolder() const {
   // it among the program's shared data.
   const QString folder = QFile::decodeName(QByteArray::fromStdString(ProgramFolder()));
   for (const QString& candidate : {folder, folder + QStringLiteral("../share/lyrova/demo/")}) {
-    if (QFileInfo::exists(candidate + QLatin1String(kImageName))) return QDir::cleanPath(candidate) + QLatin1Char('/');
+    if (QFileInfo::exists(candidate + QLatin1String(kDiscImageName))) return QDir::cleanPath(candidate) + QLatin1Char('/');
   }
   return {};
 }
@@ -84,15 +80,10 @@ void TForm1::FormShow() {
 TForm1::TImageCheck TForm1::AcceptImage(std::string& folder) {
   if (folder.empty()) folder = CurrentFolder();
   for (;;) {
-    std::ifstream image(JoinPath(folder, kImageName), std::ios::binary | std::ios::ate);
-    if (image) {
-      if (static_cast<std::int64_t>(image.tellg()) == kImageSize) {
-        unsigned char mark[2] = {};
-        image.seekg(kVersionMarkOffset);
-        image.read(reinterpret_cast<char*>(mark), 2);
-        const bool marked = image && (mark[0] | mark[1] << 8) == kVersionMark;
-        return marked ? TImageCheck::Accepted : TImageCheck::WrongVersion;
-      }
+    const TDiscImage image = CheckDiscImage(folder);
+    if (image == TDiscImage::Accepted) return TImageCheck::Accepted;
+    if (image == TDiscImage::WrongVersion) return TImageCheck::WrongVersion;
+    if (image == TDiscImage::WrongSize) {
       dialogs_.ShowMessage(tr(kBadImageText));
       // The current folder is tried next, once: a wrong image there would
       // otherwise bring the same message back without end.
@@ -102,7 +93,7 @@ TForm1::TImageCheck TForm1::AcceptImage(std::string& folder) {
       }
     }
     const QString start = QFile::decodeName(QByteArray::fromStdString(folder));
-    const QString notice = image ? QString() : QString::fromUtf8(kNoImageNotice).arg(start);
+    const QString notice = image == TDiscImage::Missing ? QString::fromUtf8(kNoImageNotice).arg(start) : QString();
     if (auto chosen = dialogs_.ChooseFolder(QString::fromUtf8(kFolderPrompt), start, notice, DemoDiscFolder())) {
       folder = WithSeparator(QFile::encodeName(*chosen).toStdString());
       continue;
