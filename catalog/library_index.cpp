@@ -7,8 +7,9 @@ namespace lyrova {
 namespace {
 
 // The number changes whenever reading a file gives something else, so that
-// an index written by an earlier version is read again.
-constexpr char kMagic[] = "lyrova library index 2\n";
+// an index written by an earlier version is read again; 3 keeps each song's
+// CDG, kind and parts.
+constexpr char kMagic[] = "lyrova library index 3\n";
 
 void PutNumber(std::string& out, std::uint64_t v) {
   for (int i = 0; i < 8; ++i) out += static_cast<char>(v >> (8 * i));
@@ -58,9 +59,12 @@ std::string WriteLibraryIndex(const std::string& folder, const std::vector<Index
     PutText(out, e.file.path);
     PutNumber(out, e.file.size);
     PutNumber(out, static_cast<std::uint64_t>(e.file.mtimeNs));
-    PutNumber(out, 1);
-    for (const std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor,
-                                 &e.fields.lyricAuthor, &e.words}) {
+    PutText(out, e.file.cdg);
+    PutNumber(out, e.file.cdgSize);
+    PutNumber(out, static_cast<std::uint64_t>(e.file.cdgMtimeNs));
+    PutNumber(out, static_cast<std::uint64_t>(e.kind));
+    for (const std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor, &e.fields.lyricAuthor,
+                                 &e.words, &e.parts.cdg, &e.parts.audioMember, &e.parts.cdgMember}) {
       PutText(out, *s);
     }
   }
@@ -75,19 +79,24 @@ std::optional<std::vector<IndexEntry>> ReadLibraryIndex(const std::string& folde
     return std::nullopt;
   }
   std::vector<IndexEntry> entries;
-  // Each entry takes at least 40 bytes, so a damaged count cannot claim much memory.
-  entries.reserve(std::min<std::uint64_t>(count, bytes.size() / 40));
+  // Each entry takes at least 120 bytes, so a damaged count cannot claim much memory.
+  entries.reserve(std::min<std::uint64_t>(count, bytes.size() / 120));
   for (std::uint64_t i = 0; i < count; ++i) {
     IndexEntry e;
     std::uint64_t mtime = 0;
-    std::uint64_t song = 0;
-    // Only songs are written: anything else is a damaged index.
-    if (!in.Text(e.file.path) || !in.Number(e.file.size) || !in.Number(mtime) || !in.Number(song) || song != 1) {
+    std::uint64_t cdgMtime = 0;
+    std::uint64_t kind = 0;
+    if (!in.Text(e.file.path) || !in.Number(e.file.size) || !in.Number(mtime) || !in.Text(e.file.cdg) ||
+        !in.Number(e.file.cdgSize) || !in.Number(cdgMtime) || !in.Number(kind) ||
+        kind > static_cast<std::uint64_t>(SongKind::Video)) {
       return std::nullopt;
     }
     e.file.mtimeNs = static_cast<std::int64_t>(mtime);
+    e.file.cdgMtimeNs = static_cast<std::int64_t>(cdgMtime);
+    e.kind = static_cast<SongKind>(kind);
     e.song = true;
-    for (std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor, &e.fields.lyricAuthor, &e.words}) {
+    for (std::string* s : {&e.fields.title, &e.fields.singer, &e.fields.musicAuthor, &e.fields.lyricAuthor,
+                           &e.words, &e.parts.cdg, &e.parts.audioMember, &e.parts.cdgMember}) {
       if (!in.Text(*s)) return std::nullopt;
     }
     entries.push_back(std::move(e));

@@ -17,6 +17,8 @@ struct IndexEntry {
   bool song = false;
   KaraokeFields fields;
   std::string words;
+  SongKind kind = SongKind::Midi;
+  RecordedParts parts;
   std::string reason;
 };
 

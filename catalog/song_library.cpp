@@ -34,9 +34,17 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   return {bytes.begin(), bytes.end()};
 }
 
-IndexEntry ReadEntry(const std::string& folder, const LibraryFile& file) {
+IndexEntry ReadEntry(const std::string& folder, const LibraryFile& file, const RecordedReader& recorded) {
   IndexEntry e;
   e.file = file;
+  if (LibraryFileKindOf(BaseName(file.path)) != LibraryFileKind::Karaoke) {
+    if (recorded) {
+      recorded(folder, e);
+    } else {
+      e.reason = "recorded songs are not read here";
+    }
+    return e;
+  }
   if (file.size > kMaxSongFileSize) {
     e.reason = kTooLarge;
     return e;
@@ -72,8 +80,8 @@ std::vector<IndexEntry> CachedEntries(const std::string& folder, const std::stri
 
 }  // namespace
 
-SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile,
-                        const ScanProgress& progress) {
+SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile, const ScanProgress& progress,
+                        const RecordedReader& recorded) {
   SongLibrary library;
   library.folder = folder;
   const std::vector<LibraryFile> files = ListLibraryFiles(folder, library.broken, progress);
@@ -94,7 +102,7 @@ SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile,
       entries.push_back(std::move(cached[hit->second]));
       ++reused;
     } else {
-      entries.push_back(ReadEntry(folder, files[i]));
+      entries.push_back(ReadEntry(folder, files[i], recorded));
       changed = changed || entries.back().song;
     }
     if (progress) progress(i + 1, files.size());
@@ -113,6 +121,8 @@ SongLibrary ScanLibrary(const std::string& folder, const std::string& cacheFile,
     s.file = std::move(e.file);
     s.fields = std::move(e.fields);
     s.words = std::move(e.words);
+    s.kind = e.kind;
+    s.parts = std::move(e.parts);
     library.songs.push_back(std::move(s));
   }
   return library;
@@ -134,6 +144,16 @@ KaraokeReadResult ReadLibrarySong(const SongLibrary& library, const LibrarySong&
     result.reason = std::string("the file cannot be read (") + error.what() + ")";
   }
   return result;
+}
+
+TRecordedFiles RecordedFilesOf(const SongLibrary& library, const LibrarySong& song) {
+  TRecordedFiles files;
+  files.kind = song.kind;
+  files.sound = JoinPath(library.folder, song.file.path);
+  if (!song.parts.cdg.empty()) files.cdg = JoinPath(library.folder, song.parts.cdg);
+  files.soundMember = song.parts.audioMember;
+  files.cdgMember = song.parts.cdgMember;
+  return files;
 }
 
 std::vector<std::uint8_t> LibrarySongBytes(const SongLibrary& library, const LibrarySong& song) {

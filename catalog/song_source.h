@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/song_kind.h"
 #include "catalog/timing_pair.h"
 
 namespace lyrova {
@@ -15,7 +16,9 @@ namespace lyrova {
 class TSongsCatalog;
 struct KaraokeSong;
 
+// A MIDI song: the file, its words and timing. A recorded song: its files.
 struct TSongData {
+  std::optional<TRecordedFiles> recorded;
   std::vector<std::uint8_t> midi;
   std::vector<std::string> lines;   // UTF-8
   TimingPairs timing;

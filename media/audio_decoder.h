@@ -25,6 +25,7 @@ class TAudioDecoder {
   bool Next(std::vector<float>& out);
   // The stream's length in seconds as the container says it, or 0.
   double DurationSeconds() const;
+  const TMediaInput& Input() const { return input_; }
 
  private:
   bool Convert(const AVFrame* frame, std::vector<float>& out);

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include "media/recorded_library.h"
+
 namespace lyrova {
 namespace {
 
@@ -9,7 +11,7 @@ namespace {
 struct TScanAbandoned {};
 
 SongLibrary ReadWithIndex(const std::string& folder, const ScanProgress& progress) {
-  return ScanLibrary(folder, LibraryIndexFile(folder), progress);
+  return ScanSongLibrary(folder, LibraryIndexFile(folder), progress);
 }
 
 }  // namespace

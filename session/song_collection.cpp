@@ -115,6 +115,11 @@ const LibrarySong* TSongCollection::LibrarySongAt(const std::string& path) const
 TSongData TSongCollection::Load(const TSongRef& ref) const {
   if (!ref.library) return ReadDiscSong(disc_, ref.discIndex);
   const LibrarySong& song = *ref.library;
+  if (song.kind != SongKind::Midi) {
+    TSongData data;
+    data.recorded = RecordedFilesOf(library_, song);
+    return data;
+  }
   const std::string path = JoinPath(library_.folder, song.file.path);
   std::vector<std::uint8_t> bytes;
   try {

@@ -145,6 +145,7 @@ TEST(KaraokeFileTest, FieldsFromTheFileName) {
       {" - Title.midi", {"Title", kNoData, kNoData, kNoData}},
       {"Singer - .kar", {kNoData, "Singer", kNoData, kNoData}},
       {"Singer-Title.kar", {"Singer-Title", kNoData, kNoData, kNoData}},
+      {"A._Lavigne_-_Complicated.kar", {"Complicated", "A. Lavigne", kNoData, kNoData}},
       {"\xC5\xEB\xEA\xE0 - \xC7\xE8\xEC\xE0.kar", {"Зима", "Елка", kNoData, kNoData}},
       {"A._Lavigne_-_Complicated.kar", {"Complicated", "A. Lavigne", kNoData, kNoData}},
   };

@@ -5,6 +5,7 @@
 #include "catalog/errors.h"
 #include "catalog/file_path.h"
 #include "catalog/song_image.h"
+#include "media/recorded_library.h"
 #include "resources/catalog/built_in_catalog.h"
 
 namespace lyrova {
@@ -32,7 +33,7 @@ TRenderSession::TRenderSession(const TRenderOptions& options, ILyricTarget& lyri
     }
   }
   if (!options.library.empty()) {
-    SongLibrary library = ScanLibrary(options.library, LibraryIndexFile(options.library));
+    SongLibrary library = ScanSongLibrary(options.library, LibraryIndexFile(options.library));
     for (const BrokenFile& b : library.broken) warnings_ += JoinPath(options.library, b.path) + ": " + b.reason + "\n";
     songs_.SetLibrary(std::move(library));
   }
