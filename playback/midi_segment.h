@@ -1,7 +1,8 @@
 #pragma once
-// A song's MIDI block made ready for the player: its damaged first track
+// A song made ready for the player. A MIDI block: its damaged first track
 // length mended, its resolution read so that ticks become music time, and
-// its events read once into the sequence the audio thread plays.
+// its events read once into the sequence the audio thread plays. A recorded
+// song: its sound, decoding ahead.
 
 #include <cstdint>
 #include <memory>
@@ -13,11 +14,17 @@ namespace lyrova {
 
 // Music-time units per quarter note, whatever the file's own resolution.
 inline constexpr std::int64_t kMusicTimePerQuarter = 768;
+// A recording's music time runs at 120 beats a minute of its own time, so
+// that it stays in step with the picture as the tempo stretches it.
+inline constexpr std::int64_t kRecordedMusicTimePerSecond = 2 * kMusicTimePerQuarter;
+
+class TRecordedSound;
 
 struct TSegment {
   std::vector<std::uint8_t> midi;  // the repaired copy the player reads
   int division = 0;                // the file's ticks per quarter note
   TMidiSequence sequence;
+  std::shared_ptr<TRecordedSound> recorded;  // instead of the MIDI block
 };
 
 // Throws lyrova::Error when the block is no Standard MIDI File the player can

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <vector>
 
 #include "catalog/errors.h"
 #include "playback/fluid_log.h"
 #include "playback/master_settings.h"
+#include "playback/recorded_sound.h"
 
 namespace lyrova {
 namespace {
@@ -17,6 +19,8 @@ namespace {
 // so our sequencer hands them over once per block and the timeline is exact
 // to a block when we render in the same steps.
 constexpr int kBlock = 64;
+// A recording plays at its own level where the volume bar rests (-7.50 dB).
+constexpr double kRecordedUnityDb = -7.5;
 
 // FluidSynth's own words, which no translation knows, follow in brackets.
 Error WithFluidError(UserText text) {
@@ -88,7 +92,9 @@ bool TPerformance::SetMasterTempo(float factor) {
 }
 
 bool TPerformance::SetMasterVolume(std::int32_t hundredthsDb) {
-  return Send({Command::Volume, nullptr, 0, SynthGain(hundredthsDb)});
+  Command command{Command::Volume, nullptr, 0, SynthGain(hundredthsDb)};
+  command.hundredthsDb = hundredthsDb;
+  return Send(command);
 }
 
 bool TPerformance::SetTranspose(int semitones) {
@@ -130,6 +136,13 @@ void TPerformance::Render(float* left, float* right, int frames) {
 
 void TPerformance::RenderSong(float* left, float* right, int frames, std::int64_t start) {
   for (int done = 0, n = 0; done < frames; done += n) {
+    if (active_ && active_->recorded) {
+      n = std::min(kBlock, frames - done);
+      RenderRecorded(left + done, right + done, n);
+      if (changePending_) Fade(left + done, right + done, n);
+      AfterBlock(start + done, n);
+      continue;
+    }
     // In the synthesizer's own blocks, so that events take effect exactly
     // at the block they were sent before.
     n = std::min(static_cast<int>(kBlock - synthFrames_ % kBlock), frames - done);
@@ -148,6 +161,21 @@ void TPerformance::RenderSong(float* left, float* right, int frames, std::int64_
     if (changePending_) Fade(left + done, right + done, n);
     AfterBlock(start + done, n);
   }
+}
+
+void TPerformance::RenderRecorded(float* left, float* right, int frames) {
+  TRecordedSound& sound = *active_->recorded;
+  double source = 0;
+  // It goes on through the fade of a stop; a decoder that fell behind is
+  // silence, and the music time waits for it.
+  const int got = sound.Read(left, right, frames, &source);
+  std::fill(left + got, left + frames, 0.0f);
+  std::fill(right + got, right + frames, 0.0f);
+  for (int i = 0; i < got; ++i) {
+    left[i] = std::clamp(left[i] * recordedGain_, -1.0f, 1.0f);
+    right[i] = std::clamp(right[i] * recordedGain_, -1.0f, 1.0f);
+  }
+  if (got > 0) musicTime_ = segmentBase_ + std::llround(source * kRecordedMusicTimePerSecond);
 }
 
 void TPerformance::RenderPaused(float* left, float* right, int frames, std::int64_t start) {
@@ -180,12 +208,16 @@ void TPerformance::Apply(const Command& command) {
       return;
     case Command::Tempo:
       masterTempo_ = command.value;
+      if (active_ && active_->recorded) active_->recorded->SetTempo(masterTempo_);
       return;
     case Command::Volume:
       fluid_synth_set_gain(synth_, command.value);
+      recordedGain_ = static_cast<float>(std::pow(10.0, (command.hundredthsDb / 100.0 - kRecordedUnityDb) / 20.0));
       return;
     case Command::Transpose:
-      tool_.SetTranspose(command.semitones);
+      transpose_ = command.semitones;
+      tool_.SetTranspose(transpose_);
+      if (active_ && active_->recorded) active_->recorded->SetSemitones(transpose_);
       return;
     case Command::Melody:
       tool_.SetMelodyScale(command.value);
@@ -210,7 +242,8 @@ void TPerformance::Change(const Command& command) {
   pending_ = command;
   if (!changePending_) {
     changePending_ = true;
-    fadeLeft_ = heard && fluid_synth_get_active_voice_count(synth_) > 0 ? kFadeFrames : 0;
+    const bool recording = active_ && active_->recorded && !active_->recorded->Ended();
+    fadeLeft_ = heard && (recording || fluid_synth_get_active_voice_count(synth_) > 0) ? kFadeFrames : 0;
     if (!heard) muteLeft_ = static_cast<int>((kBlock - synthFrames_ % kBlock) % kBlock);
   }
   if (fadeLeft_ == 0) FinishChange();
@@ -255,6 +288,12 @@ void TPerformance::Start(const Command& command) {
   tempoHint_ = 0;
   segmentBase_ = musicTime_;
   sounding_ = true;
+  if (active_->recorded) {
+    // Made on the control thread with the tempo and key it knew; these are
+    // the ones in force now.
+    active_->recorded->SetTempo(masterTempo_);
+    active_->recorded->SetSemitones(transpose_);
+  }
   // Before the song's first event, so its own volume is scaled from the start.
   tool_.SetMelodyChannel(command.channel);
   Notify(TSegmentNotification::Start);
@@ -275,7 +314,12 @@ void TPerformance::DispatchDue() {
 }
 
 void TPerformance::AfterBlock(std::int64_t samplePos, int frames) {
-  if (sounding_) {
+  if (sounding_ && active_->recorded) {
+    if (active_->recorded->Ended()) {
+      sounding_ = false;
+      Notify(TSegmentNotification::End);
+    }
+  } else if (sounding_) {
     const TMidiSequence& sequence = active_->sequence;
     const double tick = sequence.TickAt(position_, tempoHint_);
     musicTime_ = segmentBase_ + static_cast<std::int64_t>(tick * kMusicTimePerQuarter / active_->division);

@@ -1,7 +1,8 @@
 #pragma once
 // The performance: one FluidSynth synthesizer with the SoundFont loaded once,
 // our own sequencer playing the current segment's events on its exact tempo
-// map, and the performance-wide master tempo, volume and transposition. Whatever output pulls the audio calls Render on
+// map, or a recorded song's sound stretched and pitched, and the
+// performance-wide master tempo, volume and transposition. Whatever output pulls the audio calls Render on
 // its own thread; everything else is called from one control thread and
 // reaches the audio thread through a queue, applied at the start of the next
 // block. Render never waits on a lock, never allocates and never logs.
@@ -102,6 +103,7 @@ class TPerformance : public IAudioSource {
     float value = 0;
     int semitones = 0;
     int channel = TLyrovaDMTool::kNoChannel;  // Play: the melody channel
+    std::int32_t hundredthsDb = 0;            // Volume
   };
 
   bool Send(const Command& command);
@@ -119,6 +121,8 @@ class TPerformance : public IAudioSource {
   // Render with renderMutex_ held: the song, or silence while paused.
   void RenderSong(float* left, float* right, int frames, std::int64_t start);
   void RenderPaused(float* left, float* right, int frames, std::int64_t start);
+  // One block of the recorded song; the music time follows the recording.
+  void RenderRecorded(float* left, float* right, int frames);
   void AfterBlock(std::int64_t samplePos, int frames);
   void Notify(TSegmentNotification::Kind kind);
 
@@ -158,6 +162,8 @@ class TPerformance : public IAudioSource {
   bool paused_ = false;
   Command pending_;  // what the fade ends in
   float masterTempo_ = 1.0f;
+  int transpose_ = 0;
+  float recordedGain_ = 1.0f;  // the volume bar on recorded sound
   std::int64_t segmentBase_ = 0;  // music time at the segment's start
   std::int64_t musicTime_ = 0;
   std::int64_t renderedFrames_ = 0;

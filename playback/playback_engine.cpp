@@ -15,6 +15,8 @@
 #include "playback/midi_segment.h"
 #include "playback/output_keeper.h"
 #include "playback/performance.h"
+#include "playback/recorded_segment.h"
+#include "playback/recorded_sound.h"
 #include "playback/sound_font.h"
 #include "playback/wait_end_song_thread.h"
 
@@ -154,10 +156,24 @@ std::uint32_t TPlaybackEngine::PlaySong(TSongData song) {
 std::uint32_t TPlaybackEngine::Start(TSongData song) {
   TPerformance& performance = Performance();
   // Made before the lyrics go out, so a damaged song shows no lyrics.
-  const std::shared_ptr<const TSegment> segment = MakeSegment(std::move(song.midi));
+  std::shared_ptr<const TSegment> segment;
+  if (song.recorded) {
+    const float tempo = CurrentTempo();
+    try {
+      segment = MakeRecordedSegment(*song.recorded, tempo > 0.0f ? tempo : 1.0, semitones_,
+                                    mode_ == TAudioMode::Offline);
+    } catch (const Error& e) {
+      throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The song \"%1\" does not play: %2"),
+                           {UserText::Plain(song.recorded->sound), e.Text()}));
+    }
+    melodyChannel_ = -1;
+  } else {
+    segment = MakeSegment(std::move(song.midi));
+    melodyChannel_ = FindMelodyChannel(*segment, song.timing);
+  }
+  lyrics_.SetRecording(song.recorded ? &*song.recorded : nullptr);
   lyrics_.SetLyrics(song.lines);
   lyrics_.SetTiming(song.timing);
-  melodyChannel_ = FindMelodyChannel(*segment, song.timing);
   const std::uint32_t serial = performance.Play(segment, melodyChannel_);
   if (serial == 0) throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not start the song: the synthesizer did not take it.")));
   current_ = segment;
@@ -187,11 +203,16 @@ void TPlaybackEngine::SetMelodyLevel(int percent) {
 
 std::optional<TPlaybackEngine::TProgress> TPlaybackEngine::Progress() const {
   if (!current_ || !SongPlaying()) return std::nullopt;
+  const float tempo = CurrentTempo();
+  const double factor = tempo > 0.0f ? tempo : 1.0;
+  if (current_->recorded) {
+    const double heard = static_cast<double>(SongTime()) / kRecordedMusicTimePerSecond;
+    const double total = std::max(current_->recorded->DurationSeconds(), heard);
+    return TProgress{heard / factor, (total - heard) / factor};
+  }
   const TMidiSequence& sequence = current_->sequence;
   const double tick = static_cast<double>(SongTime()) * current_->division / kMusicTimePerQuarter;
   const double heard = std::min(sequence.MicrosAt(tick), sequence.EndMicros());
-  const float tempo = CurrentTempo();
-  const double factor = tempo > 0.0f ? tempo : 1.0;
   return TProgress{heard / factor / 1e6, (sequence.EndMicros() - heard) / factor / 1e6};
 }
 
@@ -205,6 +226,7 @@ void TPlaybackEngine::WMTempo(int a) {
 void TPlaybackEngine::WMPitch(int n) {
   if (!Performance().SetTranspose(n))
     throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "Could not change the key: the synthesizer did not take the command.")));
+  semitones_ = n;
 }
 
 void TPlaybackEngine::WMVolume(int p) { Performance().SetMasterVolume(VolumeHundredthsDb(p)); }

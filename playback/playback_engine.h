@@ -158,6 +158,7 @@ class TPlaybackEngine {
   std::atomic<float> currentTempo_{0.0f};
   bool paused_ = false;
   int melodyChannel_ = -1;
+  int semitones_ = 0;  // the last key asked for
   std::shared_ptr<const TSegment> current_;  // the song last started
   std::unique_ptr<TPerformance> performance_;
   std::unique_ptr<TOutputKeeper> output_;

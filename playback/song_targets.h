@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/song_kind.h"
 #include "catalog/timing_pair.h"
 
 namespace lyrova {
@@ -15,6 +16,9 @@ namespace lyrova {
 class ILyricTarget {
  public:
   virtual ~ILyricTarget() = default;
+  // Before the lines: a recorded song's files, whose picture (CD+G or video)
+  // is shown at the song time; null for a MIDI song.
+  virtual void SetRecording(const TRecordedFiles* /*files*/) {}
   // Lines of words in UTF-8, split at CR, LF or CR LF.
   virtual void SetLyrics(const std::vector<std::string>& lines) = 0;
   // The song's timing pairs, the introduction's first.
