@@ -14,9 +14,6 @@ namespace lyrova {
 
 // Music-time units per quarter note, whatever the file's own resolution.
 inline constexpr std::int64_t kMusicTimePerQuarter = 768;
-// A recording's music time runs at 120 beats a minute of its own time, so
-// that it stays in step with the picture as the tempo stretches it.
-inline constexpr std::int64_t kRecordedMusicTimePerSecond = 2 * kMusicTimePerQuarter;
 
 class TRecordedSound;
 

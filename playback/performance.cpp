@@ -11,6 +11,7 @@
 #include "playback/fluid_log.h"
 #include "playback/master_settings.h"
 #include "playback/recorded_sound.h"
+#include "playback/song_targets.h"
 
 namespace lyrova {
 namespace {

@@ -25,6 +25,10 @@ class ILyricTarget {
   virtual void SetTiming(const TimingPairs& timing) = 0;
 };
 
+// A recorded song's music time runs at 120 beats a minute of the recording's
+// own time, so that its picture keeps to it however the tempo stretches it.
+inline constexpr std::int64_t kRecordedMusicTimePerSecond = 1536;
+
 // Receives the clock's tick on the clock thread, once per cycle.
 class ITickTarget {
  public:

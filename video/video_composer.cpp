@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "video/film_player.h"
+#include "video/song_picture.h"
 
 namespace lyrova {
 
@@ -19,6 +20,28 @@ HResult TVideoComposer::Open(std::function<void()> presented, int width, int hei
   if (hr != S_OK) return hr;
   display_.FillBack(0);
   return page_.CreateSurface(display_);
+}
+
+void TVideoComposer::SetRecording(const TRecordedFiles* files) {
+  std::shared_ptr<TSongPicture> picture;
+  if (files) picture = TSongPicture::Open(*files);
+  std::lock_guard lock(filmMutex_);
+  // The old picture goes here, or on the composing thread if a tick holds it.
+  songPicture_ = std::move(picture);
+}
+
+bool TVideoComposer::DrawSongPicture(std::int32_t songTime, bool wait) {
+  std::shared_ptr<TSongPicture> picture;
+  {
+    std::lock_guard lock(filmMutex_);
+    picture = songPicture_;
+  }
+  // Between songs (song time 0) the film comes back.
+  if (!picture || songTime <= 0) return false;
+  const std::int64_t us = std::int64_t{songTime} * 1'000'000 / kRecordedMusicTimePerSecond;
+  const QImage& image = picture->At(us, QSize(display_.Width(), display_.Height()), wait);
+  display_.BackBuffer()->PaintBitmap(&image, 0, 0, 0, 0);
+  return true;
 }
 
 void TVideoComposer::SetLyrics(const std::vector<std::string>& lines) { page_.SetLyrics(lines); }
@@ -112,7 +135,9 @@ void TVideoComposer::Compose(std::int32_t songTime, const RunningFilm& film,
   ApplySize(film);
   TSurface* back = display_.BackBuffer();
   if (back == nullptr) return;
-  if (film.player) {
+  if (DrawSongPicture(songTime, wait)) {
+    // The recording's picture is the song's own: no film under it.
+  } else if (film.player) {
     back->PaintBitmap(film.player->FrameAt(filmTimeUs, wait), 0, 0, 0, 0);
   } else {
     // Without a film the lyrics would pile up over the last picture.

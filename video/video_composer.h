@@ -26,6 +26,7 @@
 namespace lyrova {
 
 class TFilmPlayer;
+class TSongPicture;
 
 class TVideoComposer : public ILyricTarget {
  public:
@@ -52,6 +53,9 @@ class TVideoComposer : public ILyricTarget {
   void SetTitle(const TSongTitle& title) { titleCard_.Set(title); }
   // The singer queue's card between songs and its line during a song.
   void SetUpNext(TUpNext upNext) { upNext_.Set(std::move(upNext)); }
+  // A recorded song's picture takes the film's place while the song plays.
+  // Throws lyrova::Error saying why (CP1251) when it cannot be opened.
+  void SetRecording(const TRecordedFiles* files) override;
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const TimingPairs& timing) override;
   // Stops any running film, then opens `path` and starts it from its first
@@ -77,6 +81,8 @@ class TVideoComposer : public ILyricTarget {
   };
   RunningFilm CurrentFilm() const;
   void Compose(std::int32_t songTime, const RunningFilm& film, std::int64_t filmTimeUs, bool wait);
+  // The song's own picture for song time `songTime`; false when there is none.
+  bool DrawSongPicture(std::int32_t songTime, bool wait);
   void ApplySize(const RunningFilm& film);
   void DrawTitle(std::int32_t songTime);
 
@@ -86,6 +92,7 @@ class TVideoComposer : public ILyricTarget {
   TUpNextLayer upNext_;
   mutable std::mutex filmMutex_;
   RunningFilm film_;
+  std::shared_ptr<TSongPicture> songPicture_;  // under filmMutex_
   QSize size_{kWidth, kHeight};  // the size asked for, under filmMutex_
 };
 

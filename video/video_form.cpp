@@ -75,6 +75,8 @@ TVideoForm::~TVideoForm() {
   WMStopVideo();
 }
 
+void TVideoForm::SetRecording(const TRecordedFiles* files) { composer_->SetRecording(files); }
+
 void TVideoForm::SetLyrics(const std::vector<std::string>& lines) { composer_->SetLyrics(lines); }
 
 void TVideoForm::SetTiming(const TimingPairs& timing) { composer_->SetTiming(timing); }

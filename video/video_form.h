@@ -38,6 +38,7 @@ class TVideoForm : public QWidget, public ILyricTarget, public ITickTarget {
 
   // Main thread, when a song starts: the words (UTF-8 lines), then the timing
   // pairs. The font, colours and line count are taken from the settings here.
+  void SetRecording(const TRecordedFiles* files) override;
   void SetLyrics(const std::vector<std::string>& lines) override;
   void SetTiming(const TimingPairs& timing) override;
 
