@@ -417,5 +417,13 @@ Please write to %1 with the subject: %2.</translation>
         <source>a frame of the video cannot be shown</source>
         <translation>a frame of the video cannot be shown</translation>
     </message>
+    <message>
+        <source>The song &quot;%1&quot; does not play: %2</source>
+        <translation>The song &quot;%1&quot; does not play: %2</translation>
+    </message>
+    <message>
+        <source>The song&apos;s picture does not open: %1</source>
+        <translation>The song&apos;s picture does not open: %1</translation>
+    </message>
 </context>
 </TS>

@@ -417,5 +417,13 @@ Please write to %1 with the subject: %2.</source>
         <source>a frame of the video cannot be shown</source>
         <translation>кадр видео не удаётся показать</translation>
     </message>
+    <message>
+        <source>The song &quot;%1&quot; does not play: %2</source>
+        <translation>Песня «%1» не играется: %2</translation>
+    </message>
+    <message>
+        <source>The song&apos;s picture does not open: %1</source>
+        <translation>Картинка песни не открывается: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "catalog/cp1251.h"
 #include "catalog/errors.h"
 #include "catalog/song_image.h"
 #include "media/cdg_picture.h"
@@ -83,7 +82,7 @@ std::unique_ptr<TSongPicture> TSongPicture::Open(const TRecordedFiles& files) {
                                                     : TZipArchive::OpenFile(files.sound).Read(files.cdgMember);
     return std::make_unique<TCdgLayer>(cdg);
   } catch (const Error& e) {
-    throw Error(Utf8ToCp1251("Картинка песни не открывается: ") + e.what());
+    throw Error(UserText(QT_TRANSLATE_NOOP("lyrova::UserText", "The song's picture does not open: %1"), {e.Text()}));
   }
 }
 
